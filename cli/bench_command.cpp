@@ -1,0 +1,16 @@
+#include <cstdio>
+
+#include "cli/bench_lines.h"
+#include "cli/commands.h"
+
+namespace taravin::cli {
+
+int runBench(const std::vector<std::string>& words) {
+    if (!words.empty()) {
+        return usageError("bench", "takes no arguments");
+    }
+    benchMoveGeneration();
+    return 0;
+}
+
+}  // namespace taravin::cli

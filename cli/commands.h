@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace taravin::cli {
+
+// Each command takes the words after its name and returns the process exit code.
+int runMoves(const std::vector<std::string>& words);
+int runPerft(const std::vector<std::string>& words);
+int runBench(const std::vector<std::string>& words);
+
+// Prints "taravin-cli <command>: <message>" to standard error and returns 2.
+int usageError(const std::string& command, const std::string& message);
+
+}  // namespace taravin::cli

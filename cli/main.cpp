@@ -1,0 +1,47 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>&);
+};
+
+constexpr Command kCommands[] = {
+    {"moves", taravin::cli::runMoves},
+    {"perft", taravin::cli::runPerft},
+    {"bench", taravin::cli::runBench},
+};
+
+void printUsage() {
+    std::puts(
+        "usage: taravin-cli <command> [options]\n"
+        "  moves   [POSITION]          legal moves of the side to move, one a line\n"
+        "  perft D [POSITION]          number of legal move sequences of D plies\n"
+        "  bench                       speed figures of the engine\n"
+        "POSITION: --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
+        "          (default: the standard 10 x 10 start position)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+        printUsage();
+        return argc < 2 ? 2 : 0;
+    }
+    const std::vector<std::string> words(argv + 2, argv + argc);
+    for (const Command& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) == 0) {
+            return command.run(words);
+        }
+    }
+    std::fprintf(stderr, "taravin-cli: unknown command '%s'\n", argv[1]);
+    printUsage();
+    return 2;
+}

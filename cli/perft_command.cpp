@@ -1,0 +1,30 @@
+#include <cstdio>
+
+#include "cli/commands.h"
+#include "cli/position_argument.h"
+#include "model/perft.h"
+
+namespace taravin::cli {
+
+int runPerft(const std::vector<std::string>& words) {
+    const Arguments arguments(words, {});
+    if (const auto unknown = arguments.unknownOptions(positionOptionNames()); !unknown.empty()) {
+        return usageError("perft", "unknown option " + unknown.front());
+    }
+    const auto depth = arguments.positional().size() == 1
+                           ? parseInteger(arguments.positional().front(), 0, 8)
+                           : std::nullopt;
+    if (!depth) {
+        return usageError("perft", "expected one depth D between 0 and 8");
+    }
+    std::string error;
+    auto position = positionFromArguments(arguments, error);
+    if (!position) {
+        return usageError("perft", error);
+    }
+    std::printf("%lld\n", static_cast<long long>(perft(*position->board, position->sideToMove,
+                                                       static_cast<int>(*depth))));
+    return 0;
+}
+
+}  // namespace taravin::cli

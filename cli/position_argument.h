@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "model/board.h"
+
+namespace taravin::cli {
+
+// The position a command works on, with the side to move and the game's move number.
+struct CliPosition {
+    std::unique_ptr<Board> board;
+    int32_t sideToMove = kRed;
+    int32_t moveNumber = 1;
+};
+
+// The option names that describe a position.
+const std::vector<std::string>& positionOptionNames();
+
+// Builds the position from --rows --columns --red --blue --arrows (missing ones take the
+// standard start position's values). On bad input returns nothing and sets `error`.
+std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std::string& error);
+
+}  // namespace taravin::cli

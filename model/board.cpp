@@ -1,0 +1,194 @@
+#include "model/board.h"
+
+#include <algorithm>
+#include <new>
+
+#include "model/fatal_error.h"
+
+namespace taravin {
+
+namespace {
+bool validSize(int32_t size) { return size >= kMinBoardSize && size <= kMaxBoardSize; }
+}  // namespace
+
+Board::Board(int32_t rows, int32_t columns)
+    : rows_(validSize(rows) && validSize(columns) ? rows : kDefaultBoardSize),
+      columns_(validSize(rows) && validSize(columns) ? columns : kDefaultBoardSize),
+      cellCount_((rows_ + 2) * (columns_ + 2)) {
+    for (std::size_t k = 0; k < kDirections.size(); ++k) {
+        offsets_[k] = kDirections[k].rowStep * stride() + kDirections[k].columnStep;
+    }
+    try {
+        content_.assign(cellCount_, kEmpty);
+        marks_.assign(cellCount_, 0);
+        ownership_.assign(cellCount_, 0);
+        for (auto& field : distance_) {
+            field.assign(cellCount_, 0);
+        }
+        for (auto& slots : amazonDistance_) {
+            for (auto& field : slots) {
+                field.assign(cellCount_, 0);
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        fatalError(kMemoryAllocationError);
+    }
+    for (int32_t row = 0; row < totalRows(); ++row) {
+        for (int32_t column = 0; column < stride(); ++column) {
+            if (!isInner(row, column)) {
+                const int32_t i = indexOf(row, column);
+                content_[i] = kArrow;
+                distance_[0][i] = kBorderDistance;
+                distance_[1][i] = kBorderDistance;
+            }
+        }
+    }
+}
+
+Board::Board(const Board& other)
+    : evaluationTotal(other.evaluationTotal),
+      redOwnedCount(other.redOwnedCount),
+      blueOwnedCount(other.blueOwnedCount),
+      rows_(other.rows_),
+      columns_(other.columns_),
+      cellCount_(other.cellCount_),
+      offsets_(other.offsets_),
+      moveCapacity_(other.moveCapacity_),
+      keys_(other.keys_),
+      hash_(other.hash_) {
+    try {
+        content_ = other.content_;
+        marks_ = other.marks_;
+        ownership_ = other.ownership_;
+        distance_ = other.distance_;
+        amazonDistance_ = other.amazonDistance_;
+    } catch (const std::bad_alloc&) {
+        fatalError(kMemoryAllocationError);
+    }
+    appendCopies(lists_[0], other.lists_[0]);
+    appendCopies(lists_[1], other.lists_[1]);
+}
+
+Board::~Board() {
+    releaseNodes(lists_[0]);
+    releaseNodes(lists_[1]);
+}
+
+void Board::setHashKeys(std::shared_ptr<const ZobristKeys> keys) {
+    if (keys && keys->cellCount != cellCount_) {
+        keys = nullptr;
+    }
+    keys_ = std::move(keys);
+}
+
+void Board::toggleHash(int32_t index, int32_t content) {
+    if (!keys_ || content < kRed || content > kArrow) {
+        return;
+    }
+    const std::size_t entry = static_cast<std::size_t>(content - 1) * cellCount_ + index;
+    hash_.index ^= keys_->index[entry];
+    hash_.lock ^= keys_->lock[entry];
+}
+
+void Board::appendAmazon(int32_t side, int32_t row, int32_t column) {
+    PositionNode* node = positionNodePool().take();
+    node->row = row;
+    node->column = column;
+    node->work = 0;
+    node->secondWork = 0;
+    lists_[fieldOf(side)].append(node);
+}
+
+void Board::removeAmazon(int32_t side, int32_t row, int32_t column) {
+    NodeList& list = lists_[fieldOf(side)];
+    for (PositionNode* node = list.head(); node; node = node->next) {
+        if (node->row == row && node->column == column) {
+            positionNodePool().give(list.unlink(node));
+            return;
+        }
+    }
+}
+
+int32_t Board::setContent(int32_t row, int32_t column, int32_t content, bool update) {
+    const int32_t i = indexOf(row, column);
+    if (update) {
+        const int32_t old = content_[i];
+        if (old == kRed || old == kBlue) {
+            removeAmazon(old, row, column);
+        }
+        toggleHash(i, old);
+        if (content == kRed || content == kBlue) {
+            appendAmazon(content, row, column);
+        }
+        toggleHash(i, content);
+    }
+    content_[i] = content;
+    return content;
+}
+
+void Board::recomputeHash() {
+    hash_ = {};
+    for (int32_t i = 0; i < cellCount_; ++i) {
+        toggleHash(i, content_[i]);
+    }
+}
+
+void Board::computeMoveCapacity() {
+    const int32_t reach = rows_ + columns_ + 2 * std::min(rows_, columns_);
+    const int32_t amazons = std::max(amazonCount(kRed), amazonCount(kBlue));
+    moveCapacity_ = reach * reach * amazons;
+}
+
+bool Board::hasFreeNeighbour(int32_t row, int32_t column) const {
+    const int32_t i = indexOf(row, column);
+    for (int32_t offset : offsets_) {
+        if (content_[i + offset] == kEmpty) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Board::noMoveLeft(int32_t side) const {
+    for (const PositionNode* node = amazons(side).head(); node; node = node->next) {
+        if (hasFreeNeighbour(node->row, node->column)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Board::hasMobileEnemyNeighbour(const PositionNode& amazon, int32_t side) const {
+    const int32_t enemy = otherSide(side);
+    const int32_t i = indexOf(amazon.row, amazon.column);
+    for (int32_t offset : offsets_) {
+        const int32_t neighbour = i + offset;
+        if (content_[neighbour] == enemy &&
+            hasFreeNeighbour(rowOf(neighbour), columnOf(neighbour))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int32_t Board::countLegalMoves(int32_t side) const {
+    const int32_t* cells = content_.data();
+    int32_t count = 0;
+    for (const PositionNode* node = amazons(side).head(); node; node = node->next) {
+        const int32_t origin = indexOf(node->row, node->column);
+        for (int32_t step : offsets_) {
+            for (int32_t to = origin + step; cells[to] == kEmpty; to += step) {
+                // The arrow may fly over or land on the square the amazon left.
+                for (int32_t arrowStep : offsets_) {
+                    for (int32_t arrow = to + arrowStep;
+                         cells[arrow] == kEmpty || arrow == origin; arrow += arrowStep) {
+                        ++count;
+                    }
+                }
+            }
+        }
+    }
+    return count;
+}
+
+}  // namespace taravin

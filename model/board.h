@@ -1,0 +1,143 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/position_node.h"
+#include "model/square.h"
+#include "model/zobrist_keys.h"
+
+namespace taravin {
+
+// Mark bits drawn by the board view.
+enum MarkBits : int32_t { kSelectedMark = 1, kLastMoveMark = 2 };
+
+// Distance that border cells read in every evaluation flood and neighbour count.
+constexpr int32_t kBorderDistance = 10;
+
+// The position: a cell array with a one-cell border ring (content 3), per-cell evaluation
+// fields, the two amazon lists and the running hash. Cells are addressed by index
+// row * stride() + column; the ring lets every walk stop at the edge without bounds tests.
+// The evaluation fields live in arrays beside the content, one array per field.
+class Board {
+public:
+    // Sizes outside 1..20 fall back to 10, so that nothing can address outside the arrays.
+    Board(int32_t rows, int32_t columns);
+    // Copies every field of every cell, moveCapacity, both lists (node by node), the hash
+    // tables in use and the running hash.
+    Board(const Board& other);
+    Board& operator=(const Board&) = delete;
+    virtual ~Board();
+
+    int32_t rows() const { return rows_; }
+    int32_t columns() const { return columns_; }
+    int32_t totalRows() const { return rows_ + 2; }
+    int32_t stride() const { return columns_ + 2; }
+    int32_t cellCount() const { return cellCount_; }
+    int32_t indexOf(int32_t row, int32_t column) const { return row * stride() + column; }
+    int32_t rowOf(int32_t index) const { return index / stride(); }
+    int32_t columnOf(int32_t index) const { return index % stride(); }
+    bool isInner(int32_t row, int32_t column) const {
+        return row >= 1 && row <= rows_ && column >= 1 && column <= columns_;
+    }
+    // Index step of each of the eight directions, in the common direction order.
+    const std::array<int32_t, 8>& directionOffsets() const { return offsets_; }
+
+    int32_t content(int32_t row, int32_t column) const { return content_[indexOf(row, column)]; }
+    int32_t content(const Square& square) const { return content(square.row, square.column); }
+    const int32_t* contents() const { return content_.data(); }
+
+    // Stores the content. With update it first keeps the amazon lists and the running hash
+    // in step: an amazon placed on a square is appended at the tail of its side's list.
+    int32_t setContent(int32_t row, int32_t column, int32_t content, bool update);
+    int32_t setContent(const Square& square, int32_t content, bool update) {
+        return setContent(square.row, square.column, content, update);
+    }
+
+    int32_t marks(int32_t row, int32_t column) const { return marks_[indexOf(row, column)]; }
+    void setMark(int32_t row, int32_t column, int32_t bits) { marks_[indexOf(row, column)] |= bits; }
+    void clearMark(int32_t row, int32_t column, int32_t bits) {
+        marks_[indexOf(row, column)] &= ~bits;
+    }
+    int32_t ownershipMarks(int32_t row, int32_t column) const {
+        return ownership_[indexOf(row, column)];
+    }
+    void setOwnership(int32_t row, int32_t column, int32_t bits) {
+        ownership_[indexOf(row, column)] |= bits;
+    }
+    void clearOwnership(int32_t row, int32_t column, int32_t bits) {
+        ownership_[indexOf(row, column)] &= ~bits;
+    }
+    int32_t* ownershipField() { return ownership_.data(); }
+
+    // Evaluation fields by cell index: the side's distance (1 Red, 2 Blue) and the
+    // per-amazon distance slots 0..3.
+    int32_t* distanceField(int32_t side) { return distance_[fieldOf(side)].data(); }
+    const int32_t* distanceField(int32_t side) const { return distance_[fieldOf(side)].data(); }
+    int32_t distance(int32_t side, int32_t row, int32_t column) const {
+        return distanceField(side)[indexOf(row, column)];
+    }
+    int32_t* amazonDistanceField(int32_t side, int32_t slot) {
+        return amazonDistance_[fieldOf(side)][slot].data();
+    }
+    const int32_t* amazonDistanceField(int32_t side, int32_t slot) const {
+        return amazonDistance_[fieldOf(side)][slot].data();
+    }
+    int32_t amazonDistance(int32_t side, int32_t slot, int32_t row, int32_t column) const {
+        return amazonDistanceField(side, slot)[indexOf(row, column)];
+    }
+
+    int32_t evaluationTotal = 0;
+    int32_t redOwnedCount = 0;
+    int32_t blueOwnedCount = 0;
+    int32_t ownedCount(int32_t side) const {
+        return side == kRed ? redOwnedCount : side == kBlue ? blueOwnedCount : 0;
+    }
+
+    // The amazons of side 1 or 2 in the order they arrived on their squares.
+    const NodeList& amazons(int32_t side) const { return lists_[fieldOf(side)]; }
+    int32_t amazonCount(int32_t side) const {
+        return static_cast<int32_t>(amazons(side).size());
+    }
+
+    // Hash values in use (shared by every board built at one settings load); without them
+    // the running hash stays 0.
+    void setHashKeys(std::shared_ptr<const ZobristKeys> keys);
+    const std::shared_ptr<const ZobristKeys>& hashKeys() const { return keys_; }
+    HashPair hash() const { return hash_; }
+    // Sets the running hash from scratch over every cell, border ring included.
+    void recomputeHash();
+
+    // (rows + columns + 2 * min(rows, columns))^2 times the larger amazon count.
+    void computeMoveCapacity();
+    int32_t moveCapacity() const { return moveCapacity_; }
+
+    bool noMoveLeft(int32_t side) const;
+    int32_t countLegalMoves(int32_t side) const;
+    bool hasFreeNeighbour(int32_t row, int32_t column) const;
+    bool hasMobileEnemyNeighbour(const PositionNode& amazon, int32_t side) const;
+
+private:
+    static int fieldOf(int32_t side) { return side == kRed ? 0 : 1; }
+    void toggleHash(int32_t index, int32_t content);
+    void appendAmazon(int32_t side, int32_t row, int32_t column);
+    void removeAmazon(int32_t side, int32_t row, int32_t column);
+
+    int32_t rows_;
+    int32_t columns_;
+    int32_t cellCount_;
+    std::array<int32_t, 8> offsets_{};
+    std::vector<int32_t> content_;
+    std::vector<int32_t> marks_;
+    std::vector<int32_t> ownership_;
+    std::array<std::vector<int32_t>, 2> distance_;
+    std::array<std::array<std::vector<int32_t>, kMaxAmazonsPerSide>, 2> amazonDistance_;
+    std::array<NodeList, 2> lists_;
+    int32_t moveCapacity_ = 0;
+    std::shared_ptr<const ZobristKeys> keys_;
+    HashPair hash_;
+};
+
+}  // namespace taravin

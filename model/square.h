@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace taravin {
+
+// Content codes of a square; a side's code equals the content code of its amazons.
+enum Content : int32_t { kEmpty = 0, kRed = 1, kBlue = 2, kArrow = 3 };
+
+constexpr int32_t kNoSide = 3;
+constexpr int kMinBoardSize = 1;
+constexpr int kMaxBoardSize = 20;
+constexpr int kDefaultBoardSize = 10;
+constexpr int kMaxAmazonsPerSide = 4;
+
+constexpr int32_t otherSide(int32_t side) { return side == kRed ? kBlue : kRed; }
+inline const char* sideName(int32_t side) { return side == kRed ? "Red" : "Blue"; }
+
+// A square of the inner board, 1-based; row 1 is the bottom row, column 1 is column A.
+struct Square {
+    int32_t row = 0;
+    int32_t column = 0;
+    friend bool operator==(const Square&, const Square&) = default;
+};
+
+struct Direction {
+    int rowStep;
+    int columnStep;
+};
+
+// Every walk over the eight directions uses this order: left, up-left, up, up-right,
+// right, down-right, down, down-left.
+constexpr std::array<Direction, 8> kDirections{{
+    {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1},
+}};
+
+// "%c%d": the letter with code 64 + column, then the row (A1, J10, T20).
+std::string squareName(int32_t row, int32_t column);
+inline std::string squareName(const Square& square) { return squareName(square.row, square.column); }
+
+}  // namespace taravin
