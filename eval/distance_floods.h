@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/board.h"
+
+namespace taravin {
+
+// Sets Red's and Blue's distance of every inner cell, occupied or not, to 0; the border keeps
+// its 10.
+void resetDistances(Board& board);
+
+// Sets a field's border cells to `borderValue` and its inner cells to `innerValue`.
+void fillField(const Board& board, int32_t* field, int32_t borderValue, int32_t innerValue);
+
+// Queen-move flood into the side's distance field: each empty square gets the least number of
+// queen moves in which an amazon of the side reaches it, 0 where none does. Expects the field
+// reset (inner cells 0); only empty cells are written.
+void computeQueenDistances(Board& board, int32_t side);
+
+// King-step flood into the side's distance field: the least number of one-square steps over
+// empty squares from the nearest amazon of the side. Expects the field reset.
+void computeKingDistances(Board& board, int32_t side);
+
+// Resets all four per-amazon slots of both sides (border 10, inner 0), then floods slot k of
+// each side from its k-th amazon alone (list order). Slots without an amazon stay 0.
+void computeAmazonDistances(Board& board);
+
+}  // namespace taravin
