@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/board.h"
+
+namespace taravin {
+
+// (board, side judged for, move number) -> score, larger is better for that side.
+using EvaluationFunction = int32_t (*)(Board&, int32_t, int32_t);
+
+constexpr int32_t kEvaluationCount = 6;
+constexpr int32_t kDefaultEvaluationCode = 1;
+
+// The names of evaluation codes 0..5, in the order the player dialog offers them.
+inline constexpr std::array<const char*, kEvaluationCount> kEvaluationNames{
+    "Square Ownership",
+    "Minimum Distance (with arrays)",
+    "Minimum Distance (separate amazons)",
+    "Minimum Distance (olympiad base)",
+    "Minimum Distance (steps)",
+    "Mobility",
+};
+
+// The search's function for an evaluation code; a code outside 0..5 gets Minimum Distance
+// (with arrays).
+EvaluationFunction selectEvaluation(int32_t code);
+
+// The function behind the board view's status text; unlike the search, a code outside 0..5
+// gets Square Ownership there.
+EvaluationFunction selectStatusEvaluation(int32_t code);
+
+}  // namespace taravin
