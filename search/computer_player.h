@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <thread>
+
+#include "model/board.h"
+#include "search/search_context.h"
+#include "search/search_host.h"
+
+namespace taravin {
+
+// What the game asks of the computer player for one move.
+struct SearchRequest {
+    const Board* board = nullptr;
+    int32_t side = kRed;
+    int32_t moveNumber = 1;
+    int32_t timeout = 30;
+    int32_t algorithm = kQScout;
+    int32_t evaluationCode = 1;
+    DepthCountSettings depthCounts;
+    bool suggest = false;
+    bool logOpen = false;
+    int32_t lastIteration = kDeepestIteration;
+    TranspositionTable* table = nullptr;
+};
+
+// Runs at most one search at a time on a worker thread of its own. The window thread makes
+// the request, keeps the thinking flag, and calls searchEnded() when it handles the final
+// notification; the worker reports only through the host and the flags.
+class ComputerPlayer {
+  public:
+    explicit ComputerPlayer(SearchHost& host);
+    ~ComputerPlayer();
+    ComputerPlayer(const ComputerPlayer&) = delete;
+    ComputerPlayer& operator=(const ComputerPlayer&) = delete;
+
+    SearchFlags& flags() { return flags_; }
+    bool thinking() const { return thinking_; }
+
+    // Starts a search unless abortSearch is set or one is running; returns whether it did.
+    // The board is copied here, on the caller's thread, so the worker never reads it.
+    bool requestSearch(const SearchRequest& request);
+
+    // Waits for the worker that has posted its result, kills the time-out timer and clears
+    // the thinking flag.
+    void searchEnded();
+
+    // The context of the last search; read it only after its final notification.
+    const SearchContext& context() const { return context_; }
+
+  private:
+    SearchHost& host_;
+    SearchFlags flags_;
+    SearchContext context_;
+    std::thread worker_;
+    bool thinking_ = false;
+};
+
+}  // namespace taravin

@@ -1,0 +1,52 @@
+#include "search/minimax.h"
+
+#include "eval/quick_distance.h"
+#include "search/node_moves.h"
+#include "search/order_and_prune.h"
+#include "search/root_report.h"
+
+namespace taravin {
+
+int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, PvEntry* pv,
+                      MoveRecord* firstMove, bool root, int ply) {
+    if (r == 0) {
+        giveBack(firstMove);
+        return state.evaluate();
+    }
+    state.countNode();
+    MoveList list = state.moveListAt(ply);
+    if (!list.moves) {
+        giveBack(firstMove);
+        return kLossScore;
+    }
+    const int32_t amazons = generateNodeMoves(state, list, side, maximising, evaluateQuickDistance);
+    orderAndPrune(state, side, keepCount(state.context, r), list, maximising, firstMove, amazons,
+                  false);
+    if (list.count == 0) {
+        return maximising ? kLossScore : kWinScore;
+    }
+    PvEntry* childPv = state.childPvAt(ply);
+    int32_t best = maximising ? kLossScore : kWinScore;
+    int32_t j = 0;
+    for (; j < list.count && state.continueSearch(); ++j) {
+        MoveRecord& move = *list.moves[j];
+        const UndoRecord undo = makeListedMove(state.board, move, side);
+        const int32_t value = searchMiniMax(state, r - 1, !maximising, otherSide(side), childPv,
+                                            nullptr, false, ply + 1);
+        if (maximising ? value > best : value < best) {
+            recordPrincipalVariation(pv, r, childPv, move, value, j);
+            if (root) {
+                reportRootBest(state, pv, value, r);
+            }
+            best = value;
+        }
+        unmakeListedMove(state.board, move, undo);
+        giveBack(list.moves[j]);
+    }
+    for (; j < list.count; ++j) {
+        giveBack(list.moves[j]);
+    }
+    return best;
+}
+
+}  // namespace taravin

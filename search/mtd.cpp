@@ -1,0 +1,34 @@
+#include "search/mtd.h"
+
+#include "search/alpha_beta.h"
+#include "search/search_log.h"
+
+namespace taravin {
+
+int32_t searchMtd(SearchState& state, int d, int32_t firstGuess, PvEntry* pv,
+                  MoveRecord* firstMove) {
+    int32_t lower = kLossScore;
+    int32_t upper = kWinScore;
+    int32_t g = firstGuess;
+    // Once stopped, a probe returns at once with a table bound or -1000000, which ends the loop.
+    while (lower < upper) {
+        MoveRecord* probeFirst =
+            takeMoveRecord(firstMove->from(), firstMove->to(), firstMove->arrow());
+        const int32_t beta = g == lower ? g + 1 : g;
+        g = searchAlphaBeta(state, d, true, beta - 1, beta, state.context.side, pv, probeFirst,
+                            false);
+        if (!state.flags.moveNow && !state.flags.abortSearch) {
+            writeLog(state.context,
+                     principalVariationLine(pv, d, "Temp Eval", g, d, state.context.nodeCount));
+        }
+        if (g < beta) {
+            upper = g;
+        } else {
+            lower = g;
+        }
+    }
+    giveBack(firstMove);
+    return g;
+}
+
+}  // namespace taravin

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "search/search_state.h"
+
+namespace taravin {
+
+// Runs the selective generator for each amazon of the side (in the order of a snapshot of its
+// list) while the search may go on; returns how many amazons were generated.
+int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool maximising,
+                          EvaluationFunction scorer);
+
+// The number of moves a node of remaining depth r keeps; quiescence nodes keep 2.
+int32_t keepCount(const SearchContext& context, int r);
+
+}  // namespace taravin

@@ -1,0 +1,42 @@
+#include "search/one_step_search.h"
+
+#include "search/move_generators.h"
+#include "search/root_report.h"
+#include "search/search_log.h"
+
+namespace taravin {
+
+int32_t oneStepSearch(SearchState& state, EvaluationFunction scorer) {
+    SearchContext& context = state.context;
+    MoveList list = state.moveListAt(0);
+    if (!list.moves) {
+        return kLossScore;
+    }
+    const AmazonSnapshot amazons = snapshotAmazons(state.board, context.side);
+    for (int32_t k = 0; k < amazons.count; ++k) {
+        generateAllMoves(state, list, amazons.squares[static_cast<std::size_t>(k)], context.side, k,
+                         scorer);
+    }
+    if (list.count == 0) {
+        state.flags.moveNow = true;
+        return kLossScore;
+    }
+    const MoveRecord* best = list.moves[0];
+    for (const MoveRecord* move : list) {
+        if (move->score > best->score) {
+            best = move;
+        }
+    }
+    const int32_t score = best->score;
+    publishBestMove(context, best->from(), best->to(), best->arrow(), score);
+    writeLog(context, logMoveText(best->from(), best->to(), best->arrow()) +
+                          " Eval: " + std::to_string(score) +
+                          " Depth: 1 Nodes: " + std::to_string(context.nodeCount));
+    if (score == kWinScore) {
+        state.flags.moveNow = true;
+    }
+    SearchState::releaseMoves(list);
+    return score;
+}
+
+}  // namespace taravin

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "eval/evaluation_selection.h"
+#include "model/board.h"
+#include "search/depth_counts.h"
+#include "search/search_flags.h"
+#include "search/search_host.h"
+#include "search/search_scores.h"
+
+namespace taravin {
+
+class TranspositionTable;
+
+// Search algorithm codes as stored in the player record.
+enum SearchAlgorithm : int32_t {
+    kMiniMax = 0,
+    kAlphaBeta = 1,
+    kQScout = 2,
+    kMtd = 3,
+    kQScoutOlympiad = 4,
+};
+
+// The request handed to the worker, and the values it writes back. The worker reads and
+// writes it in place; the window reads the results only after the final notification.
+struct SearchContext {
+    SearchHost* host = nullptr;
+    bool logOpen = false;
+    int32_t bestScore = kLossScore;
+    int32_t side = kRed;
+    int32_t moveNumber = 1;
+    int32_t timeout = 30;
+    int32_t hashHits = 0;
+    int32_t perAmazonMinimum = 3;
+    int32_t depthReached = 0;
+    int32_t nodeCount = 0;
+    DepthMoveCounts depthMoveCounts{};
+    bool suggest = false;
+    const Board* gameBoard = nullptr;
+    Square bestArrow;
+    Square bestFrom;
+    Square bestTo;
+    EvaluationFunction evaluation = nullptr;
+
+    // Carried with the request so the worker never reads the profile.
+    int32_t algorithm = kQScout;
+    DepthCountSettings depthCountSettings;
+    // The deepening stops after this iteration (the command line's --depth).
+    int32_t lastIteration = kDeepestIteration;
+    TranspositionTable* table = nullptr;
+    SearchFlags* flags = nullptr;
+};
+
+}  // namespace taravin

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "model/board.h"
+#include "model/move_generation.h"
+#include "model/move_record.h"
+#include "search/principal_variation.h"
+#include "search/search_context.h"
+
+namespace taravin {
+
+class TranspositionTable;
+
+// The moves of one node: a window onto a buffer reused by every node at the same ply.
+struct MoveList {
+    MoveRecord** moves = nullptr;
+    int32_t count = 0;
+    int32_t capacity = 0;
+
+    MoveRecord** begin() const { return moves; }
+    MoveRecord** end() const { return moves + count; }
+    void append(MoveRecord* move) { moves[count++] = move; }
+    bool full() const { return count >= capacity; }
+};
+
+// The squares of a side's amazons as a node found them; making moves reorders the live list.
+struct AmazonSnapshot {
+    std::array<Square, kMaxAmazonsPerSide> squares{};
+    int32_t count = 0;
+};
+AmazonSnapshot snapshotAmazons(const Board& board, int32_t side);
+
+// Everything one running search works with: the context, the worker's board copy, and
+// buffers for the move lists and principal variations of each ply, allocated once.
+class SearchState {
+  public:
+    static constexpr int kMaxPlies = kDeepestIteration + kQuiescencePlies + 2;
+    static constexpr int kPvLength = kDepthCountSlots;
+
+    SearchState(SearchContext& context, Board& board);
+    ~SearchState();
+    SearchState(const SearchState&) = delete;
+    SearchState& operator=(const SearchState&) = delete;
+
+    SearchContext& context;
+    SearchFlags& flags;
+    Board& board;
+    TranspositionTable* table;
+
+    bool continueSearch() const { return flags.continueSearch(); }
+    void countNode() { ++context.nodeCount; }
+
+    // The player's evaluation for the searching side at the root move number.
+    int32_t evaluate() { return evaluateWith(context.evaluation); }
+    int32_t evaluateWith(EvaluationFunction function) {
+        return function(board, context.side, context.moveNumber);
+    }
+
+    // An empty move list for a node at this ply, with room for every legal move plus the
+    // first move; sets memoryError and returns a list without room when that fails.
+    MoveList moveListAt(int ply);
+    // The principal-variation buffer of the children of a node at this ply.
+    PvEntry* childPvAt(int ply) { return childPvs_[static_cast<std::size_t>(ply)].data(); }
+
+    // Gives every move of the list back to the pool and empties it.
+    static void releaseMoves(MoveList& list);
+
+  private:
+    std::vector<std::vector<MoveRecord*>> listBuffers_;
+    std::vector<std::array<PvEntry, kPvLength>> childPvs_;
+};
+
+// Makes and unmakes a move of the list on the search board (with update).
+UndoRecord makeListedMove(Board& board, const MoveRecord& move, int32_t side);
+void unmakeListedMove(Board& board, const MoveRecord& move, const UndoRecord& undo);
+
+// A pool record holding the squares of a principal-variation entry or the published move.
+MoveRecord* takeMoveRecord(const Square& from, const Square& to, const Square& arrow);
+void giveBack(MoveRecord* move);
+
+}  // namespace taravin

@@ -1,0 +1,79 @@
+#include "search/search_worker.h"
+
+#include "eval/quick_distance.h"
+#include "eval/reach_queries.h"
+#include "eval/square_ownership.h"
+#include "search/iterative_deepening.h"
+#include "search/one_step_search.h"
+#include "search/qscout_root.h"
+#include "search/search_log.h"
+#include "search/search_state.h"
+#include "search/separated_search.h"
+#include "search/transposition_table.h"
+
+namespace taravin {
+
+namespace {
+
+void searchByAlgorithm(SearchState& state) {
+    SearchContext& context = state.context;
+    if (context.algorithm != kQScoutOlympiad && regionsSeparated(state.board)) {
+        separatedSearch(state);
+        writeLog(context, depthCompleteLine(context.depthReached, context, context.bestScore));
+        return;
+    }
+    switch (context.algorithm) {
+        case kAlphaBeta:
+            oneStepSearch(state, evaluateQuickDistance);
+            deepenAlphaBeta(state);
+            break;
+        case kQScout:
+            deepenQScout(state);
+            break;
+        case kMtd:
+            deepenMtd(state, oneStepSearch(state, evaluateQuickDistance));
+            break;
+        case kQScoutOlympiad:
+            oneStepSearch(state, evaluateSquareOwnership);
+            deepenOlympiad(state);
+            break;
+        default:
+            oneStepSearch(state, evaluateQuickDistance);
+            deepenMiniMax(state);
+            break;
+    }
+}
+
+}  // namespace
+
+SearchResult runSearch(SearchContext& context, std::unique_ptr<Board> board) {
+    if (context.logOpen) {
+        writeLog(context, "");
+        writeLog(context, std::string("Current Player: ") + sideName(context.side));
+    }
+    {
+        SearchState state(context, *board);
+        searchByAlgorithm(state);
+    }
+    board.reset();
+    if (context.table) {
+        context.table->clear();
+    }
+    if (context.logOpen) {
+        writeLog(context, totalsLine(context));
+    }
+    SearchResult result;
+    result.outcome = context.flags->memoryError    ? SearchOutcome::kMemoryFailure
+                     : context.flags->haveBestMove ? SearchOutcome::kMoveFound
+                                                   : SearchOutcome::kNoMove;
+    result.from = context.bestFrom;
+    result.to = context.bestTo;
+    result.arrow = context.bestArrow;
+    result.score = context.bestScore;
+    result.depthReached = context.depthReached;
+    result.nodeCount = context.nodeCount;
+    result.suggest = context.suggest;
+    return result;
+}
+
+}  // namespace taravin
