@@ -37,6 +37,8 @@ class TranspositionTable {
     // A table of entryCount empty entries, the count rounded down to a power of two (at least
     // 1). Ends the program with "Memory Allocation Error." when the memory cannot be had.
     explicit TranspositionTable(uint32_t entryCount);
+    TranspositionTable(const TranspositionTable&) = delete;
+    TranspositionTable& operator=(const TranspositionTable&) = delete;
 
     uint32_t entryCount() const { return mask_ + 1; }
     uint64_t byteCount() const { return uint64_t{entryCount()} * sizeof(HashEntry); }
@@ -60,7 +62,7 @@ class TranspositionTable {
 
     uint32_t mask_;
     ZeroedMemory memory_;
-    HashEntry* entries_;
+    HashEntry* const entries_;
 };
 
 // "Total Memory: %lu (MB), Available Memory: %lu (MB), Hash Table Size: %lu (MB)", each
