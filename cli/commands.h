@@ -8,6 +8,7 @@ namespace taravin::cli {
 // Each command takes the words after its name and returns the process exit code.
 int runMoves(const std::vector<std::string>& words);
 int runPerft(const std::vector<std::string>& words);
+int runSearch(const std::vector<std::string>& words);
 int runBench(const std::vector<std::string>& words);
 
 // Prints "taravin-cli <command>: <message>" to standard error and returns 2.

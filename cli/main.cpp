@@ -15,6 +15,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"moves", taravin::cli::runMoves},
     {"perft", taravin::cli::runPerft},
+    {"search", taravin::cli::runSearch},
     {"bench", taravin::cli::runBench},
 };
 
@@ -23,6 +24,9 @@ void printUsage() {
         "usage: taravin-cli <command> [options]\n"
         "  moves   [POSITION]          legal moves of the side to move, one a line\n"
         "  perft D [POSITION]          number of legal move sequences of D plies\n"
+        "  search  [POSITION] --algorithm 0..4 --evaluation 0..5 [--depth D] [--timeout S]\n"
+        "          [--counts TOP,SECOND,DECREASE,MIN] [--table-memory BYTES] [--log]\n"
+        "                              the computer player's move; last line \"bestmove ...\"\n"
         "  bench                       speed figures of the engine\n"
         "POSITION: --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");

@@ -50,7 +50,9 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     auto board = std::make_unique<Board>(*request.board);
     const int64_t period =
         std::clamp<int64_t>(int64_t{request.timeout} * 1000, 1, std::numeric_limits<int>::max());
-    host_.startTimeoutTimer(static_cast<int>(period));
+    if (request.useTimeout) {
+        host_.startTimeoutTimer(static_cast<int>(period));
+    }
     worker_ = std::thread([this, searchBoard = std::move(board)]() mutable {
         const SearchResult result = runSearch(context_, std::move(searchBoard));
         host_.postSearchFinished(result);

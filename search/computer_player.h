@@ -22,6 +22,8 @@ struct SearchRequest {
     bool suggest = false;
     bool logOpen = false;
     int32_t lastIteration = kDeepestIteration;
+    // Without a time-out the search ends only by its depth limit or a stop.
+    bool useTimeout = true;
     TranspositionTable* table = nullptr;
 };
 

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "model/board_setup.h"
+#include "search/depth_counts.h"
+#include "search/move_generators.h"
+#include "search/order_and_prune.h"
+#include "search/search_state.h"
+
+namespace taravin {
+namespace {
+
+int32_t constantScore(Board&, int32_t, int32_t) {
+    return 0;
+}
+// Rewards exactly the positions in which the amazon of A4 has moved.
+int32_t prefersA4Moved(Board& board, int32_t, int32_t) {
+    return board.content(4, 1) == kEmpty ? 1 : 0;
+}
+
+struct MoveListFixture : ::testing::Test {
+    MoveListFixture() : board(buildBoard(BoardSetup{})) {
+        context.flags = &flags;
+        context.evaluation = prefersA4Moved;
+    }
+    std::unique_ptr<Board> board;
+    SearchFlags flags;
+    SearchContext context;
+};
+
+TEST(DepthCounts, DecreaseToTheMinimumFloor) {
+    DepthMoveCounts counts{};
+    fillDepthCounts(counts, 8, DepthCountSettings{});
+    EXPECT_EQ(std::vector<int32_t>(counts.begin(), counts.begin() + 9),
+              (std::vector<int32_t>{10, 10, 10, 10, 15, 20, 25, 30, 35}));
+    fillDepthCounts(counts, 2, DepthCountSettings{});
+    EXPECT_EQ(counts[2], 35);
+    EXPECT_EQ(counts[1], 30);
+    EXPECT_EQ(counts[0], 25);
+    fillDepthCounts(counts, 40, DepthCountSettings{1, 2, -3, 4});
+    EXPECT_EQ(counts[19], 1) << "iteration depths beyond the table are clamped";
+}
+
+TEST_F(MoveListFixture, SelectiveGeneratorKeepsHalfTheDestinations) {
+    SearchState state(context, *board);
+    BoardSetup setup;
+    auto countDestinations = [&](const char* red, const char* arrows) {
+        setup.redLocations = red;
+        setup.blueLocations = "J10";
+        setup.arrowLocations = arrows;
+        auto small = buildBoard(setup);
+        SearchState smallState(context, *small);
+        MoveList list = smallState.moveListAt(0);
+        generateSelectedMoves(smallState, list, {1, 1}, kRed, 0, constantScore, true);
+        std::set<std::pair<int, int>> destinations;
+        for (const MoveRecord* move : list) {
+            destinations.insert({move->to().row, move->to().column});
+        }
+        SearchState::releaseMoves(list);
+        return destinations.size();
+    };
+    // A1 with only B1..E1 open: 4 destinations, all kept.
+    EXPECT_EQ(countDestinations("A1", "A2, B2, F1"), 4u);
+    EXPECT_EQ(countDestinations("A1", "A2, B2, G1"), 2u);
+    EXPECT_EQ(countDestinations("A1", "A2, B2, K1"), 4u);  // 9 destinations keep 4
+}
+
+TEST_F(MoveListFixture, OrderAndPruneKeepsEachAmazonsMinimumAndPutsTheFirstMoveFirst) {
+    SearchState state(context, *board);
+    MoveList list = state.moveListAt(0);
+    generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
+    const int32_t a4Moves = list.count;
+    generateAllMoves(state, list, {1, 4}, kRed, 1, constantScore);
+    MoveRecord* first = takeMoveRecord({1, 4}, {7, 4}, {7, 7});
+    orderAndPrune(state, kRed, 5, list, true, first, 2, false);
+    ASSERT_EQ(list.count, 1 + 5 + 3);
+    EXPECT_EQ(list.moves[0], first);
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(list.moves[i]->amazonIndex, 0);
+        EXPECT_EQ(list.moves[i]->score, 1);
+    }
+    for (int i = 6; i <= 8; ++i) {
+        EXPECT_EQ(list.moves[i]->amazonIndex, 1);
+        EXPECT_EQ(list.moves[i]->score, 0) << "appended moves are re-scored, not re-sorted";
+    }
+    EXPECT_GT(a4Moves, 20);
+    SearchState::releaseMoves(list);
+}
+
+TEST_F(MoveListFixture, OrderAndPruneWithMoreRoomThanMovesKeepsThemAll) {
+    SearchState state(context, *board);
+    MoveList list = state.moveListAt(0);
+    generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
+    const int32_t generated = list.count;
+    orderAndPrune(state, kRed, 100000, list, false, nullptr, 1, false);
+    EXPECT_EQ(list.count, generated);
+    EXPECT_EQ(list.moves[0]->score, 0) << "minimising puts the lowest first";
+    SearchState::releaseMoves(list);
+}
+
+TEST_F(MoveListFixture, OrderAndPruneAfterAStopGivesEverythingBack) {
+    SearchState state(context, *board);
+    MoveList list = state.moveListAt(0);
+    generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
+    flags.abortSearch = true;
+    orderAndPrune(state, kRed, 5, list, true, takeMoveRecord({1, 4}, {7, 4}, {7, 7}), 1, false);
+    EXPECT_EQ(list.count, 0);
+    MoveList olympiad = state.moveListAt(1);
+    flags.abortSearch = false;
+    generateAllMoves(state, olympiad, {4, 1}, kRed, 0, constantScore);
+    const int32_t generated = olympiad.count;
+    flags.abortSearch = true;
+    orderAndPrune(state, kRed, 5, olympiad, true, nullptr, 1, false, kOlympiadOrdering);
+    EXPECT_EQ(olympiad.count, generated) << "the Olympiad ordering leaves the list as it is";
+    SearchState::releaseMoves(olympiad);
+}
+
+TEST_F(MoveListFixture, GenerationLeavesTheBoardAsItWas) {
+    Mt19937 generator;
+    auto keys = std::make_shared<ZobristKeys>(ZobristKeys::build(generator, 144, 1u << 20));
+    board = buildBoard(BoardSetup{}, keys);
+    SearchState state(context, *board);
+    const HashPair hash = board->hash();
+    const std::vector<int32_t> cells(board->contents(), board->contents() + board->cellCount());
+    MoveList list = state.moveListAt(0);
+    generateSelectedMoves(state, list, {1, 7}, kRed, 2, constantScore, true);
+    generateAllMoves(state, list, {4, 10}, kRed, 3, constantScore);
+    EXPECT_EQ(board->hash(), hash);
+    EXPECT_EQ(std::vector<int32_t>(board->contents(), board->contents() + board->cellCount()),
+              cells);
+    SearchState::releaseMoves(list);
+}
+
+}  // namespace
+}  // namespace taravin

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/board_setup.h"
+#include "model/mt19937.h"
+#include "search/computer_player.h"
+#include "search/memory_status.h"
+#include "search/search_tables.h"
+#include "search/waiting_search_host.h"
+
+namespace taravin::testing {
+
+// A board with hash values and a small transposition table, and a computer player that the
+// test waits for.
+class SearchFixture {
+  public:
+    explicit SearchFixture(const BoardSetup& setup = BoardSetup{})
+        : tables_(FixedMemoryStatus(1u << 22), generator_, setup.rows, setup.columns),
+          board_(buildBoard(setup, tables_.hashKeys())),
+          host_([this](const std::string& line) { log.push_back(line); },
+                [this] { player_.flags().moveNow = true; }),
+          player_(host_) {}
+
+    Board& board() { return *board_; }
+    ComputerPlayer& player() { return player_; }
+    WaitingSearchHost& host() { return host_; }
+    TranspositionTable& table() { return tables_.table(); }
+
+    SearchRequest request(int32_t algorithm, int32_t lastIteration, int32_t evaluation = 1) {
+        SearchRequest request;
+        request.board = board_.get();
+        request.algorithm = algorithm;
+        request.evaluationCode = evaluation;
+        request.lastIteration = lastIteration;
+        request.useTimeout = false;
+        request.logOpen = true;
+        request.table = &tables_.table();
+        return request;
+    }
+
+    SearchResult search(const SearchRequest& request) {
+        log.clear();
+        EXPECT_TRUE(player_.requestSearch(request));
+        const SearchResult result = host_.waitForResult();
+        player_.searchEnded();
+        return result;
+    }
+
+    std::vector<std::string> log;
+
+  private:
+    Mt19937 generator_;
+    SearchTables tables_;
+    std::unique_ptr<Board> board_;
+    WaitingSearchHost host_;
+    ComputerPlayer player_;
+};
+
+}  // namespace taravin::testing
