@@ -16,6 +16,7 @@ constexpr Command kCommands[] = {
     {"moves", taravin::cli::runMoves},
     {"perft", taravin::cli::runPerft},
     {"search", taravin::cli::runSearch},
+    {"eval", taravin::cli::runEval},
     {"bench", taravin::cli::runBench},
 };
 
@@ -27,6 +28,8 @@ void printUsage() {
         "  search  [POSITION] --algorithm 0..4 --evaluation 0..5 [--depth D] [--timeout S]\n"
         "          [--counts TOP,SECOND,DECREASE,MIN] [--table-memory BYTES] [--log]\n"
         "                              the computer player's move; last line \"bestmove ...\"\n"
+        "  eval    [POSITION] --function 0..5|quick [--side red|blue] [--move-number N]\n"
+        "                              the evaluation of the position\n"
         "  bench                       speed figures of the engine\n"
         "POSITION: --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");
