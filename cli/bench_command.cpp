@@ -10,6 +10,7 @@ int runBench(const std::vector<std::string>& words) {
         return usageError("bench", "takes no arguments");
     }
     benchMoveGeneration();
+    benchEvaluations();
     return 0;
 }
 

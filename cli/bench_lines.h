@@ -4,5 +4,6 @@ namespace taravin::cli {
 
 // Each prints its lines of `taravin-cli bench`.
 void benchMoveGeneration();
+void benchEvaluations();
 
 }  // namespace taravin::cli

@@ -1,47 +1,64 @@
 #include "eval/distance_floods.h"
 
 #include <algorithm>
+#include <limits>
 
-#include "eval/flood_queue.h"
+#include "eval/cell_walks.h"
+#include "eval/flood_buffers.h"
 
 namespace taravin {
 
 namespace {
 
-// The queue holds cell indexes only. A queued cell's work value d (the distance it hands on)
-// is its own distance + 1: a flooded cell keeps the distance it was given, and a seed is an
-// amazon square, which reads 0 after the reset, so its d is 1.
-void queenFlood(const Board& board, int32_t* distance, int32_t* queue, int32_t tail) {
+// While a flood runs, a cell's work value is 0 when it is blocked (amazon, arrow, border), so
+// that every walk stops there; kUnreached while it is empty and not yet reached, so that walks
+// go on; and its distance once reached. A ray then needs a single test per cell: it goes on
+// while the value is at least the distance being handed on.
+constexpr int32_t kUnreached = std::numeric_limits<int32_t>::max();
+
+void startWork(const Board& board, int32_t* work) {
     const int32_t* cells = board.contents();
-    const auto& offsets = board.directionOffsets();
+    for (int32_t i = 0; i < board.cellCount(); ++i) {
+        work[i] = cells[i] == kEmpty ? kUnreached : 0;
+    }
+}
+
+void storeDistances(const Board& board, const int32_t* work, int32_t* distance) {
+    forEachInnerCell(board, [&](int32_t i) { distance[i] = work[i] == kUnreached ? 0 : work[i]; });
+}
+
+// FIFO over queue[0..tail), which holds the seeds. A queued cell's work value d, the distance
+// it hands on, is its own distance + 1; seeds are amazon squares, which read 0, so their d is 1.
+void queenFlood(const Board& board, const FloodBuffers& buffers, int32_t tail) {
+    int32_t* queue = buffers.queue;
+    int32_t* work = buffers.work;
+    const std::array<int32_t, 8> offsets = board.directionOffsets();
     for (int32_t head = 0; head < tail; ++head) {
         const int32_t origin = queue[head];
-        const int32_t d = distance[origin] + 1;
+        const int32_t d = work[origin] + 1;
         for (int32_t step : offsets) {
-            for (int32_t i = origin + step; cells[i] == kEmpty; i += step) {
-                const int32_t v = distance[i];
-                if (v == 0) {
-                    distance[i] = d;
+            // A reached square nearer than d ends the ray: it hands on the squares beyond.
+            for (int32_t i = origin + step; work[i] >= d; i += step) {
+                if (work[i] == kUnreached) {
+                    work[i] = d;
                     queue[tail++] = i;
-                } else if (v < d) {
-                    // That square, no farther than this one, hands on the squares beyond.
-                    break;
                 }
             }
         }
     }
 }
 
-void kingFlood(const Board& board, int32_t* distance, int32_t* queue, int32_t tail) {
-    const int32_t* cells = board.contents();
-    const auto& offsets = board.directionOffsets();
+void kingFlood(const Board& board, const FloodBuffers& buffers, int32_t tail) {
+    int32_t* queue = buffers.queue;
+    int32_t* work = buffers.work;
+    const std::array<int32_t, 8> offsets = board.directionOffsets();
     for (int32_t head = 0; head < tail; ++head) {
         const int32_t origin = queue[head];
-        const int32_t d = distance[origin] + 1;
+        const int32_t d = work[origin] + 1;
         for (int32_t step : offsets) {
             const int32_t i = origin + step;
-            if (cells[i] == kEmpty && distance[i] == 0) {
-                distance[i] = d;
+            if (work[i] == kUnreached) {
+                work[i] = d;
                 queue[tail++] = i;
             }
         }
@@ -69,17 +86,21 @@ void resetDistances(Board& board) {
 }
 
 void computeQueenDistances(Board& board, int32_t side) {
-    int32_t* queue = floodQueue(board.cellCount());
-    queenFlood(board, board.distanceField(side), queue, appendAmazonCells(board, side, queue));
+    const FloodBuffers buffers = floodBuffers(board.cellCount());
+    startWork(board, buffers.work);
+    queenFlood(board, buffers, appendAmazonCells(board, side, buffers.queue));
+    storeDistances(board, buffers.work, board.distanceField(side));
 }
 
 void computeKingDistances(Board& board, int32_t side) {
-    int32_t* queue = floodQueue(board.cellCount());
-    kingFlood(board, board.distanceField(side), queue, appendAmazonCells(board, side, queue));
+    const FloodBuffers buffers = floodBuffers(board.cellCount());
+    startWork(board, buffers.work);
+    kingFlood(board, buffers, appendAmazonCells(board, side, buffers.queue));
+    storeDistances(board, buffers.work, board.distanceField(side));
 }
 
 void computeAmazonDistances(Board& board) {
-    int32_t* queue = floodQueue(board.cellCount());
+    const FloodBuffers buffers = floodBuffers(board.cellCount());
     for (int32_t side : {kRed, kBlue}) {
         for (int32_t slot = 0; slot < kMaxAmazonsPerSide; ++slot) {
             fillField(board, board.amazonDistanceField(side, slot), kBorderDistance, 0);
@@ -87,8 +108,10 @@ void computeAmazonDistances(Board& board) {
         int32_t slot = 0;
         for (const PositionNode* node = board.amazons(side).head();
              node && slot < kMaxAmazonsPerSide; node = node->next, ++slot) {
-            queue[0] = board.indexOf(node->row, node->column);
-            queenFlood(board, board.amazonDistanceField(side, slot), queue, 1);
+            startWork(board, buffers.work);
+            buffers.queue[0] = board.indexOf(node->row, node->column);
+            queenFlood(board, buffers, 1);
+            storeDistances(board, buffers.work, board.amazonDistanceField(side, slot));
         }
     }
 }

@@ -14,12 +14,13 @@ void resetDistances(Board& board);
 void fillField(const Board& board, int32_t* field, int32_t borderValue, int32_t innerValue);
 
 // Queen-move flood into the side's distance field: each empty square gets the least number of
-// queen moves in which an amazon of the side reaches it, 0 where none does. Expects the field
-// reset (inner cells 0); only empty cells are written.
+// queen moves in which an amazon of the side reaches it, 0 where none does; occupied inner
+// cells get 0 too, so the field needs no reset first. The border is not touched.
 void computeQueenDistances(Board& board, int32_t side);
 
 // King-step flood into the side's distance field: the least number of one-square steps over
-// empty squares from the nearest amazon of the side. Expects the field reset.
+// empty squares from the nearest amazon of the side; 0 where none reaches and on occupied
+// cells.
 void computeKingDistances(Board& board, int32_t side);
 
 // Resets all four per-amazon slots of both sides (border 10, inner 0), then floods slot k of

@@ -39,7 +39,6 @@ const ScoreTable& arraysTable(int32_t moveNumber) {
 }  // namespace
 
 int32_t evaluateMinDistanceArrays(Board& board, int32_t side, int32_t moveNumber) {
-    resetDistances(board);
     computeQueenDistances(board, kRed);
     computeQueenDistances(board, kBlue);
     board.evaluationTotal = sumOverEmptySquares<&kArraysNeighbourRule>(
@@ -60,7 +59,6 @@ int32_t evaluateMinDistanceSeparate(Board& board, int32_t side, int32_t moveNumb
 }
 
 int32_t evaluateMinDistanceBase(Board& board, int32_t side, int32_t moveNumber) {
-    resetDistances(board);
     computeQueenDistances(board, kRed);
     computeQueenDistances(board, kBlue);
     board.evaluationTotal = sumOverEmptySquares<nullptr>(
@@ -70,7 +68,6 @@ int32_t evaluateMinDistanceBase(Board& board, int32_t side, int32_t moveNumber) 
 }
 
 int32_t evaluateMinDistanceSteps(Board& board, int32_t side, int32_t /*moveNumber*/) {
-    resetDistances(board);
     computeKingDistances(board, kRed);
     computeKingDistances(board, kBlue);
     board.evaluationTotal = sumOverEmptySquares<&kStepsNeighbourRule>(

@@ -2,12 +2,11 @@
 
 #include "eval/cell_walks.h"
 #include "eval/distance_floods.h"
-#include "eval/flood_queue.h"
+#include "eval/flood_buffers.h"
 
 namespace taravin {
 
 bool regionsSeparated(Board& board) {
-    resetDistances(board);
     computeQueenDistances(board, kRed);
     computeQueenDistances(board, kBlue);
     const int32_t* red = board.distanceField(kRed);
@@ -25,7 +24,7 @@ int32_t countReachableSquares(Board& board, int32_t side) {
     int32_t* mark = board.distanceField(side);
     forEachInnerCell(board, [&](int32_t i) { mark[i] = 0; });
     const int32_t* cells = board.contents();
-    int32_t* queue = floodQueue(board.cellCount());
+    int32_t* queue = floodBuffers(board.cellCount()).queue;
     const int32_t seeds = appendAmazonCells(board, side, queue);
     int32_t tail = seeds;
     for (int32_t head = 0; head < tail; ++head) {
