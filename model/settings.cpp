@@ -1,6 +1,7 @@
 #include "model/settings.h"
 
 #include <limits>
+#include <utility>
 
 #include "model/square.h"
 
