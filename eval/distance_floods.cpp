@@ -18,7 +18,8 @@ constexpr int32_t kUnreached = std::numeric_limits<int32_t>::max();
 
 void startWork(const Board& board, int32_t* work) {
     const int32_t* cells = board.contents();
-    for (int32_t i = 0; i < board.cellCount(); ++i) {
+    const int32_t count = board.cellCount();
+    for (int32_t i = 0; i < count; ++i) {
         work[i] = cells[i] == kEmpty ? kUnreached : 0;
     }
 }

@@ -27,23 +27,18 @@ struct DistancePair {
 inline DistancePair adjustByNeighbours(const int32_t* own, const int32_t* opponent, int32_t index,
                                        const std::array<int32_t, 8>& offsets,
                                        const NeighbourRule& rule) {
+    // Written without branches on the comparison, whose outcome varies from square to square.
     const int32_t m = own[index];
     const int32_t o = opponent[index];
-    if (o > m) {
-        int32_t farther = 0;
-        for (int32_t step : offsets) {
-            farther += opponent[index + step] > m ? 1 : 0;
-        }
-        return {m, o + rule[farther]};
+    const bool opponentFarther = o > m;
+    const int32_t* farther = opponentFarther ? opponent : own;
+    const int32_t nearer = opponentFarther ? m : o;
+    int32_t count = 0;
+    for (int32_t step : offsets) {
+        count += farther[index + step] > nearer ? 1 : 0;
     }
-    if (m > o) {
-        int32_t farther = 0;
-        for (int32_t step : offsets) {
-            farther += own[index + step] > o ? 1 : 0;
-        }
-        return {m + rule[farther], o};
-    }
-    return {m, o};
+    const int32_t increment = m != o ? rule[count] : 0;
+    return {opponentFarther ? m : m + increment, opponentFarther ? o + increment : o};
 }
 
 }  // namespace taravin
