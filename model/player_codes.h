@@ -10,7 +10,7 @@ namespace taravin {
 
 enum PlayerType : int32_t { kHumanPlayer = 0, kComputerPlayer = 1 };
 
-enum SearchAlgorithm : int32_t {
+enum SearchAlgorithmCode : int32_t {
     kAlgorithmMiniMax = 0,
     kAlgorithmAlphaBeta = 1,
     kAlgorithmQScout = 2,
@@ -18,7 +18,7 @@ enum SearchAlgorithm : int32_t {
     kAlgorithmQScoutOlympiadBase = 4,
 };
 
-enum EvaluationFunction : int32_t {
+enum EvaluationCode : int32_t {
     kEvaluationSquareOwnership = 0,
     kEvaluationMinimumDistanceArrays = 1,
     kEvaluationMinimumDistanceSeparateAmazons = 2,

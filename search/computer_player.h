@@ -16,7 +16,7 @@ struct SearchRequest {
     int32_t side = kRed;
     int32_t moveNumber = 1;
     int32_t timeout = 30;
-    int32_t algorithm = kQScout;
+    int32_t algorithm = kAlgorithmQScout;
     int32_t evaluationCode = 1;
     DepthCountSettings depthCounts;
     bool suggest = false;

@@ -6,6 +6,7 @@
 
 #include "eval/evaluation_selection.h"
 #include "model/board.h"
+#include "model/player_codes.h"
 #include "search/depth_counts.h"
 #include "search/search_flags.h"
 #include "search/search_host.h"
@@ -14,15 +15,6 @@
 namespace taravin {
 
 class TranspositionTable;
-
-// Search algorithm codes as stored in the player record.
-enum SearchAlgorithm : int32_t {
-    kMiniMax = 0,
-    kAlphaBeta = 1,
-    kQScout = 2,
-    kMtd = 3,
-    kQScoutOlympiad = 4,
-};
 
 // The request handed to the worker, and the values it writes back. The worker reads and
 // writes it in place; the window reads the results only after the final notification.
@@ -46,7 +38,7 @@ struct SearchContext {
     EvaluationFunction evaluation = nullptr;
 
     // Carried with the request so the worker never reads the profile.
-    int32_t algorithm = kQScout;
+    int32_t algorithm = kAlgorithmQScout;
     DepthCountSettings depthCountSettings;
     // The deepening stops after this iteration (the command line's --depth).
     int32_t lastIteration = kDeepestIteration;

@@ -17,23 +17,23 @@ namespace {
 
 void searchByAlgorithm(SearchState& state) {
     SearchContext& context = state.context;
-    if (context.algorithm != kQScoutOlympiad && regionsSeparated(state.board)) {
+    if (context.algorithm != kAlgorithmQScoutOlympiadBase && regionsSeparated(state.board)) {
         separatedSearch(state);
         writeLog(context, depthCompleteLine(context.depthReached, context, context.bestScore));
         return;
     }
     switch (context.algorithm) {
-        case kAlphaBeta:
+        case kAlgorithmAlphaBeta:
             oneStepSearch(state, evaluateQuickDistance);
             deepenAlphaBeta(state);
             break;
-        case kQScout:
+        case kAlgorithmQScout:
             deepenQScout(state);
             break;
-        case kMtd:
+        case kAlgorithmMtd:
             deepenMtd(state, oneStepSearch(state, evaluateQuickDistance));
             break;
-        case kQScoutOlympiad:
+        case kAlgorithmQScoutOlympiadBase:
             oneStepSearch(state, evaluateSquareOwnership);
             deepenOlympiad(state);
             break;

@@ -13,7 +13,7 @@ namespace {
 
 using testing::SearchFixture;
 
-constexpr int32_t kAlgorithms[] = {kMiniMax, kAlphaBeta, kQScout, kMtd, kQScoutOlympiad};
+constexpr int32_t kAlgorithms[] = {kAlgorithmMiniMax, kAlgorithmAlphaBeta, kAlgorithmQScout, kAlgorithmMtd, kAlgorithmQScoutOlympiadBase};
 
 bool legalFor(Board& board, int32_t side, const SearchResult& result) {
     MoveRecord tester(side, &board);
@@ -44,7 +44,7 @@ TEST(Search, EveryAlgorithmPlaysALegalMoveFromTheStart) {
 }
 
 TEST(Search, SameSearchGivesTheSameMoveScoreAndNodes) {
-    for (int32_t algorithm : {kAlphaBeta, kQScout}) {
+    for (int32_t algorithm : {kAlgorithmAlphaBeta, kAlgorithmQScout}) {
         SearchFixture first;
         SearchFixture second;
         const SearchResult a = first.search(first.request(algorithm, 3));
@@ -90,7 +90,7 @@ TEST(Search, SeparatedSidesAreSearchedAmazonByAmazon) {
     setup.blueLocations = "F6, E6";
     setup.arrowLocations = "A3, B3, C3, D3, E3, F3";
     SearchFixture fixture(setup);
-    const SearchResult result = fixture.search(fixture.request(kQScout, 3));
+    const SearchResult result = fixture.search(fixture.request(kAlgorithmQScout, 3));
     ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound);
     EXPECT_TRUE(legalFor(fixture.board(), kRed, result));
     EXPECT_EQ(result.depthReached, 3) << "passes end after the last iteration allowed";
@@ -125,12 +125,12 @@ TEST(Search, HostileSettingsNeverHangOrCrash) {
     single.redLocations = "A1";
     single.blueLocations = "";
     SearchFixture tiny(single);
-    EXPECT_EQ(tiny.search(tiny.request(kQScout, 19)).outcome, SearchOutcome::kNoMove);
+    EXPECT_EQ(tiny.search(tiny.request(kAlgorithmQScout, 19)).outcome, SearchOutcome::kNoMove);
 }
 
 TEST(Search, ZeroTimeOutStillPlaysTheSeedMove) {
     SearchFixture fixture;
-    SearchRequest request = fixture.request(kAlphaBeta, kDeepestIteration);
+    SearchRequest request = fixture.request(kAlgorithmAlphaBeta, kDeepestIteration);
     request.useTimeout = true;
     request.timeout = 0;
     const SearchResult result = fixture.search(request);
@@ -142,7 +142,7 @@ TEST(Search, ZeroTimeOutStillPlaysTheSeedMove) {
 TEST(Search, RequestIsRefusedWhileAbortIsSet) {
     SearchFixture fixture;
     fixture.player().flags().abortSearch = true;
-    EXPECT_FALSE(fixture.player().requestSearch(fixture.request(kQScout, 2)));
+    EXPECT_FALSE(fixture.player().requestSearch(fixture.request(kAlgorithmQScout, 2)));
     EXPECT_FALSE(fixture.player().thinking());
 }
 
@@ -170,7 +170,7 @@ TEST(Search, StopsAtRandomMomentsAlwaysEndCleanly) {
 
 TEST(Search, DestroyingThePlayerEndsARunningSearch) {
     auto fixture = std::make_unique<SearchFixture>();
-    ASSERT_TRUE(fixture->player().requestSearch(fixture->request(kQScout, kDeepestIteration)));
+    ASSERT_TRUE(fixture->player().requestSearch(fixture->request(kAlgorithmQScout, kDeepestIteration)));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     fixture.reset();
     SUCCEED();

@@ -1,0 +1,142 @@
+#include "app/amazon_doc.h"
+
+#include "model/board_setup.h"
+#include "model/mt19937.h"
+#include "model/settings.h"
+
+namespace taravin {
+
+namespace {
+// Board sizes as the board itself takes them, for sizing the pools before it exists.
+int32_t effectiveSize(int32_t size, int32_t other) {
+    const bool valid = size >= kMinBoardSize && size <= kMaxBoardSize && other >= kMinBoardSize &&
+                       other <= kMaxBoardSize;
+    return valid ? size : kDefaultBoardSize;
+}
+constexpr int32_t kNodesPerCell = 5;
+}  // namespace
+
+CAmazonDoc::CAmazonDoc(Profile& profile, GameWindow& window, SearchHost& searchHost,
+                       const MemoryStatus& memory)
+    : profile_(profile),
+      window_(window),
+      memory_(memory),
+      computer_(searchHost),
+      moveInProgress_(std::make_unique<MoveRecord>(kNoSide, nullptr)),
+      red_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kRed))),
+      blue_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kBlue))),
+      stateText_(gameStateText(kStop, kRed)) {}
+
+CAmazonDoc::~CAmazonDoc() = default;
+
+void CAmazonDoc::loadSettings() {
+    window_.showBusy(true);
+    const BoardSetup setup = readBoardSetup(profile_);
+    redLocations_ = setup.redLocations;
+    blueLocations_ = setup.blueLocations;
+    arrowLocations_ = setup.arrowLocations;
+    const int32_t rows = effectiveSize(setup.rows, setup.columns);
+    const int32_t columns = effectiveSize(setup.columns, setup.rows);
+
+    positionNodePool().refill(static_cast<std::size_t>(kNodesPerCell * (rows + 2) * (columns + 2)));
+    tables_.reset();
+    tables_ = std::make_unique<SearchTables>(memory_, sharedRandomSource(), rows, columns);
+    if (window_.informationWindowOpen()) {
+        window_.appendInformation(tables_->memoryLogLine());
+    }
+    board_ = buildBoard(setup, tables_->hashKeys());
+    red_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, kRed));
+    blue_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, kBlue));
+    movePool().refill(static_cast<std::size_t>(board_->moveCapacity()));
+    window_.showBusy(false);
+}
+
+void CAmazonDoc::reloadSettings() {
+    stopGame();
+    window_.killClockTimer();
+    window_.clearDragState();
+    loadSettings();
+}
+
+void CAmazonDoc::startNewGame(bool start) {
+    window_.killClockTimer();
+    if (start) {
+        window_.startClockTimer(kRed);
+    }
+    resetGame();
+    evaluationText_.clear();
+    computer_.flags().abortSearch = false;
+    movesAvailable_ = board_->countLegalMoves(kRed);
+    if (start && red_->isComputer()) {
+        requestSearch(false);
+    }
+}
+
+void CAmazonDoc::resetGame() {
+    moveNumber_ = 1;
+    recordLength_ = 1;
+    moveInProgress_ = std::make_unique<MoveRecord>(kRed, board_.get());
+    lastMove_ = nullptr;
+    gameRecord_ = std::make_unique<MoveRecordList>();
+    setState(kPlay);
+    setTitle("");
+}
+
+void CAmazonDoc::stopGame() {
+    moveInProgress_ = std::make_unique<MoveRecord>(kNoSide, nullptr);
+    setState(kStop);
+}
+
+void CAmazonDoc::setState(int32_t state, int32_t sideUnableToMove) {
+    state_ = state;
+    stateText_ = gameStateText(state, sideUnableToMove);
+}
+
+void CAmazonDoc::setTitle(std::string title) {
+    title_ = std::move(title);
+    window_.titleChanged();
+}
+
+void CAmazonDoc::setSearchLimits(int32_t lastIteration, bool useTimeout) {
+    lastIteration_ = lastIteration;
+    useTimeout_ = useTimeout;
+}
+
+int32_t CAmazonDoc::sideToMove() const {
+    return moveInProgress_->side() == kRed ? kRed : kBlue;
+}
+
+bool CAmazonDoc::sideToMoveIsHuman() const {
+    return !player(sideToMove()).isComputer();
+}
+
+void CAmazonDoc::startClock(int32_t side) {
+    window_.killClockTimer();
+    window_.startClockTimer(side);
+}
+
+void CAmazonDoc::requestSearch(bool suggest) {
+    if (!board_ || !tables_) {
+        return;
+    }
+    const int32_t side = sideToMove();
+    const PlayerRecord& mover = player(side);
+    const StoredDepthCounts counts = readDepthCounts(profile_, side);
+    SearchRequest request;
+    request.board = board_.get();
+    request.side = side;
+    request.moveNumber = moveNumber_;
+    request.timeout = mover.timeout();
+    request.algorithm = mover.algorithm();
+    request.evaluationCode = mover.evaluation();
+    request.depthCounts =
+        DepthCountSettings{counts.top, counts.second, counts.decrease, counts.minimum};
+    request.suggest = suggest;
+    request.logOpen = window_.informationWindowOpen();
+    request.lastIteration = lastIteration_;
+    request.useTimeout = useTimeout_;
+    request.table = &tables_->table();
+    computer_.requestSearch(request);
+}
+
+}  // namespace taravin

@@ -1,0 +1,156 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "app/game_state.h"
+#include "app/game_window.h"
+#include "model/board.h"
+#include "model/move_record.h"
+#include "model/player_record.h"
+#include "model/profile.h"
+#include "search/computer_player.h"
+#include "search/memory_status.h"
+#include "search/search_tables.h"
+
+namespace taravin {
+
+// How far a step through the game record goes.
+enum class StepKind { kOne = 0, kToEnd = 1, kFive = 2 };
+
+// The document: the board on screen, the game record, the move in progress, the players,
+// the game state and the texts shown about them. Moves from the mouse, the keyboard, a game
+// file and the computer all end in the same move completion. Everything runs on the window
+// thread; the computer player searches a copy of the board on its worker and reports through
+// the search host, whose notifications the window hands back to handleSearchFinished and
+// handleStatusText.
+class CAmazonDoc {
+  public:
+    CAmazonDoc(Profile& profile, GameWindow& window, SearchHost& searchHost,
+               const MemoryStatus& memory);
+    virtual ~CAmazonDoc();
+    CAmazonDoc(const CAmazonDoc&) = delete;
+    CAmazonDoc& operator=(const CAmazonDoc&) = delete;
+
+    // Rebuilds the pools, the search tables, the board and the players from the profile.
+    void loadSettings();
+    // Stops the game and loads the settings again (New Game, Open, the configuration dialogs).
+    void reloadSettings();
+    // A new game on the loaded settings; with start, Red's clock runs and a computer Red
+    // starts thinking.
+    void startNewGame(bool start);
+
+    void resetGame();
+    void stopGame();
+    void setState(int32_t state, int32_t sideUnableToMove = kRed);
+
+    // Plays a move that does not come from the mouse, for the side to move.
+    void applyMove(const Square& from, const Square& to, const Square& arrow);
+    // Records the finished move in progress and starts the other side.
+    void completeMove();
+    void gameOver();
+
+    void stepBack(StepKind kind);
+    void stepForward(StepKind kind);
+
+    // The commands of the game flow.
+    void togglePause();
+    void requestStop();
+    void handleDeferredStop();
+    void suggestMove();
+    void makeMove();
+    void stopComputingAndMove();
+    void switchSides();
+
+    // The search notifications, on the window thread.
+    void handleSearchFinished(const SearchResult& result);
+    void handleStatusText(const std::string& text);
+    // The move time-out timer's expiry.
+    void handleSearchTimeout();
+    // One tick of the clock timer of the side.
+    void tickClock(int32_t side);
+
+    // Writes the game up to the position on the board; false when the stream failed.
+    bool writeGame(std::ostream& out) const;
+    std::string gameText() const;
+    // Opens a game from its text: board setup into the profile, a new game on it, the
+    // players (when asked), the moves replayed, then paused.
+    void readGame(const std::string& text, bool loadPlayers, const std::string& title);
+
+    // What the window shows and the rules that enable its commands.
+    const Board* board() const { return board_.get(); }
+    Board* board() { return board_.get(); }
+    MoveRecord& moveInProgress() { return *moveInProgress_; }
+    const MoveRecord& moveInProgress() const { return *moveInProgress_; }
+    const MoveRecord* lastMove() const { return lastMove_; }
+    const MoveRecordList* gameRecord() const { return gameRecord_.get(); }
+    const PlayerRecord& player(int32_t side) const { return side == kRed ? *red_ : *blue_; }
+    PlayerRecord& player(int32_t side) { return side == kRed ? *red_ : *blue_; }
+    int32_t sideToMove() const;
+    bool sideToMoveIsHuman() const;
+    int32_t state() const { return state_; }
+    int32_t moveNumber() const { return moveNumber_; }
+    int32_t recordLength() const { return recordLength_; }
+    int32_t movesAvailable() const { return movesAvailable_; }
+    const std::string& title() const { return title_; }
+    const std::string& stateText() const { return stateText_; }
+    const std::string& evaluationText() const { return evaluationText_; }
+    const std::string& searchText() const { return searchText_; }
+    bool thinking() const { return computer_.thinking(); }
+    bool pauseDiscard() const { return pauseDiscard_; }
+    bool loading() const { return loading_; }
+    SearchFlags& searchFlags() { return computer_.flags(); }
+    bool canStepBack() const;
+    bool canStepForward() const;
+
+    void setTitle(std::string title);
+    void setSoundEnabled(bool enabled) { soundEnabled_ = enabled; }
+    // The command line ends the deepening after this iteration and may run without a
+    // time-out.
+    void setSearchLimits(int32_t lastIteration, bool useTimeout);
+
+  private:
+    void requestSearch(bool suggest);
+    void startClock(int32_t side);
+    void discardRecordsAfter(MoveRecord* move);
+    void updateEvaluationText(int32_t side);
+    void clearLastMoveMarks();
+    void placeBoard(MoveRecord* position);
+    void placeMoveInProgress(MoveRecord* position);
+    void replayMoves(const std::string& text);
+
+    Profile& profile_;
+    GameWindow& window_;
+    const MemoryStatus& memory_;
+    ComputerPlayer computer_;
+
+    bool loading_ = false;
+    int32_t searchDepth_ = 0;
+    int32_t searchNodes_ = 0;
+    int32_t movesAvailable_ = 0;
+    std::unique_ptr<Board> board_;
+    MoveRecord* lastMove_ = nullptr;
+    std::unique_ptr<MoveRecord> moveInProgress_;
+    std::unique_ptr<MoveRecordList> gameRecord_;
+    std::unique_ptr<PlayerRecord> red_;
+    std::unique_ptr<PlayerRecord> blue_;
+    int32_t state_ = kStop;
+    int32_t moveNumber_ = 1;
+    int32_t recordLength_ = 1;
+    std::string title_;
+    std::string stateText_;
+    std::string evaluationText_;
+    std::string searchText_;
+    std::string redLocations_;
+    std::string blueLocations_;
+    std::string arrowLocations_;
+    std::unique_ptr<SearchTables> tables_;
+    bool pauseDiscard_ = false;
+    bool soundEnabled_ = true;
+    int32_t lastIteration_ = kDeepestIteration;
+    bool useTimeout_ = true;
+};
+
+}  // namespace taravin

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace taravin {
+
+enum GameState : int32_t { kPlay = 0, kPause = 1, kStop = 2, kOver = 3 };
+
+// The game state line; for Over it names the winner, the side that is not `sideUnableToMove`.
+std::string gameStateText(int32_t state, int32_t sideUnableToMove);
+
+}  // namespace taravin
