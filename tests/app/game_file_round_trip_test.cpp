@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "document_fixture.h"
+
+namespace taravin {
+namespace {
+
+using testing::DocumentFixture;
+
+void playOpening(DocumentFixture& fixture) {
+    fixture.newGame();
+    fixture.play({1, 4}, {7, 4}, {7, 7});
+    fixture.play({10, 4}, {9, 4}, {9, 5});
+    fixture.play({1, 7}, {2, 7}, {3, 7});
+    fixture.play({10, 7}, {9, 7}, {9, 8});
+}
+
+std::vector<int32_t> contents(const Board& board) {
+    return {board.contents(), board.contents() + board.cellCount()};
+}
+
+TEST(GameFile, SavedGameReadsBackPaused) {
+    DocumentFixture saved;
+    saved.profile.writeString("Settings", "BlueName", "Alice");
+    playOpening(saved);
+    saved.document.tickClock(kRed);
+    saved.document.tickClock(kBlue);
+    saved.document.tickClock(kBlue);
+    std::ostringstream out;
+    ASSERT_TRUE(saved.document.writeGame(out));
+
+    DocumentFixture opened;
+    opened.document.readGame(out.str(), true, "game.txt");
+    const CAmazonDoc& doc = opened.document;
+    EXPECT_EQ(doc.state(), kPause);
+    EXPECT_EQ(doc.title(), "game.txt");
+    EXPECT_EQ(doc.moveNumber(), 5);
+    EXPECT_EQ(doc.gameRecord()->size(), 4u);
+    EXPECT_EQ(contents(*doc.board()), contents(*saved.document.board()));
+    EXPECT_EQ(doc.player(kBlue).name(), "Alice");
+    EXPECT_EQ(doc.player(kRed).clock(), 1);
+    EXPECT_EQ(doc.player(kBlue).clock(), 2);
+    EXPECT_EQ(opened.host.soundCount(), 0) << "no sound while loading";
+    EXPECT_EQ(opened.host.runningClock(), 0) << "no clock while loading";
+    EXPECT_EQ(doc.gameText(), out.str());
+}
+
+TEST(GameFile, WithoutThePlayerBoxTheStoredPlayersStay) {
+    DocumentFixture saved;
+    saved.profile.writeString("Settings", "RedName", "Bob");
+    playOpening(saved);
+    DocumentFixture opened;
+    opened.document.readGame(saved.document.gameText(), false, "g.txt");
+    EXPECT_EQ(opened.document.player(kRed).name(), "Human Player");
+    EXPECT_EQ(opened.document.moveNumber(), 5);
+}
+
+TEST(GameFile, BareMoveHistoryReplaysOnTheStoredSetup) {
+    DocumentFixture opened;
+    opened.document.readGame("1. d1 - d7 (g7)\t2. D10-D9/E9 3. g1 g2 g3 4. G10", true, "h.txt");
+    EXPECT_EQ(opened.document.moveNumber(), 4) << "the incomplete fourth move is dropped";
+    EXPECT_EQ(opened.document.board()->content(3, 7), kArrow);
+}
+
+TEST(GameFile, IllegalMovesAreSkipped) {
+    DocumentFixture opened;
+    opened.document.readGame("A4-A5 (A4) D1-D1 (D2) A7-A6 (B6)", true, "i.txt");
+    EXPECT_EQ(opened.document.moveNumber(), 3) << "D1-D1 (D2) is dropped, Blue's A7-A6 (B6) plays";
+    EXPECT_EQ(opened.document.board()->content(6, 1), kBlue);
+}
+
+TEST(GameFile, SavingAfterSteppingBackWritesOnlyTheMovesOnTheBoard) {
+    DocumentFixture saved;
+    playOpening(saved);
+    saved.document.stepBack(StepKind::kOne);
+    saved.document.stepBack(StepKind::kOne);
+    saved.document.stepBack(StepKind::kOne);
+    DocumentFixture opened;
+    opened.document.readGame(saved.document.gameText(), true, "s.txt");
+    EXPECT_EQ(opened.document.gameRecord()->size(), 1u);
+    EXPECT_EQ(opened.document.moveNumber(), 2);
+}
+
+TEST(GameFile, HostileSetupFallsBackSafely) {
+    DocumentFixture opened;
+    opened.document.readGame(
+        "<BOARD-SETUP-START>\r\nRED-AMAZONS=A1,B1,C1,D1,E1,F1\r\nBLUE-AMAZONS=\xff\xfe,J10\r\n"
+        "ARROWS=\r\nCOLUMNS=99999999999\r\nROWS=-4\r\n<BOARD-SETUP-END>\r\n"
+        "<GAME-INFO-START>\r\nRED-TYPE=7:99:-3:0:\r\nRED-TIME=-50\r\n",
+        true, "bad.txt");
+    const Board& board = *opened.document.board();
+    EXPECT_EQ(board.rows(), 10);
+    EXPECT_EQ(board.columns(), 10);
+    EXPECT_EQ(board.amazonCount(kRed), 4);
+    EXPECT_EQ(board.amazonCount(kBlue), 1);
+    EXPECT_EQ(opened.document.state(), kPause);
+}
+
+}  // namespace
+}  // namespace taravin
