@@ -4,13 +4,13 @@
 #include <memory>
 #include <string>
 
+#include "model/board.h"
 #include "model/free_list.h"
 #include "model/intrusive_list.h"
 #include "model/square.h"
 
 namespace taravin {
 
-class Board;
 
 // Input states of a move being entered.
 enum InputState : int32_t {
