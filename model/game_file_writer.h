@@ -16,14 +16,14 @@ struct GameFileSource {
     const PlayerRecord& red;
     const PlayerRecord& blue;
     const Board& board;
-    std::string_view redLocations;
-    std::string_view blueLocations;
-    std::string_view arrowLocations;
+    std::string_view redLocations{};
+    std::string_view blueLocations{};
+    std::string_view arrowLocations{};
     // The document's move number n: moves 1..n - 1 are on the board.
-    int32_t moveNumber;
+    int32_t moveNumber = 1;
     // text() of every record of the game record, move 1 first; those from move n on are
     // not written.
-    std::vector<std::string> moveTexts;
+    std::vector<std::string> moveTexts{};
 };
 
 // The whole game file text, every line ended by CR LF. No free text (a name, a location
