@@ -76,8 +76,10 @@ class CAmazonDoc {
     bool writeGame(std::ostream& out) const;
     std::string gameText() const;
     // Opens a game from its text: board setup into the profile, a new game on it, the
-    // players (when asked), the moves replayed, then paused.
-    void readGame(const std::string& text, bool loadPlayers, const std::string& title);
+    // players (when asked), the moves replayed, then paused. A setup the board cannot hold
+    // is refused with a message and changes nothing; returns whether the game was opened.
+    bool readGame(const std::string& text, bool loadPlayers, const std::string& title);
+    static const char* const kUnsupportedSetupMessage;
 
     // What the window shows and the rules that enable its commands.
     const Board* board() const { return board_.get(); }

@@ -1,8 +1,12 @@
+#include <algorithm>
 #include <ostream>
 
 #include "app/amazon_doc.h"
 #include "model/game_file_reader.h"
 #include "model/game_file_writer.h"
+#include "model/location_parser.h"
+#include "model/memory_profile.h"
+#include "model/settings.h"
 
 namespace taravin {
 
@@ -18,7 +22,33 @@ std::optional<std::string_view> sectionAfter(std::string_view text, std::string_
     }
     return text.substr(at + marker.size());
 }
+int32_t distinctSquares(std::string_view text, int32_t rows, int32_t columns) {
+    std::vector<Square> squares = parseLocations(text, rows, columns);
+    std::sort(squares.begin(), squares.end(), [](const Square& a, const Square& b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    return static_cast<int32_t>(std::unique(squares.begin(), squares.end()) - squares.begin());
+}
+
+// Whether the setup the profile would hold after taking the file's is one the board supports.
+bool supportedFileSetup(const Profile& profile, std::string_view setupText) {
+    MemoryProfile merged;
+    writeBoardSetup(merged, readBoardSetup(profile, StoredBoardSize::kAsStored));
+    storeFileBoardSetup(setupText, merged);
+    const BoardSetup setup = readBoardSetup(merged);
+    const auto sizeSupported = [](int32_t size) {
+        return size >= kMinBoardSize && size <= kMaxBoardSize;
+    };
+    return sizeSupported(setup.rows) && sizeSupported(setup.columns) &&
+           distinctSquares(setup.redLocations, setup.rows, setup.columns) <= kMaxAmazonsPerSide &&
+           distinctSquares(setup.blueLocations, setup.rows, setup.columns) <= kMaxAmazonsPerSide;
+}
+
 }  // namespace
+
+const char* const CAmazonDoc::kUnsupportedSetupMessage =
+    "The board setup of this game file is not supported: a board has 1 to 20 rows and columns "
+    "and each side at most 4 amazons.";
 
 std::string CAmazonDoc::gameText() const {
     if (!board_) {
@@ -50,9 +80,14 @@ void CAmazonDoc::replayMoves(const std::string& text) {
     }
 }
 
-void CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::string& title) {
+bool CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::string& title) {
+    const auto setup = sectionAfter(text, kBoardSetupStart);
+    if (setup && !supportedFileSetup(profile_, *setup)) {
+        window_.showStopMessage(kUnsupportedSetupMessage);
+        return false;
+    }
     loading_ = true;
-    if (const auto setup = sectionAfter(text, kBoardSetupStart)) {
+    if (setup) {
         storeFileBoardSetup(*setup, profile_);
     }
     reloadSettings();
@@ -75,6 +110,7 @@ void CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::
     computer_.flags().moveNow = false;
     loading_ = false;
     togglePause();
+    return true;
 }
 
 }  // namespace taravin

@@ -9,7 +9,7 @@ namespace taravin::cli {
 // The words after the command name: "--name value" options, "--name" flags and positional
 // words, in any order.
 class Arguments {
-public:
+  public:
     Arguments(std::vector<std::string> words, std::vector<std::string> flagNames);
 
     std::optional<std::string> value(const std::string& name) const;
@@ -18,7 +18,7 @@ public:
     // Options given that are not in `known`; the command reports them as errors.
     std::vector<std::string> unknownOptions(const std::vector<std::string>& known) const;
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> options_;
     std::vector<std::string> flags_;
     std::vector<std::string> positional_;

@@ -15,7 +15,8 @@ void benchMoveGeneration() {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("perft %d: %lld moves in %.2f s (%.0f moves per second)\n", depth,
-                    static_cast<long long>(count), seconds, seconds > 0 ? static_cast<double>(count) / seconds : 0.0);
+                    static_cast<long long>(count), seconds,
+                    seconds > 0 ? static_cast<double>(count) / seconds : 0.0);
         std::fflush(stdout);
     }
 }

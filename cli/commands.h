@@ -10,6 +10,7 @@ int runMoves(const std::vector<std::string>& words);
 int runPerft(const std::vector<std::string>& words);
 int runSearch(const std::vector<std::string>& words);
 int runEval(const std::vector<std::string>& words);
+int runPlay(const std::vector<std::string>& words);
 int runBench(const std::vector<std::string>& words);
 
 // Prints "taravin-cli <command>: <message>" to standard error and returns 2.

@@ -13,11 +13,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"moves", taravin::cli::runMoves},
-    {"perft", taravin::cli::runPerft},
-    {"search", taravin::cli::runSearch},
-    {"eval", taravin::cli::runEval},
-    {"bench", taravin::cli::runBench},
+    {"moves", taravin::cli::runMoves},   {"perft", taravin::cli::runPerft},
+    {"search", taravin::cli::runSearch}, {"eval", taravin::cli::runEval},
+    {"play", taravin::cli::runPlay},     {"bench", taravin::cli::runBench},
 };
 
 void printUsage() {
@@ -30,8 +28,11 @@ void printUsage() {
         "                              the computer player's move; last line \"bestmove ...\"\n"
         "  eval    [POSITION] --function 0..5|quick [--side red|blue] [--move-number N]\n"
         "                              the evaluation of the position\n"
+        "  play    [--red ALG:EVAL:TIMEOUT] [--blue ALG:EVAL:TIMEOUT] [--depth D] [--out FILE]\n"
+        "                              a whole game computer against computer\n"
         "  bench                       speed figures of the engine\n"
-        "POSITION: --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
+        "POSITION: a game file (its setup, then its moves replayed), or\n"
+        "          --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");
 }
 

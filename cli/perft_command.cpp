@@ -11,14 +11,14 @@ int runPerft(const std::vector<std::string>& words) {
     if (const auto unknown = arguments.unknownOptions(positionOptionNames()); !unknown.empty()) {
         return usageError("perft", "unknown option " + unknown.front());
     }
-    const auto depth = arguments.positional().size() == 1
-                           ? parseInteger(arguments.positional().front(), 0, 8)
-                           : std::nullopt;
+    const auto depth = arguments.positional().empty()
+                           ? std::nullopt
+                           : parseInteger(arguments.positional().front(), 0, 8);
     if (!depth) {
         return usageError("perft", "expected one depth D between 0 and 8");
     }
     std::string error;
-    auto position = positionFromArguments(arguments, error);
+    auto position = positionFromArguments(arguments, error, 1);
     if (!position) {
         return usageError("perft", error);
     }

@@ -20,8 +20,14 @@ struct CliPosition {
 // The option names that describe a position.
 const std::vector<std::string>& positionOptionNames();
 
-// Builds the position from --rows --columns --red --blue --arrows (missing ones take the
-// standard start position's values). On bad input returns nothing and sets `error`.
-std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std::string& error);
+// Builds the position from a game file named by the positional word at `filePosition` (its
+// setup, then its moves replayed), or else from --rows --columns --red --blue --arrows
+// (missing ones take the standard start position's values). On bad input returns nothing
+// and sets `error`.
+std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std::string& error,
+                                                 std::size_t filePosition = 0);
+
+// A game file's position after its moves are replayed.
+std::optional<CliPosition> positionFromGameFile(const std::string& path, std::string& error);
 
 }  // namespace taravin::cli

@@ -197,8 +197,8 @@ FilePlayers readFilePlayers(std::string_view gameInfoText) {
 }
 
 void applyFilePlayer(const FilePlayer& player, PlayerRecord& record) {
-    record.set(player.name, player.type, player.algorithm, player.evaluation, player.timeout,
-               player.clock);
+    record.set(player.name, player.type, player.algorithm, player.evaluation,
+               guardedMoveTimeout(player.timeout), player.clock);
 }
 
 std::string_view moveHistoryText(std::string_view fileText) {

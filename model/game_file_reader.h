@@ -41,7 +41,8 @@ struct FilePlayers {
 };
 FilePlayers readFilePlayers(std::string_view gameInfoText);
 
-// Sets the record to the file's values; the side stays, the last-move text is cleared.
+// Sets the record to the file's values (a time-out outside 3..3600 counts as 30); the side
+// stays, the last-move text is cleared.
 void applyFilePlayer(const FilePlayer& player, PlayerRecord& record);
 
 // The part of a file to replay: after "<MOVE-HISTORY-START>" up to the first

@@ -49,9 +49,10 @@ int64_t leadingInteger(std::string_view text) {
     return negative ? -value : value;
 }
 
-void placeLocations(Board& board, std::string_view text, int32_t content) {
+std::vector<Square> parseLocations(std::string_view text, int32_t rows, int32_t columns) {
     const std::string upper = upperCaseCopy(text);
     const std::size_t end = upper.size();
+    std::vector<Square> squares;
     std::size_t p = 0;
     while (p < end) {
         std::size_t cut = p;
@@ -59,24 +60,27 @@ void placeLocations(Board& board, std::string_view text, int32_t content) {
             ++cut;
         }
         const std::string_view token = std::string_view(upper).substr(p, cut - p);
-        const std::size_t q = cut < end ? cut + 1 : end;
+        p = cut < end ? cut + 1 : end;
         if (token.size() < 2) {
-            p = q;
             continue;
         }
         const int32_t column = static_cast<unsigned char>(token[0]) - 64;
         const int64_t row = leadingInteger(token.substr(1));
-        if (column < 1 || column > board.columns() || row < 1 || row > board.rows()) {
-            p = q;
+        if (column < 1 || column > columns || row < 1 || row > rows) {
             continue;
         }
-        const Square square{static_cast<int32_t>(row), column};
-        if (placeAllowed(board, square, content)) {
-            board.setContent(square, content, true);
-        }
-        p = q;
+        squares.push_back(Square{static_cast<int32_t>(row), column});
         while (p < end && isSeparator(upper[p])) {
             ++p;
+        }
+    }
+    return squares;
+}
+
+void placeLocations(Board& board, std::string_view text, int32_t content) {
+    for (const Square& square : parseLocations(text, board.rows(), board.columns())) {
+        if (placeAllowed(board, square, content)) {
+            board.setContent(square, content, true);
         }
     }
 }

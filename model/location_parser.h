@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "model/board.h"
 
@@ -12,6 +13,10 @@ namespace taravin {
 // blanks allowed). Invalid names are skipped silently; a square named twice is placed twice.
 // An amazon beyond the fourth of its side is not placed, so a board never holds more.
 void placeLocations(Board& board, std::string_view text, int32_t content);
+
+// The valid squares of a location text on a board of the given size, in the order the
+// lenient parser places them (repeats included).
+std::vector<Square> parseLocations(std::string_view text, int32_t rows, int32_t columns);
 
 // The number at the start of the text as a standard string-to-integer conversion reads it
 // (leading white space, an optional sign, digits), saturated instead of overflowing; 0 when

@@ -7,11 +7,11 @@
 
 namespace taravin {
 
-namespace {
-
 int32_t guardedMoveTimeout(int32_t stored) {
     return stored < kMinMoveTimeout || stored > kMaxMoveTimeout ? kDefaultMoveTimeout : stored;
 }
+
+namespace {
 
 // The depth counts in the order they are stored, so that reading and writing walk one list.
 std::array<int32_t, 4> asList(const StoredDepthCounts& counts) {

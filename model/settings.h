@@ -67,6 +67,9 @@ inline constexpr int32_t kDefaultMoveTimeout = 30;
 inline constexpr int32_t kMaxPlayerNameLength = 64;
 inline constexpr const char* kDefaultPlayerName = "Human Player";
 
+// A time-out outside 3..3600 seconds, from the profile or a game file, counts as 30.
+int32_t guardedMoveTimeout(int32_t stored);
+
 // The four depth move counts of one side.
 struct StoredDepthCounts {
     int32_t top;

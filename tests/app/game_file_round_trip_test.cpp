@@ -83,19 +83,36 @@ TEST(GameFile, SavingAfterSteppingBackWritesOnlyTheMovesOnTheBoard) {
     EXPECT_EQ(opened.document.moveNumber(), 2);
 }
 
-TEST(GameFile, HostileSetupFallsBackSafely) {
+TEST(GameFile, UnsupportedSetupIsRefusedAndChangesNothing) {
+    for (const char* setup : {"RED-AMAZONS=A1,B1,C1,D1,E1\r\nBLUE-AMAZONS=J10\r\nARROWS=\r\n",
+                              "RED-AMAZONS=A1\r\nBLUE-AMAZONS=J10\r\nARROWS=\r\nCOLUMNS=21\r\n",
+                              "RED-AMAZONS=A1\r\nBLUE-AMAZONS=B1\r\nARROWS=\r\nCOLUMNS=5\r\nROWS=-4\r\n"}) {
+        DocumentFixture fixture;
+        fixture.newGame();
+        fixture.play({1, 4}, {7, 4}, {7, 7});
+        fixture.profile.clearWrites();
+        EXPECT_FALSE(fixture.document.readGame(std::string("<BOARD-SETUP-START>\r\n") + setup, true, "x"));
+        EXPECT_TRUE(fixture.profile.writes().empty()) << setup;
+        EXPECT_EQ(fixture.document.moveNumber(), 2) << "the game on the board stays";
+        ASSERT_EQ(fixture.host.stopMessages().size(), 1u);
+        EXPECT_EQ(fixture.host.stopMessages().front(), CAmazonDoc::kUnsupportedSetupMessage);
+    }
+}
+
+TEST(GameFile, HostileValuesAreReadSafely) {
     DocumentFixture opened;
-    opened.document.readGame(
-        "<BOARD-SETUP-START>\r\nRED-AMAZONS=A1,B1,C1,D1,E1,F1\r\nBLUE-AMAZONS=\xff\xfe,J10\r\n"
-        "ARROWS=\r\nCOLUMNS=99999999999\r\nROWS=-4\r\n<BOARD-SETUP-END>\r\n"
-        "<GAME-INFO-START>\r\nRED-TYPE=7:99:-3:0:\r\nRED-TIME=-50\r\n",
-        true, "bad.txt");
-    const Board& board = *opened.document.board();
-    EXPECT_EQ(board.rows(), 10);
-    EXPECT_EQ(board.columns(), 10);
-    EXPECT_EQ(board.amazonCount(kRed), 4);
-    EXPECT_EQ(board.amazonCount(kBlue), 1);
-    EXPECT_EQ(opened.document.state(), kPause);
+    ASSERT_TRUE(opened.document.readGame(
+        "<BOARD-SETUP-START>\r\nRED-AMAZONS=A1,A1,B1\r\nBLUE-AMAZONS=\xff\xfe,J10\r\n"
+        "ARROWS=\r\nCOLUMNS=0\r\nROWS=10\r\n<BOARD-SETUP-END>\r\n"
+        "<GAME-INFO-START>\r\nRED-TYPE=7:99:-3:-5:\x01name\r\nRED-TIME=-50\r\n",
+        true, "odd.txt"));
+    const CAmazonDoc& doc = opened.document;
+    EXPECT_EQ(doc.board()->columns(), 10) << "a stored 0 makes the board 10 x 10";
+    EXPECT_EQ(doc.board()->amazonCount(kRed), 2);
+    EXPECT_EQ(doc.board()->amazonCount(kBlue), 1);
+    EXPECT_EQ(doc.player(kRed).timeout(), 30) << "a file's time-out gets the profile's guard";
+    EXPECT_EQ(doc.player(kRed).clock(), 0);
+    EXPECT_EQ(doc.state(), kPause);
 }
 
 }  // namespace
