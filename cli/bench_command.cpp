@@ -11,6 +11,7 @@ int runBench(const std::vector<std::string>& words) {
     }
     benchMoveGeneration();
     benchEvaluations();
+    benchSearches();
     return 0;
 }
 
