@@ -26,6 +26,10 @@ std::mt19937 standardGeneratorWithReferenceSeeding(uint32_t seed) {
 }
 
 TEST(Mt19937, MatchesTheReferenceGeneratorWithDefaultSeed) {
+    Mt19937 first;
+    for (uint32_t expected : {3510405877u, 4290933890u, 2191955339u, 564929546u, 152112058u}) {
+        EXPECT_EQ(first.next(), expected);
+    }
     Mt19937 generator;
     auto reference = standardGeneratorWithReferenceSeeding(4357);
     for (int i = 0; i < 2000; ++i) {
