@@ -78,6 +78,23 @@ TEST(Document, GameOverNamesTheWinnerAndItsMargin) {
     EXPECT_EQ(fixture.host.runningClock(), 0);
 }
 
+TEST(Document, BlueWinsWhenRedIsShutIn) {
+    DocumentFixture fixture;
+    fixture.profile.writeInt("Settings", "Rows", 1);
+    fixture.profile.writeInt("Settings", "Columns", 4);
+    fixture.profile.writeString("Settings", "RedLocations", "A1");
+    fixture.profile.writeString("Settings", "BlueLocations", "D1");
+    CAmazonDoc& doc = fixture.document;
+    fixture.newGame();
+    fixture.play({1, 1}, {1, 2}, {1, 1});  // A1-B1 (A1)
+    EXPECT_EQ(fixture.host.runningClock(), kBlue);
+    fixture.play({1, 4}, {1, 3}, {1, 4});  // D1-C1 (D1) shuts Red in
+    EXPECT_EQ(doc.stateText(), "Game State - Over.  Blue has won.");
+    ASSERT_EQ(fixture.host.congratulations().size(), 1u);
+    EXPECT_EQ(fixture.host.congratulations().front().winner, kBlue);
+    EXPECT_EQ(fixture.host.congratulations().front().text, "Blue wins by 0 points.");
+}
+
 TEST(Document, MarginTextHasSingularAndZero) {
     // On a one-row board Red closes Blue in; what Red can still reach is the margin.
     for (auto [columns, expected] :
