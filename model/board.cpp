@@ -8,7 +8,9 @@
 namespace taravin {
 
 namespace {
-bool validSize(int32_t size) { return size >= kMinBoardSize && size <= kMaxBoardSize; }
+bool validSize(int32_t size) {
+    return size >= kMinBoardSize && size <= kMaxBoardSize;
+}
 }  // namespace
 
 Board::Board(int32_t rows, int32_t columns)
@@ -172,19 +174,39 @@ bool Board::hasMobileEnemyNeighbour(const PositionNode& amazon, int32_t side) co
 }
 
 int32_t Board::countLegalMoves(int32_t side) const {
+    // Arrows from a destination D fill the empty runs through D on the four lines; on the line
+    // back to the origin O the run goes on through the vacated O. With S(D) the sum of the four
+    // run lengths through D, D reached from O in direction k has S(D) - 3 + ray(O, -k) arrows.
     const int32_t* cells = content_.data();
+    std::array<int32_t, (kMaxBoardSize + 2) * (kMaxBoardSize + 2)> runSums{};
+    for (std::size_t axis = 0; axis < 4; ++axis) {
+        // Directions 2..5 point up, up-right, right and down-right: one per line.
+        const int32_t step = offsets_[axis + 2];
+        const int32_t back = -step;
+        for (int32_t i = 0; i < cellCount_; ++i) {
+            if (cells[i] != kEmpty || cells[i + back] == kEmpty) {
+                continue;
+            }
+            int32_t length = 0;
+            for (int32_t j = i; cells[j] == kEmpty; j += step) {
+                ++length;
+            }
+            for (int32_t j = i; cells[j] == kEmpty; j += step) {
+                runSums[static_cast<std::size_t>(j)] += length;
+            }
+        }
+    }
     int32_t count = 0;
     for (const PositionNode* node = amazons(side).head(); node; node = node->next) {
         const int32_t origin = indexOf(node->row, node->column);
-        for (int32_t step : offsets_) {
+        for (std::size_t k = 0; k < offsets_.size(); ++k) {
+            const int32_t step = offsets_[k];
+            int32_t behind = 0;
+            for (int32_t i = origin - step; cells[i] == kEmpty; i -= step) {
+                ++behind;
+            }
             for (int32_t to = origin + step; cells[to] == kEmpty; to += step) {
-                // The arrow may fly over or land on the square the amazon left.
-                for (int32_t arrowStep : offsets_) {
-                    for (int32_t arrow = to + arrowStep;
-                         cells[arrow] == kEmpty || arrow == origin; arrow += arrowStep) {
-                        ++count;
-                    }
-                }
+                count += runSums[static_cast<std::size_t>(to)] - 3 + behind;
             }
         }
     }

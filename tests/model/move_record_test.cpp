@@ -5,6 +5,7 @@
 #include "model/board_setup.h"
 #include "model/move_generation.h"
 #include "model/move_record.h"
+#include "model/random_playout.h"
 
 namespace taravin {
 namespace {
@@ -68,16 +69,16 @@ TEST(MoveRecord, TextsAndPrompts) {
 TEST(MoveRecord, LineTestWalksFromTheReferenceSquare) {
     auto board = startBoard();
     MoveRecord move(kRed, board.get());
-    move.setFrom(1, 4);  // D1
-    EXPECT_TRUE(move.isOnLine(9, 4));    // D9, open column
-    EXPECT_TRUE(move.isOnLine(10, 4));   // D10 holds Blue: the target's content is not examined
-    EXPECT_TRUE(move.isOnLine(1, 5));    // E1
-    EXPECT_FALSE(move.isOnLine(1, 8));   // H1 lies beyond G1
-    EXPECT_TRUE(move.isOnLine(4, 7));    // G4 on the diagonal
-    EXPECT_FALSE(move.isOnLine(2, 6));   // not on a line
-    EXPECT_FALSE(move.isOnLine(1, 4));   // the reference itself
+    move.setFrom(1, 4);                 // D1
+    EXPECT_TRUE(move.isOnLine(9, 4));   // D9, open column
+    EXPECT_TRUE(move.isOnLine(10, 4));  // D10 holds Blue: the target's content is not examined
+    EXPECT_TRUE(move.isOnLine(1, 5));   // E1
+    EXPECT_FALSE(move.isOnLine(1, 8));  // H1 lies beyond G1
+    EXPECT_TRUE(move.isOnLine(4, 7));   // G4 on the diagonal
+    EXPECT_FALSE(move.isOnLine(2, 6));  // not on a line
+    EXPECT_FALSE(move.isOnLine(1, 4));  // the reference itself
     move.setTo(7, 4);
-    EXPECT_TRUE(move.isOnLine(7, 9));    // now measured from D7
+    EXPECT_TRUE(move.isOnLine(7, 9));  // now measured from D7
 }
 
 TEST(MoveRecord, LegalityTest) {
@@ -92,16 +93,16 @@ TEST(MoveRecord, LegalityTest) {
         EXPECT_EQ(move.from(), (Square{2, 2}));
         return legal;
     };
-    EXPECT_TRUE(check({1, 4}, {7, 4}, {7, 7}));    // D1-D7 (G7)
-    EXPECT_TRUE(check({1, 4}, {7, 4}, {1, 4}));    // arrow back on the vacated square
+    EXPECT_TRUE(check({1, 4}, {7, 4}, {7, 7}));      // D1-D7 (G7)
+    EXPECT_TRUE(check({1, 4}, {7, 4}, {1, 4}));      // arrow back on the vacated square
     EXPECT_TRUE(check({4, 4 - 3}, {4, 4}, {4, 1}));  // A4-D4 (A4)
-    EXPECT_FALSE(check({1, 4}, {1, 4}, {2, 4}));   // from = to
-    EXPECT_FALSE(check({1, 4}, {7, 4}, {7, 4}));   // arrow = to
-    EXPECT_FALSE(check({10, 4}, {9, 4}, {8, 4}));  // Blue amazon for Red
-    EXPECT_FALSE(check({1, 4}, {2, 5}, {9, 9}));   // arrow not on a line
-    EXPECT_FALSE(check({1, 4}, {3, 5}, {4, 5}));   // knight jump
-    EXPECT_FALSE(check({1, 4}, {1, 8}, {2, 8}));   // over G1
-    EXPECT_FALSE(check({0, 4}, {7, 4}, {7, 7}));   // off the board
+    EXPECT_FALSE(check({1, 4}, {1, 4}, {2, 4}));     // from = to
+    EXPECT_FALSE(check({1, 4}, {7, 4}, {7, 4}));     // arrow = to
+    EXPECT_FALSE(check({10, 4}, {9, 4}, {8, 4}));    // Blue amazon for Red
+    EXPECT_FALSE(check({1, 4}, {2, 5}, {9, 9}));     // arrow not on a line
+    EXPECT_FALSE(check({1, 4}, {3, 5}, {4, 5}));     // knight jump
+    EXPECT_FALSE(check({1, 4}, {1, 8}, {2, 8}));     // over G1
+    EXPECT_FALSE(check({0, 4}, {7, 4}, {7, 7}));     // off the board
 }
 
 TEST(MoveRecord, ArrowMayFlyOverTheVacatedSquare) {
@@ -119,7 +120,8 @@ TEST(MoveRecord, ArrowMayFlyOverTheVacatedSquare) {
             arrowsDownward.push_back(arrow);
         }
     });
-    EXPECT_EQ(arrowsDownward, (std::vector<Square>{{6, 4}, {5, 4}, {4, 4}, {3, 4}, {2, 4}, {1, 4}}));
+    EXPECT_EQ(arrowsDownward,
+              (std::vector<Square>{{6, 4}, {5, 4}, {4, 4}, {3, 4}, {2, 4}, {1, 4}}));
 }
 
 TEST(MoveGeneration, StartPositionEnumerationOrderAndCount) {
@@ -128,7 +130,8 @@ TEST(MoveGeneration, StartPositionEnumerationOrderAndCount) {
     int count = 0;
     forEachLegalMove(*board, kRed, [&](const Square& from, const Square& to, const Square& arrow) {
         if (first.size() < 3) {
-            first.push_back(squareName(from) + "-" + squareName(to) + " (" + squareName(arrow) + ")");
+            first.push_back(squareName(from) + "-" + squareName(to) + " (" + squareName(arrow) +
+                            ")");
         }
         ++count;
     });
@@ -166,6 +169,23 @@ TEST(MoveGeneration, EveryEnumeratedMoveIsLegalAndUnmakeRestores) {
         ++count;
     }
     EXPECT_EQ(count, board->countLegalMoves(kRed));
+}
+
+TEST(MoveGeneration, CountMatchesTheEnumerationOnRandomPositions) {
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        BoardSetup setup;
+        setup.rows = static_cast<int32_t>(4 + seed % 17);
+        setup.columns = static_cast<int32_t>(3 + (seed * 7) % 18);
+        setup.redLocations = "A1, C2, B3";
+        setup.blueLocations = "C1, A2, D4";
+        const auto board = playRandomMoves(setup, static_cast<int>(seed % 25), seed);
+        for (int32_t side : {kRed, kBlue}) {
+            int32_t enumerated = 0;
+            forEachLegalMove(*board, side,
+                             [&](const Square&, const Square&, const Square&) { ++enumerated; });
+            ASSERT_EQ(board->countLegalMoves(side), enumerated) << "seed " << seed;
+        }
+    }
 }
 
 TEST(MoveRecord, TakeBoardCopyOwnsAnIndependentBoard) {
