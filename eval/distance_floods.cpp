@@ -10,6 +10,19 @@ namespace taravin {
 
 namespace {
 
+// Sets a field's border cells to `borderValue` and its inner cells to `innerValue`.
+void fillField(const Board& board, int32_t* field, int32_t borderValue, int32_t innerValue) {
+    const int32_t stride = board.stride();
+    std::fill(field, field + stride, borderValue);
+    for (int32_t row = 1; row <= board.rows(); ++row) {
+        int32_t* first = field + board.indexOf(row, 0);
+        first[0] = borderValue;
+        std::fill(first + 1, first + stride - 1, innerValue);
+        first[stride - 1] = borderValue;
+    }
+    std::fill(field + board.indexOf(board.rows() + 1, 0), field + board.cellCount(), borderValue);
+}
+
 // While a flood runs, a cell's work value is 0 when it is blocked (amazon, arrow, border), so
 // that every walk stops there; kUnreached while it is empty and not yet reached, so that walks
 // go on; and its distance once reached. A ray then needs a single test per cell: it goes on
@@ -67,18 +80,6 @@ void kingFlood(const Board& board, const FloodBuffers& buffers, int32_t tail) {
 }
 
 }  // namespace
-
-void fillField(const Board& board, int32_t* field, int32_t borderValue, int32_t innerValue) {
-    const int32_t stride = board.stride();
-    std::fill(field, field + stride, borderValue);
-    for (int32_t row = 1; row <= board.rows(); ++row) {
-        int32_t* first = field + board.indexOf(row, 0);
-        first[0] = borderValue;
-        std::fill(first + 1, first + stride - 1, innerValue);
-        first[stride - 1] = borderValue;
-    }
-    std::fill(field + board.indexOf(board.rows() + 1, 0), field + board.cellCount(), borderValue);
-}
 
 void resetDistances(Board& board) {
     // The border is written with the 10 it already holds.

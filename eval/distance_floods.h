@@ -10,9 +10,6 @@ namespace taravin {
 // its 10.
 void resetDistances(Board& board);
 
-// Sets a field's border cells to `borderValue` and its inner cells to `innerValue`.
-void fillField(const Board& board, int32_t* field, int32_t borderValue, int32_t innerValue);
-
 // Queen-move flood into the side's distance field: each empty square gets the least number of
 // queen moves in which an amazon of the side reaches it, 0 where none does; occupied inner
 // cells get 0 too, so the field needs no reset first. The border is not touched.
