@@ -1,0 +1,468 @@
+#include "model/sgf_reader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstddef>
+
+#include "model/board_setup.h"
+#include "model/location_parser.h"
+#include "model/settings.h"
+
+namespace taravin {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
+constexpr std::size_t kMaxTextLength = kMaxPlayerNameLength;
+
+struct Property {
+    std::string name;
+    std::vector<std::string> values;
+};
+using Node = std::vector<Property>;
+
+bool isBlank(char c) {
+    return kBlanks.find(c) != std::string_view::npos;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::string_view withoutPreamble(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+// A value from its '[' at `position`, which then moves past its ']'; escapes resolved, an
+// escaped line break removed. Nothing when the text ends inside the value.
+std::optional<std::string> readValue(std::string_view text, std::size_t& position) {
+    std::string value;
+    for (std::size_t i = position + 1; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ']') {
+            position = i + 1;
+            return value;
+        }
+        if (c != '\\' || i + 1 == text.size()) {
+            value += c;
+            continue;
+        }
+        const char escapedChar = text[++i];
+        if (escapedChar == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        } else if (escapedChar != '\n' && escapedChar != '\r') {
+            value += escapedChar;
+        }
+    }
+    return std::nullopt;
+}
+
+// The nodes of the first game's main line: every node up to the first ')', since the main
+// line always goes on into the first '(' that follows it. Characters that belong to no
+// property are skipped.
+std::optional<std::vector<Node>> readMainLine(std::string_view text, std::string& error) {
+    std::vector<Node> nodes;
+    std::string name;
+    bool inValueList = false;
+    std::size_t position = text.find('(') + 1;
+    while (position < text.size()) {
+        const char c = text[position];
+        if (c == '[') {
+            std::optional<std::string> value = readValue(text, position);
+            if (!value) {
+                error = "The SGF file ends inside a property value.";
+                return std::nullopt;
+            }
+            if (nodes.empty()) {
+                continue;
+            }
+            if (!name.empty()) {
+                nodes.back().push_back({std::move(name), {std::move(*value)}});
+                name.clear();
+                inValueList = true;
+            } else if (inValueList) {
+                nodes.back().back().values.push_back(std::move(*value));
+            }
+            continue;
+        }
+        ++position;
+        if (c >= 'A' && c <= 'Z') {
+            name += c;
+            inValueList = false;
+        } else if (c >= 'a' && c <= 'z' && !name.empty()) {
+            // Older files spell identifiers out ("AddBlack"); only the capitals count.
+        } else if (!isBlank(c)) {
+            name.clear();
+            inValueList = false;
+            if (c == ';') {
+                nodes.emplace_back();
+            } else if (c == ')') {
+                break;
+            }
+        }
+    }
+    return nodes;
+}
+
+const std::vector<std::string>* values(const Node& node, std::string_view name) {
+    for (const Property& property : node) {
+        if (property.name == name) {
+            return &property.values;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<std::string_view> firstValue(const Node& node, std::string_view name) {
+    const std::vector<std::string>* found = values(node, name);
+    if (!found || found->empty()) {
+        return std::nullopt;
+    }
+    return found->front();
+}
+
+// The length of the UTF-8 sequence at the start of `text`, or 0 when it is not a valid one
+// (overlong forms, surrogates and values above U+10FFFF included).
+std::size_t utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+bool validUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = utf8SequenceLength(text);
+        if (length == 0) {
+            return false;
+        }
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+enum class Charset { kUtf8, kLatin1, kGuess };
+
+Charset charsetOf(const Node& root) {
+    const std::optional<std::string_view> value = firstValue(root, "CA");
+    if (!value) {
+        return Charset::kGuess;
+    }
+    std::string name;
+    for (const char c : *value) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    if (name == "UTF8") {
+        return Charset::kUtf8;
+    }
+    if (name == "ISO88591" || name == "LATIN1" || name == "ISOLATIN1" || name == "ASCII" ||
+        name == "USASCII") {
+        return Charset::kLatin1;
+    }
+    return Charset::kGuess;
+}
+
+// A text property as one line of valid UTF-8: decoded, control characters as blanks, blanks
+// trimmed, at most kMaxTextLength characters.
+std::string decodedText(std::string_view raw, Charset charset) {
+    const bool utf8 = charset == Charset::kUtf8 || (charset == Charset::kGuess && validUtf8(raw));
+    std::string text;
+    std::size_t characters = 0;
+    while (!raw.empty() && characters < kMaxTextLength) {
+        const unsigned char lead = static_cast<unsigned char>(raw.front());
+        std::size_t length = 1;
+        if (lead < 0x20 || lead == 0x7F) {
+            text += ' ';
+        } else if (lead < 0x80) {
+            text += static_cast<char>(lead);
+        } else if (!utf8) {
+            text += static_cast<char>(0xC0 | (lead >> 6));
+            text += static_cast<char>(0x80 | (lead & 0x3F));
+        } else if (const std::size_t sequence = utf8SequenceLength(raw); sequence > 0) {
+            text.append(raw.substr(0, sequence));
+            length = sequence;
+        } else {
+            text.append(kReplacementCharacter);
+        }
+        raw.remove_prefix(length);
+        ++characters;
+    }
+    return std::string(trimmed(text));
+}
+
+// A value quoted in a message: readable and short, whatever the file holds.
+std::string shown(std::string_view raw) {
+    return decodedText(raw, Charset::kGuess);
+}
+
+std::optional<int32_t> boardSizeNumber(std::string_view text) {
+    text = trimmed(text);
+    int32_t value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (status != std::errc() || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool readBoardSize(const Node& root, SgfGame& game, std::string& error) {
+    const std::optional<std::string_view> value = firstValue(root, "SZ");
+    if (!value) {
+        return true;
+    }
+    const std::size_t colon = value->find(':');
+    const std::optional<int32_t> columns = boardSizeNumber(value->substr(0, colon));
+    const std::optional<int32_t> rows =
+        colon == std::string_view::npos ? columns : boardSizeNumber(value->substr(colon + 1));
+    const auto supported = [](const std::optional<int32_t>& size) {
+        return size && *size >= kMinBoardSize && *size <= kMaxBoardSize;
+    };
+    if (!supported(columns) || !supported(rows)) {
+        error = "The board of this SGF game (SZ[" + shown(*value) +
+                "]) is not supported: a board has 1 to 20 rows and columns.";
+        return false;
+    }
+    game.columns = *columns;
+    game.rows = *rows;
+    return true;
+}
+
+std::optional<Square> pointAt(std::string_view text, int32_t rows, int32_t columns) {
+    if (text.size() != 2) {
+        return std::nullopt;
+    }
+    const int32_t column = text[0] - 'a' + 1;
+    const int32_t rowFromTop = text[1] - 'a' + 1;
+    if (column < 1 || column > columns || rowFromTop < 1 || rowFromTop > rows) {
+        return std::nullopt;
+    }
+    return Square{rows - rowFromTop + 1, column};
+}
+
+// The start position while the setup is applied: the content of every point and when it was
+// last placed, so that each list comes out in the order of the last placements.
+class SetupBoard {
+  public:
+    SetupBoard(int32_t rows, int32_t columns)
+        : rows_(rows), columns_(columns), cells_(static_cast<std::size_t>(rows * columns)) {}
+
+    void place(const Square& square, int32_t content) {
+        Cell& cell =
+            cells_[static_cast<std::size_t>((square.row - 1) * columns_ + square.column - 1)];
+        cell.content = content;
+        cell.placed = ++placements_;
+    }
+
+    // Every point of a value "dj" or of a rectangle "aa:cc"; false when one is off the board.
+    bool placeValue(std::string_view value, int32_t content) {
+        value = trimmed(value);
+        if (value.empty()) {
+            return true;
+        }
+        const std::size_t colon = value.find(':');
+        const std::optional<Square> first = pointAt(value.substr(0, colon), rows_, columns_);
+        const std::optional<Square> last = colon == std::string_view::npos
+                                               ? first
+                                               : pointAt(value.substr(colon + 1), rows_, columns_);
+        if (!first || !last) {
+            return false;
+        }
+        const auto [lowRow, highRow] = std::minmax(first->row, last->row);
+        const auto [lowColumn, highColumn] = std::minmax(first->column, last->column);
+        for (int32_t row = highRow; row >= lowRow; --row) {
+            for (int32_t column = lowColumn; column <= highColumn; ++column) {
+                place({row, column}, content);
+            }
+        }
+        return true;
+    }
+
+    // The points holding `content`, in the order they were last placed.
+    std::vector<Square> points(int32_t content) const {
+        std::vector<std::pair<uint64_t, Square>> placed;
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
+            if (cells_[i].content == content) {
+                const auto index = static_cast<int32_t>(i);
+                placed.push_back({cells_[i].placed, {index / columns_ + 1, index % columns_ + 1}});
+            }
+        }
+        std::sort(placed.begin(), placed.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<Square> squares;
+        for (const auto& entry : placed) {
+            squares.push_back(entry.second);
+        }
+        return squares;
+    }
+
+  private:
+    struct Cell {
+        int32_t content = kEmpty;
+        uint64_t placed = 0;
+    };
+
+    int32_t rows_;
+    int32_t columns_;
+    std::vector<Cell> cells_;
+    uint64_t placements_ = 0;
+};
+
+bool readSetup(const Node& root, SgfGame& game, std::string& error) {
+    SetupBoard setup(game.rows, game.columns);
+    if (!values(root, "AB") && !values(root, "AW")) {
+        if (game.rows != kDefaultBoardSize || game.columns != kDefaultBoardSize) {
+            error =
+                "This SGF game has no setup (AB, AW): the start position is known only on a "
+                "10 x 10 board.";
+            return false;
+        }
+        for (const Square& square :
+             parseLocations(kDefaultBlueLocations, game.rows, game.columns)) {
+            setup.place(square, kBlue);
+        }
+        for (const Square& square : parseLocations(kDefaultRedLocations, game.rows, game.columns)) {
+            setup.place(square, kRed);
+        }
+    }
+    const std::pair<std::string_view, int32_t> setupProperties[] = {
+        {"AB", kRed}, {"AW", kBlue}, {"AA", kArrow}, {"AE", kEmpty}};
+    for (const Property& property : root) {
+        for (const auto& [name, content] : setupProperties) {
+            if (property.name != name) {
+                continue;
+            }
+            for (const std::string& value : property.values) {
+                if (!setup.placeValue(value, content)) {
+                    error =
+                        "The setup of this SGF game names a point off the board: " + property.name +
+                        "[" + shown(value) + "].";
+                    return false;
+                }
+            }
+        }
+    }
+    game.redAmazons = setup.points(kRed);
+    game.blueAmazons = setup.points(kBlue);
+    game.arrows = setup.points(kArrow);
+    for (const auto& [amazons, side] :
+         {std::pair{&game.redAmazons, "Red"}, std::pair{&game.blueAmazons, "Blue"}}) {
+        if (amazons->empty() || amazons->size() > static_cast<std::size_t>(kMaxAmazonsPerSide)) {
+            error = "The setup of this SGF game is not supported: " + std::string(side) + " has " +
+                    std::to_string(amazons->size()) + " amazons, and each side needs 1 to 4.";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<ScannedMove> moveAt(std::string_view value, int32_t rows, int32_t columns) {
+    value = trimmed(value);
+    if (value.size() != 6) {
+        return std::nullopt;
+    }
+    const std::optional<Square> from = pointAt(value.substr(0, 2), rows, columns);
+    const std::optional<Square> to = pointAt(value.substr(2, 2), rows, columns);
+    const std::optional<Square> arrow = pointAt(value.substr(4, 2), rows, columns);
+    if (!from || !to || !arrow) {
+        return std::nullopt;
+    }
+    return ScannedMove{*from, *to, *arrow};
+}
+
+void readMoves(const std::vector<Node>& nodes, SgfGame& game) {
+    for (const Node& node : nodes) {
+        for (const Property& property : node) {
+            if ((property.name != "B" && property.name != "W") || property.values.empty()) {
+                continue;
+            }
+            const std::string& value = property.values.front();
+            game.moves.push_back({property.name == "B" ? kRed : kBlue,
+                                  moveAt(value, game.rows, game.columns),
+                                  property.name + "[" + shown(value) + "]"});
+        }
+    }
+}
+
+}  // namespace
+
+bool looksLikeSgf(std::string_view text) {
+    text = withoutPreamble(text);
+    if (!text.starts_with('(')) {
+        return false;
+    }
+    text.remove_prefix(1);
+    const std::size_t next = text.find_first_not_of(kBlanks);
+    return next != std::string_view::npos && text[next] == ';';
+}
+
+std::optional<SgfGame> readSgf(std::string_view text, std::string& error) {
+    if (!looksLikeSgf(text)) {
+        error = "This is not an SGF file: it does not start with \"(;\".";
+        return std::nullopt;
+    }
+    const std::optional<std::vector<Node>> nodes = readMainLine(withoutPreamble(text), error);
+    if (!nodes) {
+        return std::nullopt;
+    }
+    const Node& root = nodes->front();
+    if (const auto gameType = firstValue(root, "GM"); gameType && trimmed(*gameType) != "18") {
+        error =
+            "This SGF file holds another game (GM[" + shown(*gameType) + "]); Amazons is GM[18].";
+        return std::nullopt;
+    }
+    SgfGame game;
+    if (!readBoardSize(root, game, error) || !readSetup(root, game, error)) {
+        return std::nullopt;
+    }
+    const Charset charset = charsetOf(root);
+    const std::pair<std::string_view, std::string*> texts[] = {
+        {"PB", &game.redName}, {"PW", &game.blueName}, {"RE", &game.result}, {"DT", &game.date}};
+    for (const auto& [name, target] : texts) {
+        if (const auto value = firstValue(root, name)) {
+            *target = decodedText(*value, charset);
+        }
+    }
+    readMoves(*nodes, game);
+    return game;
+}
+
+}  // namespace taravin
