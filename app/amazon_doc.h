@@ -11,6 +11,7 @@
 #include "model/move_record.h"
 #include "model/player_record.h"
 #include "model/profile.h"
+#include "model/sgf_game.h"
 #include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
@@ -80,6 +81,17 @@ class CAmazonDoc {
     // is refused with a message and changes nothing; returns whether the game was opened.
     bool readGame(const std::string& text, bool loadPlayers, const std::string& title);
     static const char* const kUnsupportedSetupMessage;
+    // Opens an SGF game: its setup into the profile, a new game on it, the player names (when
+    // asked), then the main line replayed up to the first move that is not legal, which a
+    // message names by its number; then paused. A game the board cannot hold is refused with
+    // a message and changes nothing; returns whether the game was opened.
+    bool readSgfGame(const std::string& text, bool loadPlayers, const std::string& title);
+    // Opens a game by its content: SGF when the text starts with "(;", else the native format.
+    bool openGame(const std::string& text, bool loadPlayers, const std::string& title);
+    // The game as SGF: the start position, the names, every move of the game record, and the
+    // result when the record ends with the side to move unable to move.
+    SgfGame sgfGame() const;
+    std::string gameSgfText() const;
 
     // What the window shows and the rules that enable its commands.
     const Board* board() const { return board_.get(); }
@@ -122,6 +134,9 @@ class CAmazonDoc {
     void placeBoard(MoveRecord* position);
     void placeMoveInProgress(MoveRecord* position);
     void replayMoves(const std::string& text);
+    void replaySgfMoves(const std::vector<SgfMove>& moves);
+    // The common end of opening a game: shown paused under its title.
+    void finishOpening(const std::string& title);
 
     Profile& profile_;
     GameWindow& window_;

@@ -104,13 +104,17 @@ bool CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::
         }
     }
     replayMoves(text);
+    finishOpening(title);
+    return true;
+}
+
+void CAmazonDoc::finishOpening(const std::string& title) {
     window_.redraw(ViewArea::kWhole);
     setTitle(title);
     computer_.flags().abortSearch = false;
     computer_.flags().moveNow = false;
     loading_ = false;
     togglePause();
-    return true;
 }
 
 }  // namespace taravin
