@@ -13,9 +13,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"moves", taravin::cli::runMoves},   {"perft", taravin::cli::runPerft},
-    {"search", taravin::cli::runSearch}, {"eval", taravin::cli::runEval},
-    {"play", taravin::cli::runPlay},     {"bench", taravin::cli::runBench},
+    {"moves", taravin::cli::runMoves},     {"perft", taravin::cli::runPerft},
+    {"search", taravin::cli::runSearch},   {"eval", taravin::cli::runEval},
+    {"play", taravin::cli::runPlay},       {"bench", taravin::cli::runBench},
+    {"convert", taravin::cli::runConvert},
 };
 
 void printUsage() {
@@ -29,9 +30,10 @@ void printUsage() {
         "  eval    [POSITION] --function 0..5|quick [--side red|blue] [--move-number N]\n"
         "                              the evaluation of the position\n"
         "  play    [--red ALG:EVAL:TIMEOUT] [--blue ALG:EVAL:TIMEOUT] [--depth D] [--out FILE]\n"
-        "                              a whole game computer against computer\n"
+        "                              a whole game computer against computer (SGF for .sgf)\n"
         "  bench                       speed figures of the engine\n"
-        "POSITION: a game file (its setup, then its moves replayed), or\n"
+        "  convert IN OUT              a game file as SGF (OUT is *.sgf) or native text\n"
+        "POSITION: a game file, native or SGF (its setup, then its moves replayed), or\n"
         "          --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");
 }

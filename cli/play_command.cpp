@@ -1,11 +1,12 @@
 #include <cstdio>
+#include <ctime>
 #include <sstream>
 
 #include "app/amazon_doc.h"
 #include "app/headless_game_host.h"
-#include "app/text_file.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/game_files.h"
 #include "model/memory_profile.h"
 #include "model/settings.h"
 #include "search/memory_status.h"
@@ -39,6 +40,17 @@ bool storeComputerPlayer(const std::string& text, int32_t side, Profile& profile
     writeSetting(profile, keys.evaluationFunction, static_cast<int32_t>(values[1]));
     writeSetting(profile, keys.moveTimeout, static_cast<int32_t>(values[2]));
     return true;
+}
+
+// "2024-05-31": the local date, as an SGF game's DT holds it.
+std::string todaysDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = {};
+    if (!localtime_r(&now, &local) || std::strftime(text, sizeof text, "%Y-%m-%d", &local) == 0) {
+        return {};
+    }
+    return text;
 }
 
 }  // namespace
@@ -90,7 +102,7 @@ int runPlay(const std::vector<std::string>& words) {
     }
     if (const auto out = arguments.value("out")) {
         std::string error;
-        if (!saveTextFile(*out, document.gameText(), error)) {
+        if (!saveGameFile(*out, document, error, todaysDate())) {
             std::fprintf(stderr, "taravin-cli play: %s\n", error.c_str());
             return 1;
         }

@@ -1,13 +1,7 @@
 #include "cli/position_argument.h"
 
-#include <fstream>
-#include <sstream>
-
-#include "app/amazon_doc.h"
-#include "app/headless_game_host.h"
+#include "cli/game_files.h"
 #include "model/board_setup.h"
-#include "model/memory_profile.h"
-#include "search/memory_status.h"
 
 namespace taravin::cli {
 
@@ -17,23 +11,15 @@ const std::vector<std::string>& positionOptionNames() {
 }
 
 std::optional<CliPosition> positionFromGameFile(const std::string& path, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf())) {
-        error = "cannot read the game file " + path;
+    // The same readers as the game window's Open, on a profile of this process only.
+    FileDocument file;
+    if (!file.open(path, error)) {
         return std::nullopt;
     }
-    // The same reader as the game window's Open, on a profile of this process only.
-    constexpr uint64_t kSmallTable = 1u << 20;
-    MemoryProfile profile;
-    HeadlessGameHost host;
-    const FixedMemoryStatus memory(kSmallTable);
-    CAmazonDoc document(profile, host, host, memory);
-    document.readGame(text.str(), true, path);
     CliPosition position;
-    position.board = std::make_unique<Board>(*document.board());
-    position.sideToMove = document.sideToMove();
-    position.moveNumber = document.moveNumber();
+    position.board = std::make_unique<Board>(*file.document.board());
+    position.sideToMove = file.document.sideToMove();
+    position.moveNumber = file.document.moveNumber();
     return position;
 }
 

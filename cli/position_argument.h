@@ -20,14 +20,15 @@ struct CliPosition {
 // The option names that describe a position.
 const std::vector<std::string>& positionOptionNames();
 
-// Builds the position from a game file named by the positional word at `filePosition` (its
-// setup, then its moves replayed), or else from --rows --columns --red --blue --arrows
-// (missing ones take the standard start position's values). On bad input returns nothing
+// Builds the position from a game file (native or SGF) named by the positional word at
+// `filePosition` (its setup, then its moves replayed), or else from --rows --columns --red --blue
+// --arrows (missing ones take the standard start position's values). On bad input returns nothing
 // and sets `error`.
 std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std::string& error,
                                                  std::size_t filePosition = 0);
 
-// A game file's position after its moves are replayed.
+// A game file's position after its moves are replayed; a file whose setup the board cannot
+// hold gives nothing.
 std::optional<CliPosition> positionFromGameFile(const std::string& path, std::string& error);
 
 }  // namespace taravin::cli
