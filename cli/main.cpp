@@ -16,7 +16,7 @@ constexpr Command kCommands[] = {
     {"moves", taravin::cli::runMoves},     {"perft", taravin::cli::runPerft},
     {"search", taravin::cli::runSearch},   {"eval", taravin::cli::runEval},
     {"play", taravin::cli::runPlay},       {"bench", taravin::cli::runBench},
-    {"convert", taravin::cli::runConvert},
+    {"convert", taravin::cli::runConvert}, {"uci", taravin::cli::runUci},
 };
 
 void printUsage() {
@@ -33,6 +33,7 @@ void printUsage() {
         "                              a whole game computer against computer (SGF for .sgf)\n"
         "  bench                       speed figures of the engine\n"
         "  convert IN OUT              a game file as SGF (OUT is *.sgf) or native text\n"
+        "  uci                         the engine over the UCI protocol on standard input\n"
         "POSITION: a game file, native or SGF (its setup, then its moves replayed), or\n"
         "          --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");

@@ -1,0 +1,72 @@
+#include "cli/uci_search_host.h"
+
+#include "model/uci_notation.h"
+
+namespace taravin::cli {
+
+void UciSearchHost::reset() {
+    std::lock_guard lock(mutex_);
+    variation_.reset();
+    wroteInfo_ = false;
+    finished_ = false;
+}
+
+bool UciSearchHost::finished() const {
+    std::lock_guard lock(mutex_);
+    return finished_;
+}
+
+void UciSearchHost::waitUntilFinished() {
+    std::unique_lock lock(mutex_);
+    ended_.wait(lock, [this] { return finished_; });
+}
+
+void UciSearchHost::writeInfo(int32_t depth, int32_t score, int32_t nodes,
+                              const std::vector<ScannedMove>& moves) {
+    std::string line = "info depth " + std::to_string(depth) + " score cp " +
+                       std::to_string(score) + " nodes " + std::to_string(nodes) + " pv";
+    for (const ScannedMove& move : moves) {
+        line += ' ';
+        line += uciMoveText(move.from, move.to, move.arrow);
+    }
+    output_.line(line);
+    wroteInfo_ = true;
+}
+
+bool UciSearchHost::appendLog(const std::string& line) {
+    if (std::optional<LoggedVariation> variation = readVariationLine(line)) {
+        if (variation->depth == 1) {
+            writeInfo(1, variation->score, variation->nodes, variation->moves);
+        }
+        variation_ = std::move(variation);
+    } else if (const std::optional<CompletedDepth> completed = readDepthCompleteLine(line)) {
+        // The last variation published in this iteration, when its root move is the best.
+        const bool matches = variation_ && variation_->depth == completed->depth &&
+                             variation_->moves.front() == completed->best;
+        writeInfo(completed->depth, completed->score, completed->nodes,
+                  matches ? variation_->moves : std::vector<ScannedMove>{completed->best});
+    }
+    return true;
+}
+
+void UciSearchHost::postSearchFinished(const SearchResult& result) {
+    if (result.outcome == SearchOutcome::kMoveFound) {
+        if (!wroteInfo_) {
+            writeInfo(std::max(result.depthReached, 1), result.score, result.nodeCount,
+                      {ScannedMove{result.from, result.to, result.arrow}});
+        }
+        output_.line("bestmove " + uciMoveText(result.from, result.to, result.arrow));
+    } else {
+        if (result.outcome == SearchOutcome::kMemoryFailure) {
+            output_.line("info string the search ran out of memory");
+        }
+        output_.line("bestmove (none)");
+    }
+    {
+        std::lock_guard lock(mutex_);
+        finished_ = true;
+    }
+    ended_.notify_all();
+}
+
+}  // namespace taravin::cli
