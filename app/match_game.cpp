@@ -71,14 +71,16 @@ MatchGameResult playMatchGame(MatchPlayer& red, const std::string& redName, Matc
             {*document.board(), side, document.moveNumber(), startBoard, moves, limit});
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - asked);
+        if (took > limit) {
+            const bool failed = answer.kind == MatchAnswer::Kind::kFailure;
+            return forfeit(document, side,
+                           "took " + std::to_string(took.count()) + " ms, the limit is " +
+                               std::to_string(limit.count()) + " ms" +
+                               (failed ? "; " + answer.failure : std::string()),
+                           true);
+        }
         if (answer.kind == MatchAnswer::Kind::kFailure) {
             return forfeit(document, side, answer.failure, false);
-        }
-        if (took > limit) {
-            return forfeit(document, side,
-                           "answered after " + std::to_string(took.count()) + " ms, the limit is " +
-                               std::to_string(limit.count()) + " ms",
-                           true);
         }
         if (answer.kind == MatchAnswer::Kind::kNoMove) {
             return forfeit(document, side, "claimed to have no move", false);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
@@ -32,6 +33,16 @@ bool FileDocument::open(const std::string& path, std::string& error) {
         std::fprintf(stderr, "taravin-cli: %s: %s\n", path.c_str(), message.c_str());
     }
     return true;
+}
+
+std::string todaysDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = {};
+    if (!localtime_r(&now, &local) || std::strftime(text, sizeof text, "%Y-%m-%d", &local) == 0) {
+        return {};
+    }
+    return text;
 }
 
 bool isSgfFileName(const std::string& path) {

@@ -27,6 +27,9 @@ struct FileDocument {
 // Whether the file name asks for SGF: it ends in ".sgf", in any case.
 bool isSgfFileName(const std::string& path);
 
+// "2024-05-31": the local date, as an SGF game's DT holds it.
+std::string todaysDate();
+
 // Saves the game through a temporary file, as SGF or in the native format by the file name;
 // `date` goes into the SGF game's DT.
 bool saveGameFile(const std::string& path, const CAmazonDoc& document, std::string& error,

@@ -17,6 +17,7 @@ constexpr Command kCommands[] = {
     {"search", taravin::cli::runSearch},   {"eval", taravin::cli::runEval},
     {"play", taravin::cli::runPlay},       {"bench", taravin::cli::runBench},
     {"convert", taravin::cli::runConvert}, {"uci", taravin::cli::runUci},
+    {"match", taravin::cli::runMatch},
 };
 
 void printUsage() {
@@ -34,6 +35,10 @@ void printUsage() {
         "  bench                       speed figures of the engine\n"
         "  convert IN OUT              a game file as SGF (OUT is *.sgf) or native text\n"
         "  uci                         the engine over the UCI protocol on standard input\n"
+        "  match   PLAYER PLAYER... [--games N] [--depth D | --movetime MS] [--concurrency K]\n"
+        "          [--out DIR] [--limit MS] [--hash MB] [POSITION options]\n"
+        "                              a match, or a round robin of N games a pairing;\n"
+        "                              PLAYER: ALG:EVAL or uci:COMMAND\n"
         "POSITION: a game file, native or SGF (its setup, then its moves replayed), or\n"
         "          --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");

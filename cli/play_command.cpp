@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <ctime>
 #include <sstream>
 
 #include "app/amazon_doc.h"
@@ -40,17 +39,6 @@ bool storeComputerPlayer(const std::string& text, int32_t side, Profile& profile
     writeSetting(profile, keys.evaluationFunction, static_cast<int32_t>(values[1]));
     writeSetting(profile, keys.moveTimeout, static_cast<int32_t>(values[2]));
     return true;
-}
-
-// "2024-05-31": the local date, as an SGF game's DT holds it.
-std::string todaysDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    char text[16] = {};
-    if (!localtime_r(&now, &local) || std::strftime(text, sizeof text, "%Y-%m-%d", &local) == 0) {
-        return {};
-    }
-    return text;
 }
 
 }  // namespace

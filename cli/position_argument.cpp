@@ -23,11 +23,7 @@ std::optional<CliPosition> positionFromGameFile(const std::string& path, std::st
     return position;
 }
 
-std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std::string& error,
-                                                 std::size_t filePosition) {
-    if (arguments.positional().size() > filePosition) {
-        return positionFromGameFile(arguments.positional()[filePosition], error);
-    }
+std::optional<BoardSetup> setupFromArguments(const Arguments& arguments, std::string& error) {
     BoardSetup setup;
     for (const char* name : {"rows", "columns"}) {
         if (const auto text = arguments.value(name)) {
@@ -43,8 +39,20 @@ std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std
     setup.redLocations = arguments.value("red").value_or(setup.redLocations);
     setup.blueLocations = arguments.value("blue").value_or(setup.blueLocations);
     setup.arrowLocations = arguments.value("arrows").value_or(setup.arrowLocations);
+    return setup;
+}
+
+std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std::string& error,
+                                                 std::size_t filePosition) {
+    if (arguments.positional().size() > filePosition) {
+        return positionFromGameFile(arguments.positional()[filePosition], error);
+    }
+    const std::optional<BoardSetup> setup = setupFromArguments(arguments, error);
+    if (!setup) {
+        return std::nullopt;
+    }
     CliPosition position;
-    position.board = buildBoard(setup);
+    position.board = buildBoard(*setup);
     return position;
 }
 

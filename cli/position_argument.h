@@ -7,6 +7,7 @@
 
 #include "cli/arguments.h"
 #include "model/board.h"
+#include "model/board_setup.h"
 
 namespace taravin::cli {
 
@@ -26,6 +27,10 @@ const std::vector<std::string>& positionOptionNames();
 // and sets `error`.
 std::optional<CliPosition> positionFromArguments(const Arguments& arguments, std::string& error,
                                                  std::size_t filePosition = 0);
+
+// The start position that --rows --columns --red --blue --arrows describe (missing ones take
+// the standard start position's values).
+std::optional<BoardSetup> setupFromArguments(const Arguments& arguments, std::string& error);
 
 // A game file's position after its moves are replayed; a file whose setup the board cannot
 // hold gives nothing.

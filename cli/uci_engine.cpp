@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 
+#include "cli/printable_text.h"
 #include "model/board_setup.h"
 #include "model/move_record.h"
 #include "model/mt19937.h"
@@ -17,7 +18,6 @@ namespace taravin::cli {
 
 namespace {
 
-constexpr std::size_t kQuotedLength = 60;
 constexpr int64_t kMaxMilliseconds = 1LL << 40;
 // Without "movestogo", the clock is shared out as if this many moves were still to come.
 constexpr int64_t kAssumedMovesToGo = 25;
@@ -64,15 +64,6 @@ bool sameName(std::string_view a, std::string_view b) {
         return std::tolower(static_cast<unsigned char>(x)) ==
                std::tolower(static_cast<unsigned char>(y));
     });
-}
-
-// A piece of the input quoted in a message: short, and printable.
-std::string quoted(std::string_view text) {
-    std::string shown;
-    for (const char c : text.substr(0, kQuotedLength)) {
-        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-    }
-    return shown + (text.size() > kQuotedLength ? "..." : "");
 }
 
 std::optional<int64_t> integer(const std::string& text, int64_t minimum, int64_t maximum) {
@@ -180,7 +171,7 @@ bool UciEngine::handle(const std::string& line) {
     } else if (command == "quit") {
         return false;
     } else if (command != "debug" && command != "register" && command != "ponderhit") {
-        tell("unknown command " + quoted(command));
+        tell("unknown command " + printableText(command));
     }
     return true;
 }
@@ -212,7 +203,7 @@ void UciEngine::setOption(const Words& words) {
         valueAt == words.end() ? std::string() : joined(words, last + 1, words.size());
     if (sameName(name, "UCI_Variant")) {
         if (value != "amazons") {
-            tell("UCI_Variant " + quoted(value) + " is not played here; only amazons");
+            tell("UCI_Variant " + printableText(value) + " is not played here; only amazons");
         }
         return;
     }
@@ -228,7 +219,7 @@ void UciEngine::setOption(const Words& words) {
         }
         return;
     }
-    tell("unknown option " + quoted(name));
+    tell("unknown option " + printableText(name));
 }
 
 void UciEngine::setPosition(const Words& words) {
@@ -240,13 +231,13 @@ void UciEngine::setPosition(const Words& words) {
     if (words.size() > 1 && words[1] == "startpos") {
         board = buildBoard(BoardSetup{});
         if (movesIndex > 2) {
-            tell("ignored " + quoted(joined(words, 2, movesIndex)) + " after startpos");
+            tell("ignored " + printableText(joined(words, 2, movesIndex)) + " after startpos");
         }
     } else if (words.size() > 1 && words[1] == "fen") {
         std::string error;
         const std::optional<FenPosition> position = parseFen(joined(words, 2, movesIndex), error);
         if (!position) {
-            tell("bad FEN: " + quoted(error) + "; the position stays as it was");
+            tell("bad FEN: " + printableText(error) + "; the position stays as it was");
             return;
         }
         board = buildFenBoard(*position);
@@ -261,7 +252,7 @@ void UciEngine::setPosition(const Words& words) {
             parseUciMove(words[i], board->rows(), board->columns());
         MoveRecord check(side, board.get());
         if (!move || !check.isLegalMove(move->from, move->to, move->arrow)) {
-            tell("illegal move " + quoted(words[i]) + "; the position is the one before it");
+            tell("illegal move " + printableText(words[i]) + "; the position is the one before it");
             break;
         }
         board->setContent(move->from, kEmpty, true);
@@ -293,7 +284,7 @@ void UciEngine::go(const Words& words) {
             target = word == name ? field : target;
         }
         if (!target && word != "winc" && word != "binc" && word != "movestogo") {
-            tell("go: ignored " + quoted(word));
+            tell("go: ignored " + printableText(word));
             continue;
         }
         const std::optional<int64_t> number =
