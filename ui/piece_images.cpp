@@ -1,0 +1,86 @@
+#include "ui/piece_images.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "model/square.h"
+
+namespace taravin {
+
+namespace {
+
+// The crown: five points over a band, on a base plate; coordinates in image pixels.
+QPainterPath crownBody() {
+    QPainterPath body;
+    body.moveTo(3.5, 17.5);
+    body.lineTo(2.0, 7.5);
+    body.lineTo(7.5, 12.0);
+    body.lineTo(12.0, 4.5);
+    body.lineTo(16.5, 12.0);
+    body.lineTo(22.0, 7.5);
+    body.lineTo(20.5, 17.5);
+    body.closeSubpath();
+    return body;
+}
+
+QImage crownImage(const QColor& light, const QColor& dark) {
+    QImage image(kPieceImageWidth, kPieceImageHeight, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(dark, 1.0));
+    painter.setBrush(light);
+    painter.drawPath(crownBody());
+    for (const QPointF tip : {QPointF(2.0, 6.0), QPointF(12.0, 3.0), QPointF(22.0, 6.0)}) {
+        painter.drawEllipse(tip, 1.8, 1.8);
+    }
+    // The band, dark, with three jewels in the light colour.
+    painter.setBrush(dark);
+    painter.drawRect(QRectF(3.5, 17.5, 17.0, 3.5));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(light);
+    for (const double x : {7.0, 12.0, 17.0}) {
+        painter.drawEllipse(QPointF(x, 19.25), 1.1, 1.1);
+    }
+    // The base plate.
+    painter.setPen(QPen(dark, 1.0));
+    painter.setBrush(light);
+    painter.drawRect(QRectF(4.5, 21.5, 15.0, 2.0));
+    return image;
+}
+
+QImage arrowImage() {
+    QImage image(kPieceImageWidth, kPieceImageHeight, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 3.0, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(QPointF(4.0, 4.5), QPointF(20.0, 20.5));
+    painter.drawLine(QPointF(20.0, 4.5), QPointF(4.0, 20.5));
+    return image;
+}
+
+struct PieceImages {
+    QImage red = crownImage(QColor(255, 0, 0), QColor(128, 0, 0));
+    QImage blue = crownImage(QColor(0, 0, 255), QColor(0, 0, 128));
+    QImage arrow = arrowImage();
+    QImage none;
+};
+
+}  // namespace
+
+const QImage& pieceImage(int32_t content) {
+    static const PieceImages images;
+    switch (content) {
+        case kRed:
+            return images.red;
+        case kBlue:
+            return images.blue;
+        case kArrow:
+            return images.arrow;
+        default:
+            return images.none;
+    }
+}
+
+}  // namespace taravin
