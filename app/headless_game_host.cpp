@@ -19,29 +19,29 @@ void HeadlessGameHost::appendInformation(const std::string& line) {
     appendLog(line);
 }
 
-void HeadlessGameHost::postDeferred(DeferredRequest request, int delayMilliseconds) {
+void HeadlessGameHost::push(Event event) {
     std::lock_guard lock(mutex_);
+    events_.push_back(std::move(event));
+    arrived_.notify_all();
+}
+
+void HeadlessGameHost::postDeferred(DeferredRequest request, int delayMilliseconds) {
     Event event;
     event.deferred = request;
     event.due = std::chrono::steady_clock::now() + std::chrono::milliseconds(delayMilliseconds);
-    events_.push_back(std::move(event));
-    arrived_.notify_all();
+    push(std::move(event));
 }
 
 void HeadlessGameHost::postSearchFinished(const SearchResult& result) {
-    std::lock_guard lock(mutex_);
     Event event;
     event.result = result;
-    events_.push_back(std::move(event));
-    arrived_.notify_all();
+    push(std::move(event));
 }
 
 void HeadlessGameHost::postStatusText(const std::string& text) {
-    std::lock_guard lock(mutex_);
     Event event;
     event.statusText = text;
-    events_.push_back(std::move(event));
-    arrived_.notify_all();
+    push(std::move(event));
 }
 
 bool HeadlessGameHost::appendLog(const std::string& line) {

@@ -77,6 +77,7 @@ class HeadlessGameHost final : public GameWindow, public SearchHost {
         std::optional<DeferredRequest> deferred;
         std::chrono::steady_clock::time_point due;
     };
+    void push(Event event);
     std::optional<Event> nextEvent(bool wait);
 
     std::mutex mutex_;

@@ -39,7 +39,7 @@ void printLine(const char* name, EvaluationFunction evaluate) {
 
 void benchEvaluations() {
     for (int32_t code = 0; code < kEvaluationCount; ++code) {
-        printLine(kEvaluationNames[code], selectEvaluation(code));
+        printLine(kEvaluationFunctionNames[code], selectEvaluation(code));
     }
     printLine("Quick Distance", evaluateQuickDistance);
 }

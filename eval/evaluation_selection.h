@@ -4,24 +4,15 @@
 #include <cstdint>
 
 #include "model/board.h"
+#include "model/player_codes.h"
 
 namespace taravin {
 
 // (board, side judged for, move number) -> score, larger is better for that side.
 using EvaluationFunction = int32_t (*)(Board&, int32_t, int32_t);
 
-constexpr int32_t kEvaluationCount = 6;
+constexpr int32_t kEvaluationCount = static_cast<int32_t>(kEvaluationFunctionNames.size());
 constexpr int32_t kDefaultEvaluationCode = 1;
-
-// The names of evaluation codes 0..5, in the order the player dialog offers them.
-inline constexpr std::array<const char*, kEvaluationCount> kEvaluationNames{
-    "Square Ownership",
-    "Minimum Distance (with arrays)",
-    "Minimum Distance (separate amazons)",
-    "Minimum Distance (olympiad base)",
-    "Minimum Distance (steps)",
-    "Mobility",
-};
 
 // The search's function for an evaluation code; a code outside 0..5 gets Minimum Distance
 // (with arrays).

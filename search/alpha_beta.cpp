@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "eval/quick_distance.h"
 #include "search/node_moves.h"
-#include "search/order_and_prune.h"
 #include "search/root_report.h"
 #include "search/transposition_table.h"
 
@@ -32,14 +30,10 @@ int32_t searchAlphaBeta(SearchState& state, int r, bool maximising, int32_t alph
             return *hit;
         }
     }
-    MoveList list = state.moveListAt(ply);
+    MoveList list = prepareNodeMoves(state, r, maximising, side, firstMove, ply);
     if (!list.moves) {
-        giveBack(firstMove);
         return kLossScore;
     }
-    const int32_t amazons = generateNodeMoves(state, list, side, maximising, evaluateQuickDistance);
-    orderAndPrune(state, side, keepCount(state.context, r), list, maximising, firstMove, amazons,
-                  false);
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }

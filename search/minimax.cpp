@@ -1,8 +1,6 @@
 #include "search/minimax.h"
 
-#include "eval/quick_distance.h"
 #include "search/node_moves.h"
-#include "search/order_and_prune.h"
 #include "search/root_report.h"
 
 namespace taravin {
@@ -14,14 +12,10 @@ int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, 
         return state.evaluate();
     }
     state.countNode();
-    MoveList list = state.moveListAt(ply);
+    MoveList list = prepareNodeMoves(state, r, maximising, side, firstMove, ply);
     if (!list.moves) {
-        giveBack(firstMove);
         return kLossScore;
     }
-    const int32_t amazons = generateNodeMoves(state, list, side, maximising, evaluateQuickDistance);
-    orderAndPrune(state, side, keepCount(state.context, r), list, maximising, firstMove, amazons,
-                  false);
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "eval/quick_distance.h"
 #include "search/move_generators.h"
+#include "search/order_and_prune.h"
 
 namespace taravin {
 
@@ -15,6 +17,19 @@ int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool
                               side, generated, scorer, maximising);
     }
     return generated;
+}
+
+MoveList prepareNodeMoves(SearchState& state, int r, bool maximising, int32_t side,
+                          MoveRecord* firstMove, int ply) {
+    MoveList list = state.moveListAt(ply);
+    if (!list.moves) {
+        giveBack(firstMove);
+        return list;
+    }
+    const int32_t amazons = generateNodeMoves(state, list, side, maximising, evaluateQuickDistance);
+    orderAndPrune(state, side, keepCount(state.context, r), list, maximising, firstMove, amazons,
+                  false);
+    return list;
 }
 
 int32_t keepCount(const SearchContext& context, int r) {

@@ -20,9 +20,9 @@ TEST(EvaluationSelection, CodesInDialogOrder) {
         EXPECT_EQ(selectEvaluation(code), expected[code]) << code;
         EXPECT_EQ(selectStatusEvaluation(code), expected[code]) << code;
     }
-    EXPECT_EQ(std::string(kEvaluationNames[0]), "Square Ownership");
-    EXPECT_EQ(std::string(kEvaluationNames[2]), "Minimum Distance (separate amazons)");
-    EXPECT_EQ(std::string(kEvaluationNames[5]), "Mobility");
+    EXPECT_EQ(std::string(kEvaluationFunctionNames[0]), "Square Ownership");
+    EXPECT_EQ(std::string(kEvaluationFunctionNames[2]), "Minimum Distance (separate amazons)");
+    EXPECT_EQ(std::string(kEvaluationFunctionNames[5]), "Mobility");
 }
 
 TEST(EvaluationSelection, UnknownCodesFallBackDifferentlyForSearchAndStatus) {
