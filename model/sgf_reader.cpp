@@ -8,6 +8,7 @@
 #include "model/board_setup.h"
 #include "model/location_parser.h"
 #include "model/settings.h"
+#include "model/text_encoding.h"
 
 namespace taravin {
 
@@ -132,52 +133,6 @@ std::optional<std::string_view> firstValue(const Node& node, std::string_view na
     return found->front();
 }
 
-// The length of the UTF-8 sequence at the start of `text`, or 0 when it is not a valid one
-// (overlong forms, surrogates and values above U+10FFFF included).
-std::size_t utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-bool validUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const std::size_t length = utf8SequenceLength(text);
-        if (length == 0) {
-            return false;
-        }
-        text.remove_prefix(length);
-    }
-    return true;
-}
-
 enum class Charset { kUtf8, kLatin1, kGuess };
 
 Charset charsetOf(const Node& root) {
@@ -204,7 +159,7 @@ Charset charsetOf(const Node& root) {
 // A text property as one line of valid UTF-8: decoded, control characters as blanks, blanks
 // trimmed, at most kMaxTextLength characters.
 std::string decodedText(std::string_view raw, Charset charset) {
-    const bool utf8 = charset == Charset::kUtf8 || (charset == Charset::kGuess && validUtf8(raw));
+    const bool utf8 = charset == Charset::kUtf8 || (charset == Charset::kGuess && isValidUtf8(raw));
     std::string text;
     std::size_t characters = 0;
     while (!raw.empty() && characters < kMaxTextLength) {
@@ -215,8 +170,7 @@ std::string decodedText(std::string_view raw, Charset charset) {
         } else if (lead < 0x80) {
             text += static_cast<char>(lead);
         } else if (!utf8) {
-            text += static_cast<char>(0xC0 | (lead >> 6));
-            text += static_cast<char>(0x80 | (lead & 0x3F));
+            appendLatin1AsUtf8(text, lead);
         } else if (const std::size_t sequence = utf8SequenceLength(raw); sequence > 0) {
             text.append(raw.substr(0, sequence));
             length = sequence;

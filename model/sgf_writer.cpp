@@ -2,17 +2,19 @@
 
 #include <string_view>
 
+#include "model/text_encoding.h"
+
 namespace taravin {
 
 namespace {
 
 constexpr int kMovesPerLine = 10;
 
-// A property value: ']' and '\' escaped, line breaks and other control characters as blanks,
-// so that every text stays on its line.
+// A property value in UTF-8: ']' and '\' escaped, line breaks and other control characters as
+// blanks, so that every text stays on its line.
 std::string escaped(std::string_view text) {
     std::string value;
-    for (const char c : text) {
+    for (const char c : utf8FromUtf8OrLatin1(text)) {
         if (c == ']' || c == '\\') {
             value += '\\';
             value += c;

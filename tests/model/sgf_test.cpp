@@ -163,6 +163,8 @@ TEST(Sgf, WrittenTextAndItsRoundTrip) {
     ASSERT_EQ(back.moves.size(), 2u);
     EXPECT_EQ(back.moves[1].squares, game.moves[1].squares);
     EXPECT_EQ(back.moves[1].side, kBlue);
+    game.redName = "Ren\xE9";
+    EXPECT_EQ(read(writeSgf(game)).redName, "Ren\xC3\xA9") << "an 8-bit name is written as UTF-8";
     EXPECT_EQ(sgfPoint({1, 4}, 10), "dj");
     EXPECT_EQ(sgfPoint({20, 20}, 20), "ta");
 }
