@@ -46,7 +46,7 @@ std::vector<ScheduledGame> schedule(std::size_t players, int64_t gamesPerPairing
 }
 
 struct MatchSettings {
-    std::vector<PlayerSpec> players;
+    std::vector<PlayerChoice> players;
     ThinkingLimit thinking;
     std::chrono::milliseconds limit{0};
     BoardSetup start;
@@ -75,9 +75,9 @@ class MatchRunner {
     const MatchStandings& standings() const { return standings_; }
 
   private:
-    static std::vector<std::string> names(const std::vector<PlayerSpec>& players) {
+    static std::vector<std::string> names(const std::vector<PlayerChoice>& players) {
         std::vector<std::string> list;
-        for (const PlayerSpec& player : players) {
+        for (const PlayerChoice& player : players) {
             list.push_back(player.name);
         }
         return list;
@@ -169,12 +169,12 @@ int runMatch(const std::vector<std::string>& words) {
     }
     MatchSettings settings;
     for (const std::string& text : arguments.positional()) {
-        std::optional<PlayerSpec> player = parsePlayerSpec(text);
+        std::optional<PlayerChoice> player = parsePlayerSpec(text);
         if (!player) {
             return usageError("match",
                               "a player is ALG:EVAL (0..4:0..5) or uci:COMMAND, not " + text);
         }
-        const auto sameName = [&](const PlayerSpec& other) { return other.name == player->name; };
+        const auto sameName = [&](const PlayerChoice& other) { return other.name == player->name; };
         if (const auto count =
                 std::count_if(settings.players.begin(), settings.players.end(), sameName)) {
             player->name += " #" + std::to_string(count + 1);

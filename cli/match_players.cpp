@@ -6,16 +6,16 @@
 
 namespace taravin::cli {
 
-std::optional<PlayerSpec> parsePlayerSpec(const std::string& text) {
+std::optional<PlayerChoice> parsePlayerSpec(const std::string& text) {
     constexpr std::string_view kEnginePrefix = "uci:";
-    PlayerSpec spec;
-    spec.name = text;
+    PlayerChoice choice;
+    choice.name = text;
     if (text.rfind(kEnginePrefix, 0) == 0) {
-        spec.engineCommand = text.substr(kEnginePrefix.size());
-        if (spec.engineCommand.find_first_not_of(' ') == std::string::npos) {
+        choice.engineCommand = text.substr(kEnginePrefix.size());
+        if (choice.engineCommand.find_first_not_of(' ') == std::string::npos) {
             return std::nullopt;
         }
-        return spec;
+        return choice;
     }
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos) {
@@ -27,17 +27,17 @@ std::optional<PlayerSpec> parsePlayerSpec(const std::string& text) {
     if (!algorithm || !evaluation) {
         return std::nullopt;
     }
-    spec.algorithm = static_cast<int32_t>(*algorithm);
-    spec.evaluation = static_cast<int32_t>(*evaluation);
-    return spec;
+    choice.algorithm = static_cast<int32_t>(*algorithm);
+    choice.evaluation = static_cast<int32_t>(*evaluation);
+    return choice;
 }
 
-std::unique_ptr<MatchPlayer> makePlayer(const PlayerSpec& spec, ThinkingLimit limit,
+std::unique_ptr<MatchPlayer> makePlayer(const PlayerChoice& choice, ThinkingLimit limit,
                                         uint64_t tableMemoryBytes) {
-    if (spec.external()) {
-        return std::make_unique<UciMatchPlayer>(spec.engineCommand, limit);
+    if (choice.external()) {
+        return std::make_unique<UciMatchPlayer>(choice.engineCommand, limit);
     }
-    return std::make_unique<BuiltinMatchPlayer>(spec.algorithm, spec.evaluation, limit,
+    return std::make_unique<BuiltinMatchPlayer>(choice.algorithm, choice.evaluation, limit,
                                                 tableMemoryBytes);
 }
 

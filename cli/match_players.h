@@ -12,7 +12,7 @@ namespace taravin::cli {
 
 // A player of the match as the command line names it: a built-in "ALG:EVAL" or an external
 // engine "uci:COMMAND".
-struct PlayerSpec {
+struct PlayerChoice {
     std::string name;
     std::string engineCommand;
     int32_t algorithm = 0;
@@ -22,10 +22,10 @@ struct PlayerSpec {
 
 // Nothing when the text is neither form (or names an algorithm outside 0..4 or an evaluation
 // outside 0..5).
-std::optional<PlayerSpec> parsePlayerSpec(const std::string& text);
+std::optional<PlayerChoice> parsePlayerSpec(const std::string& text);
 
 // A new player for one game slot; built-in players size their table from `tableMemoryBytes`.
-std::unique_ptr<MatchPlayer> makePlayer(const PlayerSpec& spec, ThinkingLimit limit,
+std::unique_ptr<MatchPlayer> makePlayer(const PlayerChoice& choice, ThinkingLimit limit,
                                         uint64_t tableMemoryBytes);
 
 }  // namespace taravin::cli
