@@ -1,0 +1,489 @@
+#include "ui/amazon_view.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "dialogs/dialog_commands.h"
+#include "model/settings.h"
+#include "ui/notifications.h"
+#include "ui/panel_texts.h"
+#include "ui/piece_images.h"
+#include "ui/screen_size_class.h"
+#include "ui/view_painter.h"
+
+namespace taravin {
+
+namespace {
+constexpr int kClockPeriodMilliseconds = 1000;
+const QString kApplicationTitle = QStringLiteral("Taravin");
+
+// Profile colours are 0x00BBGGRR.
+QColor profileColor(int32_t code) {
+    return QColor(code & 0xFF, (code >> 8) & 0xFF, (code >> 16) & 0xFF);
+}
+
+// Arial bold whose cell (ascent plus descent) is at most the given height.
+QFont makeViewFont(int cellHeight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
+    font.setWeight(QFont::Bold);
+    for (int pixels = cellHeight; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= cellHeight) {
+            break;
+        }
+    }
+    return font;
+}
+}  // namespace
+
+CAmazonView::CAmazonView(Profile& profile, QWidget* parent)
+    : QWidget(parent), profile_(profile), log_([this](const std::string& line) {
+          if (!informationWindow_) {
+              return false;
+          }
+          informationWindow_->appendLine(line);
+          return true;
+      }) {
+    // The view fills its own background, so only the invalidated rectangles are touched.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    readOptions();
+}
+
+CAmazonView::~CAmazonView() {
+    shutDown();
+}
+
+void CAmazonView::attachDocument(CAmazonDoc& document) {
+    document_ = &document;
+    input_ = std::make_unique<MoveInput>(document, *this);
+    document_->setSoundEnabled(sound_);
+}
+
+void CAmazonView::shutDown() {
+    log_.close();
+    clockTimer_.stop();
+    timeoutTimer_.stop();
+    input_.reset();
+    document_ = nullptr;
+}
+
+void CAmazonView::readColors() {
+    color1_ = profileColor(readSetting(profile_, kColor1CodeSetting));
+    color2_ = profileColor(readSetting(profile_, kColor2CodeSetting));
+    background_ = profileColor(readSetting(profile_, kBkgColorCodeSetting));
+}
+
+void CAmazonView::readOptions() {
+    sound_ = readSetting(profile_, kSoundSetting) != 0;
+    autoStart_ = readSetting(profile_, kAutoGameStartSetting) != 0;
+    lastMoveOption_ = readSetting(profile_, kLastMoveOptionSetting);
+}
+
+void CAmazonView::reloadSettings() {
+    readColors();
+    markLastMove_ = readSetting(profile_, kMarkLastMoveSetting) != 0;
+    document_->reloadSettings();
+}
+
+void CAmazonView::reloadColors() {
+    readColors();
+    update();
+}
+
+void CAmazonView::reloadOptions() {
+    readOptions();
+    document_->setSoundEnabled(sound_);
+    update();
+}
+
+void CAmazonView::startNewGameWithClock() {
+    flipped_ = false;
+    sizeClass_ = screenSizeClass(this);
+    document_->startNewGame(true);
+    redraw(ViewArea::kEvaluationLine);
+    emit gameChanged();
+}
+
+void CAmazonView::newGame() {
+    reloadSettings();
+    startNewGameWithClock();
+    update();
+}
+
+void CAmazonView::switchSides() {
+    document_->switchSides();
+    flipped_ = !flipped_;
+    update();
+    emit gameChanged();
+}
+
+void CAmazonView::toggleMarkLastMove() {
+    markLastMove_ = !markLastMove_;
+    Board* board = document_->board();
+    if (const MoveRecord* last = document_->lastMove(); last && board) {
+        for (const Square& square : {last->from(), last->to(), last->arrow()}) {
+            if (markLastMove_) {
+                board->setMark(square.row, square.column, kLastMoveMark);
+            } else {
+                board->clearMark(square.row, square.column, kLastMoveMark);
+            }
+            redrawSquare(square.row, square.column);
+        }
+    }
+    writeSetting(profile_, kMarkLastMoveSetting, markLastMove_ ? 1 : 0);
+    emit gameChanged();
+}
+
+bool CAmazonView::soundOn() const {
+    return readSetting(profile_, kSoundSetting) != 0;
+}
+
+void CAmazonView::toggleSound() {
+    const int32_t turned = readSetting(profile_, kSoundSetting) != 0 ? 0 : 1;
+    writeSetting(profile_, kSoundSetting, turned);
+    sound_ = turned != 0;
+    document_->setSoundEnabled(sound_);
+    emit gameChanged();
+}
+
+void CAmazonView::toggleInformationWindow(QWidget* owner) {
+    if (informationWindow_) {
+        delete informationWindow_.data();
+    } else {
+        informationWindow_ = new InformationWindow(owner);
+        connect(informationWindow_.data(), &QObject::destroyed, this, &CAmazonView::gameChanged);
+        informationWindow_->show();
+    }
+    emit gameChanged();
+}
+
+const QFont& CAmazonView::viewFont() const {
+    if (!font_ || font_->first != sizeClass_) {
+        font_.emplace(sizeClass_, makeViewFont(sizeClassMetrics(sizeClass_).fontHeight));
+    }
+    return font_->second;
+}
+
+int CAmazonView::panelWidth() const {
+    return taravin::panelWidth(QFontMetrics(viewFont()), sizeClassMetrics(sizeClass_));
+}
+
+void CAmazonView::updateLayout(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const SizeClassMetrics& sizeMetrics = sizeClassMetrics(sizeClass_);
+    const Board* board = document_->board();
+    const int rows = board ? board->rows() : kDefaultBoardSize;
+    const int columns = board ? board->columns() : kDefaultBoardSize;
+    geometry_ =
+        computeBoardGeometry(width(), height(), rows, columns,
+                             taravin::panelWidth(metrics, sizeMetrics), sizeMetrics, flipped_);
+    panel_ = computePanelLayout(metrics, geometry_.frame.right, sizeMetrics, width(), height());
+}
+
+void CAmazonView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), background_);
+    if (!document_) {
+        return;
+    }
+    const QFont& font = viewFont();
+    painter.setFont(font);
+    updateLayout(font);
+    const BoardLook look{color1_, color2_, markLastMove_, lastMoveOption_, document_->sideToMove()};
+    paintBoard(painter, geometry_, document_->board(), look, sizeClassMetrics(sizeClass_),
+               event->rect());
+    paintPanel(painter, panel_, panelTexts(*document_));
+    if (dragImageShown_) {
+        painter.drawImage(dragPosition_, pieceImage(document_->sideToMove()));
+    }
+}
+
+void CAmazonView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (firstShown_ || !document_) {
+        return;
+    }
+    firstShown_ = true;
+    reloadSettings();
+    if (autoStart_) {
+        startNewGameWithClock();
+    } else {
+        sizeClass_ = screenSizeClass(this);
+    }
+    update();
+    emit gameChanged();
+}
+
+QRect CAmazonView::dragImageRect(QPoint position) const {
+    return QRect(position, QSize(kPieceImageWidth, kPieceImageHeight));
+}
+
+void CAmazonView::endDrag() {
+    if (dragImageShown_) {
+        update(dragImageRect(dragPosition_));
+    }
+    dragImageShown_ = false;
+    dragging_ = false;
+    dragPosition_ = QPoint(-1, -1);
+}
+
+void CAmazonView::clearDragState() {
+    Board* board = document_ ? document_->board() : nullptr;
+    if (dragging_ && board && board->isInner(dragFrom_.row, dragFrom_.column)) {
+        board->clearMark(dragFrom_.row, dragFrom_.column, kSelectedMark);
+        redrawSquare(dragFrom_.row, dragFrom_.column);
+    }
+    endDrag();
+}
+
+void CAmazonView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const std::optional<Square> square = geometry_.squareAt(at.x(), at.y());
+    if (event->button() == Qt::LeftButton && input_ && square && input_->acceptsInput()) {
+        if (input_->press(*square)) {
+            dragging_ = true;
+            dragFrom_ = *square;
+        }
+        emit gameChanged();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CAmazonView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !input_) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    const std::optional<Square> square = geometry_.squareAt(at.x(), at.y());
+    if (square && input_->acceptsInput()) {
+        endDrag();
+        input_->release(*square);
+    } else {
+        if (dragging_) {
+            input_->dropSelection();
+        }
+        endDrag();
+        QWidget::mouseReleaseEvent(event);
+    }
+    emit gameChanged();
+}
+
+void CAmazonView::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_ || !document_ || !document_->sideToMoveIsHuman()) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (dragImageShown_) {
+        update(dragImageRect(dragPosition_));
+        dragImageShown_ = false;
+    }
+    const QPoint at = event->position().toPoint();
+    if (geometry_.squareAt(at.x(), at.y())) {
+        dragPosition_ = at;
+        dragImageShown_ = true;
+        update(dragImageRect(dragPosition_));
+    }
+}
+
+void CAmazonView::startClockTimer(int32_t side) {
+    clockSide_ = side;
+    clockTimer_.start(kClockPeriodMilliseconds, Qt::PreciseTimer, this);
+}
+
+void CAmazonView::killClockTimer() {
+    clockTimer_.stop();
+    clockSide_ = 0;
+}
+
+void CAmazonView::startTimeoutTimer(int periodMilliseconds) {
+    timeoutTimer_.start(periodMilliseconds, Qt::PreciseTimer, this);
+}
+
+void CAmazonView::killTimeoutTimer() {
+    timeoutTimer_.stop();
+}
+
+std::optional<TimerId> CAmazonView::programTimer(int qtTimerId) const {
+    if (clockTimer_.isActive() && qtTimerId == clockTimer_.timerId()) {
+        return clockSide_ == kRed ? kRedClockTimer : kBlueClockTimer;
+    }
+    if (timeoutTimer_.isActive() && qtTimerId == timeoutTimer_.timerId()) {
+        return kMoveTimeoutTimer;
+    }
+    return std::nullopt;
+}
+
+void CAmazonView::timerEvent(QTimerEvent* event) {
+    const std::optional<TimerId> timer = programTimer(event->timerId());
+    if (!timer || !document_) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    switch (*timer) {
+        case kRedClockTimer:
+            tickClock(kRed);
+            break;
+        case kBlueClockTimer:
+            tickClock(kBlue);
+            break;
+        case kMoveTimeoutTimer:
+            document_->handleSearchTimeout();
+            emit gameChanged();
+            break;
+    }
+}
+
+void CAmazonView::tickClock(int32_t side) {
+    document_->tickClock(side);
+    const int32_t total = document_->player(side).clock();
+    const ClockPieces& pieces = panel_.clock(side);
+    if (total % 3600 == 0) {
+        update(pieces.hours);
+    }
+    if (total % 60 == 0) {
+        update(pieces.minutes);
+    }
+    if (total % 10 == 0) {
+        update(pieces.tens);
+    }
+    update(pieces.units);
+}
+
+void CAmazonView::redrawSquare(int32_t row, int32_t column) {
+    update(geometry_.squareRect(Square{row, column}));
+}
+
+void CAmazonView::redraw(ViewArea area) {
+    switch (area) {
+        case ViewArea::kWhole:
+            update();
+            break;
+        case ViewArea::kStateLine:
+            update(panel_.status[kStateStatus]);
+            break;
+        case ViewArea::kCurrentMove:
+            update(panel_.currentMove);
+            break;
+        case ViewArea::kLastMoves:
+            update(panel_.lastMoves[0]);
+            update(panel_.lastMoves[1]);
+            break;
+        case ViewArea::kEvaluationLine:
+            update(panel_.status[kEvaluationStatus]);
+            break;
+        case ViewArea::kMessageLine:
+            update(panel_.status[kMessageStatus]);
+            break;
+        case ViewArea::kSearchText:
+            update(panel_.status[kSearchStatus]);
+            break;
+        case ViewArea::kClocksAndStatus:
+            update(panel_.whole);
+            break;
+    }
+}
+
+void CAmazonView::showStopMessage(const std::string& text) {
+    QMessageBox::critical(window(), kApplicationTitle, QString::fromStdString(text));
+}
+
+bool CAmazonView::askYesNo(const std::string& text) {
+    return QMessageBox::question(window(), kApplicationTitle, QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void CAmazonView::showCongratulations(int32_t winner, const std::string& text) {
+    runCongratulationsDialog(window(), winner, QString::fromStdString(text));
+}
+
+void CAmazonView::playMoveSound() {
+    QApplication::beep();
+}
+
+void CAmazonView::showBusy(bool busy) {
+    if (busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void CAmazonView::postDeferred(DeferredRequest request, int delayMilliseconds) {
+    const QEvent::Type type = eventType(notificationOf(request));
+    if (delayMilliseconds <= 0) {
+        QCoreApplication::postEvent(this, new QEvent(type));
+        return;
+    }
+    QTimer::singleShot(delayMilliseconds, this,
+                       [this, type] { QCoreApplication::postEvent(this, new QEvent(type)); });
+}
+
+void CAmazonView::handleDeferredClose() {
+    if (document_->thinking()) {
+        postDeferred(DeferredRequest::kClose, 100);
+        return;
+    }
+    document_->handleDeferredStop();
+    emit gameChanged();
+    emit closeApproved();
+}
+
+void CAmazonView::appendInformation(const std::string& line) {
+    if (informationWindow_) {
+        informationWindow_->appendLine(line);
+    }
+}
+
+void CAmazonView::postSearchFinished(const SearchResult& result) {
+    QCoreApplication::postEvent(this, new SearchFinishedEvent(result));
+}
+
+void CAmazonView::postStatusText(const std::string& text) {
+    QCoreApplication::postEvent(this, new StatusTextEvent(text));
+}
+
+bool CAmazonView::appendLog(const std::string& line) {
+    return log_.append(line);
+}
+
+bool CAmazonView::event(QEvent* event) {
+    switch (static_cast<int>(event->type())) {
+        case kSearchMoveFoundNotification:
+        case kSearchNoMoveNotification:
+        case kSearchMemoryFailureNotification:
+            if (document_) {
+                document_->handleSearchFinished(static_cast<SearchFinishedEvent*>(event)->result);
+                emit gameChanged();
+            }
+            return true;
+        case kSearchStatusTextNotification:
+            if (document_) {
+                document_->handleStatusText(static_cast<StatusTextEvent*>(event)->text);
+            }
+            return true;
+        case kDeferredStopNotification:
+            if (document_) {
+                document_->handleDeferredStop();
+                emit gameChanged();
+            }
+            return true;
+        case kDeferredCloseNotification:
+            if (document_) {
+                handleDeferredClose();
+            }
+            return true;
+        default:
+            return QWidget::event(event);
+    }
+}
+
+}  // namespace taravin

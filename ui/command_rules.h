@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ui/commands.h"
+
+namespace taravin {
+
+class CAmazonDoc;
+class CAmazonView;
+
+// What the enabling rules look at.
+struct GameStatus {
+    int32_t state = 2;
+    bool thinking = false;
+    bool pauseDiscard = false;
+    bool moveNow = false;
+    bool hasRecord = false;
+    bool recordEmpty = true;
+    bool canStepBack = false;
+    bool canStepForward = false;
+    bool sideToMoveHuman = true;
+    int32_t inputState = 0;
+    bool markLastMove = false;
+    bool informationWindowOpen = false;
+    bool soundOn = true;
+};
+
+GameStatus gameStatus(CAmazonDoc& document, const CAmazonView& view);
+
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+};
+
+// Whether the command is available now and whether it shows checked.
+CommandState commandState(CommandId id, const GameStatus& status);
+
+}  // namespace taravin

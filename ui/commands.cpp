@@ -1,0 +1,146 @@
+#include "ui/commands.h"
+
+#include <algorithm>
+#include <array>
+
+namespace taravin {
+
+namespace {
+
+constexpr QKeyCombination kNoKey = QKeyCombination(Qt::Key(0));
+
+// The full Player Configuration form (32775) and Depth Move Count (32823) are taken out of
+// the menu every time it is shown, so they have no entry here.
+constexpr std::array<CommandInfo, 28> kCommands{{
+    {kNewGameCommand, "&New Game", "Ctrl+N", QKeyCombination(Qt::CTRL, Qt::Key_N),
+     "Start a new game", "New Game", false},
+    {kPauseGameCommand, "&Pause Game", "", kNoKey, "Pause the current game", "Pause Game", true},
+    {kStopGameCommand, "&Stop Game", "Ctrl+X", QKeyCombination(Qt::CTRL, Qt::Key_X),
+     "Stop the current game", "Stop Game", false},
+    {kOpenCommand, "&Open...", "Ctrl+O", QKeyCombination(Qt::CTRL, Qt::Key_O), "Open Game",
+     "Open Game", false},
+    {kSaveCommand, "Sa&ve...", "Ctrl+S", QKeyCombination(Qt::CTRL, Qt::Key_S), "Save the game",
+     "Save Game", false},
+    {kPrintCommand, "P&rint...", "Ctrl+P", QKeyCombination(Qt::CTRL, Qt::Key_P),
+     "Print the active document", "Print", false},
+    {kExitCommand, "E&xit", "", kNoKey, "Quit the game", "Exit", false},
+    {kBackwardCommand, "&Backward", "Left Arrow", QKeyCombination(Qt::Key_Left), "Move Backward",
+     "Backward", false},
+    {kForwardCommand, "&Forward", "Right Arrow", QKeyCombination(Qt::Key_Right), "Move Forward",
+     "Forward", false},
+    {kBackFiveMovesCommand, "Bac&k Five Moves", "Page Up", QKeyCombination(Qt::Key_PageUp),
+     "Move Back Five Moves", "Back Five Moves", false},
+    {kForwardFiveMovesCommand, "Fo&rward Five Moves", "Page Down",
+     QKeyCombination(Qt::Key_PageDown), "Move Forward Five Moves", "Forward Five Moves", false},
+    {kBackToStartCommand, "Ba&ck To Start", "Home", QKeyCombination(Qt::Key_Home), "Back to Start",
+     "Back to Start", false},
+    {kForwardToEndCommand, "Forwar&d To End", "End", QKeyCombination(Qt::Key_End), "Forward To End",
+     "Forward To End", false},
+    {kSuggestCommand, "&Suggest...", "", kNoKey, "Suggest a move", "Suggest", false},
+    {kMakeAMoveCommand, "Make A Mo&ve", "", kNoKey, "Make a move", "Make a move", false},
+    {kStopComputingAndMoveCommand, "Stop Computing && &Move", "", kNoKey, "Stop Computing && Move",
+     "Stop Computing && Move", false},
+    {kSwitchSidesCommand, "S&witch Sides", "", kNoKey, "Switch Sides", "Switch Sides", false},
+    {kManualEntryCommand, "Man&ual Entry...", "", kNoKey, "", "", false},
+    {kMoveHistoryCommand, "Move &History...", "", kNoKey, "Display complete move history",
+     "Move History", false},
+    {kColorsCommand, "&Colors...", "", kNoKey, "Color Configuation", "Colors", false},
+    {kOptionsCommand, "&Options...", "", kNoKey, "Options", "Options", false},
+    {kBoardConfigurationCommand, "&Board Configuration...", "", kNoKey, "Board Configuration",
+     "Board Configuration", false},
+    {kPlayerConfigurationCommand, "&Player Configuration...", "", kNoKey, "Player Configuration",
+     "Player Configuration", false},
+    {kMarkLastMoveCommand, "&Mark Last Move", "", kNoKey, "Mark Last Move", "Mark Last Move", true},
+    {kInformationWindowCommand, "&Information Window", "", kNoKey, "Information window",
+     "Information window", true},
+    {kSoundCommand, "", "", kNoKey, "Sound", "Sound", true},
+    {kAboutCommand, "&About Taravin...", "", kNoKey, "", "", false},
+    {kOnlineHelpCommand, "&Online Help...", "", QKeyCombination(Qt::Key_F1), "Online help",
+     "Online help", false},
+}};
+
+constexpr std::array<CommandId, 10> kGameMenu{
+    kNewGameCommand, kPauseGameCommand, kStopGameCommand, kNoCommand, kOpenCommand,
+    kSaveCommand,    kNoCommand,        kPrintCommand,    kNoCommand, kExitCommand};
+constexpr std::array<CommandId, 15> kMoveMenu{kBackwardCommand,
+                                              kForwardCommand,
+                                              kBackFiveMovesCommand,
+                                              kForwardFiveMovesCommand,
+                                              kBackToStartCommand,
+                                              kForwardToEndCommand,
+                                              kNoCommand,
+                                              kSuggestCommand,
+                                              kMakeAMoveCommand,
+                                              kStopComputingAndMoveCommand,
+                                              kNoCommand,
+                                              kSwitchSidesCommand,
+                                              kManualEntryCommand,
+                                              kNoCommand,
+                                              kMoveHistoryCommand};
+constexpr std::array<CommandId, 4> kSettingsMenu{
+    kColorsCommand, kOptionsCommand, kBoardConfigurationCommand, kPlayerConfigurationCommand};
+constexpr std::array<CommandId, 2> kViewMenu{kMarkLastMoveCommand, kInformationWindowCommand};
+constexpr std::array<CommandId, 3> kHelpMenu{kOnlineHelpCommand, kNoCommand, kAboutCommand};
+
+constexpr std::array<MenuInfo, 5> kMenus{{
+    {"&Game", kGameMenu},
+    {"&Move", kMoveMenu},
+    {"&Settings", kSettingsMenu},
+    {"&View", kViewMenu},
+    {"&Help", kHelpMenu},
+}};
+
+constexpr std::array<CommandId, 28> kToolbar{kNewGameCommand,
+                                             kPauseGameCommand,
+                                             kStopGameCommand,
+                                             kNoCommand,
+                                             kOpenCommand,
+                                             kSaveCommand,
+                                             kNoCommand,
+                                             kBackToStartCommand,
+                                             kBackFiveMovesCommand,
+                                             kBackwardCommand,
+                                             kForwardCommand,
+                                             kForwardFiveMovesCommand,
+                                             kForwardToEndCommand,
+                                             kNoCommand,
+                                             kStopComputingAndMoveCommand,
+                                             kMakeAMoveCommand,
+                                             kNoCommand,
+                                             kSuggestCommand,
+                                             kMoveHistoryCommand,
+                                             kNoCommand,
+                                             kColorsCommand,
+                                             kOptionsCommand,
+                                             kPlayerConfigurationCommand,
+                                             kBoardConfigurationCommand,
+                                             kNoCommand,
+                                             kMarkLastMoveCommand,
+                                             kInformationWindowCommand,
+                                             kSoundCommand};
+
+}  // namespace
+
+std::span<const CommandInfo> allCommands() {
+    return kCommands;
+}
+
+const CommandInfo& commandInfo(CommandId id) {
+    const auto* found = std::find_if(kCommands.begin(), kCommands.end(),
+                                     [id](const CommandInfo& info) { return info.id == id; });
+    return found != kCommands.end() ? *found : kCommands.front();
+}
+
+std::span<const MenuInfo> menuBarMenus() {
+    return kMenus;
+}
+
+std::span<const CommandId> toolbarButtons() {
+    return kToolbar;
+}
+
+QString displayedText(const char* text) {
+    return QString::fromLatin1(text).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+}  // namespace taravin

@@ -1,0 +1,22 @@
+#include "ui/help_window.h"
+
+#include <QUrl>
+
+// The help page lives in a resource of a static library, so it is registered explicitly.
+static void registerHelpResource() {
+    Q_INIT_RESOURCE(taravin);
+}
+
+namespace taravin {
+
+HelpWindow::HelpWindow(QWidget* owner) : QTextBrowser(owner) {
+    registerHelpResource();
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Taravin Help"));
+    setOpenExternalLinks(true);
+    setSource(QUrl(QStringLiteral("qrc:/help/taravin.html")));
+    resize(640, 560);
+}
+
+}  // namespace taravin

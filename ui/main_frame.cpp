@@ -1,0 +1,351 @@
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+
+#include "dialogs/dialog_commands.h"
+#include "model/settings.h"
+#include "ui/command_rules.h"
+#include "ui/frame_placement.h"
+#include "ui/screen_size_class.h"
+#include "ui/summary_printer.h"
+#include "ui/toolbar_icons.h"
+
+namespace taravin {
+
+namespace {
+
+const QString kApplicationTitle = QStringLiteral("Taravin");
+
+ScreenArea screenArea(const QWidget& widget) {
+    const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
+    const int icon = widget.style()->pixelMetric(QStyle::PM_LargeIconSize);
+    return ScreenArea{screen->availableGeometry(), screen->geometry().size(), QSize(icon, icon)};
+}
+
+bool savesAsSgf(const QString& path) {
+    return path.endsWith(QStringLiteral(".sgf"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(Profile& profile, QWidget* parent)
+    : QMainWindow(parent), profile_(profile), view_(new CAmazonView(profile, this)) {
+    setWindowTitle(kApplicationTitle);
+    setCentralWidget(view_);
+    createActions();
+    createMenus();
+    createToolbar();
+    placeWindow();
+    connect(view_, &CAmazonView::gameChanged, this, &CMainFrame::updateCommandStates);
+    connect(view_, &CAmazonView::documentTitleChanged, this, &CMainFrame::updateTitle);
+    connect(view_, &CAmazonView::closeApproved, this, &QWidget::close);
+}
+
+void CMainFrame::attachDocument(CAmazonDoc& document) {
+    document_ = &document;
+    view_->attachDocument(document);
+    updateTitle();
+    updateCommandStates();
+}
+
+QAction* CMainFrame::action(CommandId id) const {
+    const auto found = actions_.find(id);
+    return found != actions_.end() ? found->second : nullptr;
+}
+
+void CMainFrame::createActions() {
+    for (const CommandInfo& info : allCommands()) {
+        // The tab keeps the menu from adding its own key text: the shown text is fixed.
+        auto* entry = new QAction(QString::fromLatin1(info.menuText) + QLatin1Char('\t') +
+                                      QString::fromLatin1(info.shownShortcut),
+                                  this);
+        entry->setIcon(commandIcon(info.id));
+        entry->setIconVisibleInMenu(false);
+        entry->setStatusTip(displayedText(info.prompt));
+        entry->setToolTip(displayedText(info.tooltip));
+        entry->setCheckable(info.checkable);
+        if (info.key.key() != Qt::Key(0)) {
+            entry->setShortcut(QKeySequence(info.key));
+        }
+        const CommandId id = info.id;
+        connect(entry, &QAction::triggered, this, [this, id] { runCommand(id); });
+        actions_[id] = entry;
+    }
+}
+
+void CMainFrame::createMenus() {
+    for (const MenuInfo& menuInfo : menuBarMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuInfo.title));
+        for (const CommandId id : menuInfo.entries) {
+            if (id == kNoCommand) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(action(id));
+            }
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    }
+}
+
+void CMainFrame::createToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    toolbar_->setMovable(true);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const CommandId id : toolbarButtons()) {
+        if (id == kNoCommand) {
+            toolbar_->addSeparator();
+        } else {
+            toolbar_->addAction(action(id));
+        }
+    }
+}
+
+void CMainFrame::placeWindow() {
+    const int32_t sizeClass = screenSizeClass(this);
+    const ScreenArea screen = screenArea(*this);
+    if (const std::optional<QRect> stored =
+            storedFrameRect(readWindowPlacement(profile_), sizeClass, screen)) {
+        setGeometry(*stored);
+        return;
+    }
+    const SizeClassMetrics& metrics = sizeClassMetrics(sizeClass);
+    resize(defaultFrameSize(screen.workArea, view_->panelWidth(), metrics.margin, metrics.gutter,
+                            kDefaultBoardSize));
+}
+
+void CMainFrame::storePlacement() {
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    writeWindowPlacement(profile_,
+                         placementOf(normal, screenArea(*this).workArea, view_->sizeClass()));
+}
+
+void CMainFrame::updateTitle() {
+    const std::string title = document_ ? document_->title() : std::string();
+    setWindowTitle(title.empty()
+                       ? kApplicationTitle
+                       : kApplicationTitle + QStringLiteral(" - ") + QString::fromStdString(title));
+}
+
+void CMainFrame::updateCommandStates() {
+    if (!document_) {
+        return;
+    }
+    const GameStatus status = gameStatus(*document_, *view_);
+    for (const auto& [id, entry] : actions_) {
+        const CommandState state = commandState(id, status);
+        entry->setEnabled(state.enabled);
+        if (entry->isCheckable()) {
+            entry->setChecked(state.checked);
+        }
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (document_ && document_->thinking()) {
+        document_->searchFlags().abortSearch = true;
+        view_->postDeferred(DeferredRequest::kClose, 0);
+        event->ignore();
+        return;
+    }
+    storePlacement();
+    if (help_) {
+        help_->close();
+    }
+    event->accept();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!isVisible() || windowState() != Qt::WindowNoState) {
+        return;
+    }
+    const int panel = view_->panelWidth();
+    const QSize snapped = snappedFrameSize(size(), panel);
+    // On a screen narrower than two panel widths the rule cannot be met; leave the size.
+    if (snapped != size() && snapped.width() <= screenArea(*this).workArea.width()) {
+        resize(snapped);
+    }
+}
+
+void CMainFrame::runCommand(CommandId id) {
+    if (!document_) {
+        return;
+    }
+    if (!commandState(id, gameStatus(*document_, *view_)).enabled) {
+        updateCommandStates();
+        return;
+    }
+    CAmazonDoc& document = *document_;
+    switch (id) {
+        case kNewGameCommand:
+            view_->newGame();
+            break;
+        case kPauseGameCommand:
+            document.togglePause();
+            break;
+        case kStopGameCommand:
+            document.requestStop();
+            break;
+        case kOpenCommand:
+            openGame();
+            break;
+        case kSaveCommand:
+            saveGame();
+            break;
+        case kPrintCommand:
+            runPrintCommand(this, document);
+            break;
+        case kExitCommand:
+            close();
+            break;
+        case kBackwardCommand:
+            document.stepBack(StepKind::kOne);
+            break;
+        case kBackToStartCommand:
+            document.stepBack(StepKind::kToEnd);
+            break;
+        case kBackFiveMovesCommand:
+            document.stepBack(StepKind::kFive);
+            break;
+        case kForwardCommand:
+            document.stepForward(StepKind::kOne);
+            break;
+        case kForwardToEndCommand:
+            document.stepForward(StepKind::kToEnd);
+            break;
+        case kForwardFiveMovesCommand:
+            document.stepForward(StepKind::kFive);
+            break;
+        case kSuggestCommand:
+            document.suggestMove();
+            break;
+        case kMakeAMoveCommand:
+            document.makeMove();
+            break;
+        case kStopComputingAndMoveCommand:
+            document.stopComputingAndMove();
+            break;
+        case kSwitchSidesCommand:
+            view_->switchSides();
+            break;
+        case kManualEntryCommand:
+            runManualEntry();
+            break;
+        case kMoveHistoryCommand:
+            runMoveHistoryDialog(this, *document.gameRecord(), document.lastMove());
+            break;
+        case kColorsCommand:
+            if (runColorsDialog(this, profile_)) {
+                view_->reloadColors();
+            }
+            break;
+        case kOptionsCommand:
+            if (runOptionsDialog(this, profile_)) {
+                view_->reloadOptions();
+            }
+            break;
+        case kBoardConfigurationCommand:
+            reloadAfterConfiguration(runBoardConfigurationDialog(this, profile_));
+            break;
+        case kPlayerConfigurationCommand:
+            reloadAfterConfiguration(runPlayerConfigurationDialog(this, profile_));
+            break;
+        case kMarkLastMoveCommand:
+            view_->toggleMarkLastMove();
+            break;
+        case kInformationWindowCommand:
+            view_->toggleInformationWindow(this);
+            break;
+        case kSoundCommand:
+            view_->toggleSound();
+            break;
+        case kAboutCommand:
+            runAboutDialog(this);
+            break;
+        case kOnlineHelpCommand:
+            showOnlineHelp();
+            break;
+        case kNoCommand:
+            break;
+    }
+    updateCommandStates();
+}
+
+void CMainFrame::reloadAfterConfiguration(bool confirmed) {
+    if (confirmed) {
+        view_->reloadSettings();
+        view_->update();
+    }
+}
+
+void CMainFrame::runManualEntry() {
+    if (const std::optional<ManualMove> move =
+            runManualEntryDialog(this, document_->moveInProgress())) {
+        document_->applyMove(move->from, move->to, move->arrow);
+    }
+}
+
+void CMainFrame::openGame() {
+    const std::optional<GameOpenChoice> choice = runGameOpenDialog(this, profile_);
+    if (!choice) {
+        return;
+    }
+    QFile file(choice->fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        view_->showStopMessage("Unable to open file.");
+        return;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError ||
+        (!file.isSequential() && content.size() < file.size())) {
+        view_->showStopMessage("Unable to read the game file.");
+        view_->update();
+        return;
+    }
+    document_->openGame(content.toStdString(), choice->loadPlayers, choice->fileName.toStdString());
+}
+
+void CMainFrame::saveGame() {
+    const std::optional<QString> path =
+        runSaveFileDialog(this, profile_, QString::fromStdString(document_->title()));
+    if (!path) {
+        return;
+    }
+    const std::string text = savesAsSgf(*path) ? document_->gameSgfText() : document_->gameText();
+    // Written beside the old file and swapped in at the end, so a failed save keeps it.
+    QSaveFile file(*path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(text.data(), static_cast<qint64>(text.size())) ==
+                           static_cast<qint64>(text.size()) &&
+                       file.commit();
+    if (!saved) {
+        QMessageBox::critical(this, kApplicationTitle,
+                              QStringLiteral("An error occurred while writing %1.\n%2")
+                                  .arg(QFileInfo(*path).fileName(), file.errorString()));
+        return;
+    }
+    document_->setTitle(QFileInfo(*path).fileName().toStdString());
+}
+
+void CMainFrame::showOnlineHelp() {
+    if (!help_) {
+        help_ = new HelpWindow(this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+}  // namespace taravin

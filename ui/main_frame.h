@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+
+#include "app/amazon_doc.h"
+#include "model/profile.h"
+#include "ui/amazon_view.h"
+#include "ui/commands.h"
+#include "ui/help_window.h"
+
+class QAction;
+class QToolBar;
+
+namespace taravin {
+
+// The main window: menus, toolbar and the board view. It routes every command, keeps the
+// commands' enabled and checked states in step with the game, remembers its placement and
+// waits for a running search before it closes.
+class CMainFrame final : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit CMainFrame(Profile& profile, QWidget* parent = nullptr);
+
+    CAmazonView& view() { return *view_; }
+    void attachDocument(CAmazonDoc& document);
+
+    // Runs a command as its menu entry or toolbar button would.
+    void runCommand(CommandId id);
+    QAction* action(CommandId id) const;
+    QToolBar* toolbar() const { return toolbar_; }
+    // Applies the enabling and check rules to every menu entry and toolbar button.
+    void updateCommandStates();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    void createToolbar();
+    void placeWindow();
+    void storePlacement();
+    void updateTitle();
+    void openGame();
+    void saveGame();
+    void showOnlineHelp();
+    void runManualEntry();
+    void reloadAfterConfiguration(bool confirmed);
+
+    Profile& profile_;
+    CAmazonView* view_;
+    CAmazonDoc* document_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    std::map<CommandId, QAction*> actions_;
+    QPointer<HelpWindow> help_;
+};
+
+}  // namespace taravin

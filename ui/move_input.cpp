@@ -1,0 +1,132 @@
+#include "ui/move_input.h"
+
+namespace taravin {
+
+bool MoveInput::acceptsInput() const {
+    return document_.state() == kPlay && document_.sideToMoveIsHuman() && !document_.thinking() &&
+           document_.board() != nullptr;
+}
+
+void MoveInput::setMessage(const char* message) {
+    document_.moveInProgress().setMessage(message);
+    window_.redraw(ViewArea::kMessageLine);
+}
+
+bool MoveInput::press(const Square& square) {
+    MoveRecord& move = document_.moveInProgress();
+    Board& board = *document_.board();
+    if (move.inputState() != kSelectQueen || board.content(square) != document_.sideToMove()) {
+        return false;
+    }
+    board.setMark(square.row, square.column, kSelectedMark);
+    move.setFrom(square.row, square.column);
+    window_.redrawSquare(square.row, square.column);
+    window_.redraw(ViewArea::kCurrentMove);
+    setMessage("");
+    return true;
+}
+
+void MoveInput::release(const Square& square) {
+    switch (document_.moveInProgress().inputState()) {
+        case kSelectNewLocation:
+            placeQueen(square);
+            break;
+        case kThrowArrow:
+            throwArrow(square);
+            break;
+        default:
+            break;
+    }
+}
+
+void MoveInput::placeQueen(const Square& target) {
+    MoveRecord& move = document_.moveInProgress();
+    Board& board = *document_.board();
+    const Square from = move.from();
+    if (board.content(target) == kEmpty && move.isOnLine(target.row, target.column)) {
+        board.setContent(target, document_.sideToMove(), true);
+        board.setMark(target.row, target.column, kSelectedMark);
+        move.setTo(target.row, target.column);
+        // The square left keeps its frame while the arrow is pending.
+        board.setContent(from, kEmpty, true);
+        board.setMark(from.row, from.column, kSelectedMark);
+        window_.redrawSquare(target.row, target.column);
+        window_.redrawSquare(from.row, from.column);
+        setMessage("");
+    } else {
+        board.clearMark(from.row, from.column, kSelectedMark);
+        window_.redrawSquare(from.row, from.column);
+        move.reset();
+        setMessage(kInvalidNewLocation);
+    }
+    window_.redraw(ViewArea::kCurrentMove);
+}
+
+void MoveInput::throwArrow(const Square& target) {
+    MoveRecord& move = document_.moveInProgress();
+    const Board& board = *document_.board();
+    const int32_t content = board.content(target);
+    if (content == kEmpty && move.isOnLine(target.row, target.column)) {
+        completeWithArrow(target);
+    } else if (content == document_.sideToMove() &&
+               (board.marks(target.row, target.column) & kSelectedMark) != 0) {
+        cancelMove(target);
+    } else {
+        setMessage(kInvalidArrowSquare);
+    }
+    window_.redraw(ViewArea::kEvaluationLine);
+    window_.redraw(ViewArea::kMessageLine);
+    window_.redraw(ViewArea::kCurrentMove);
+}
+
+void MoveInput::completeWithArrow(const Square& target) {
+    MoveRecord& move = document_.moveInProgress();
+    Board& board = *document_.board();
+    if (const MoveRecord* last = document_.lastMove()) {
+        for (const Square& square : {last->from(), last->to(), last->arrow()}) {
+            board.clearMark(square.row, square.column, kLastMoveMark);
+            window_.redrawSquare(square.row, square.column);
+        }
+    }
+    board.setContent(target, kArrow, true);
+    board.setMark(target.row, target.column, kLastMoveMark);
+    move.setArrow(target.row, target.column);
+    window_.redrawSquare(target.row, target.column);
+    for (const Square& square : {move.to(), move.from()}) {
+        board.setMark(square.row, square.column, kLastMoveMark);
+        board.clearMark(square.row, square.column, kSelectedMark);
+        window_.redrawSquare(square.row, square.column);
+    }
+    document_.completeMove();
+    document_.moveInProgress().setMessage("");
+    window_.redraw(ViewArea::kLastMoves);
+}
+
+void MoveInput::cancelMove(const Square& target) {
+    MoveRecord& move = document_.moveInProgress();
+    Board& board = *document_.board();
+    const Square from = move.from();
+    board.setContent(target, kEmpty, true);
+    board.clearMark(target.row, target.column, kSelectedMark);
+    board.setContent(from, document_.sideToMove(), true);
+    board.clearMark(from.row, from.column, kSelectedMark);
+    move.reset();
+    window_.redrawSquare(target.row, target.column);
+    window_.redrawSquare(from.row, from.column);
+    setMessage(kMoveCancelled);
+}
+
+void MoveInput::dropSelection() {
+    MoveRecord& move = document_.moveInProgress();
+    Board* board = document_.board();
+    if (move.inputState() != kSelectNewLocation || !board) {
+        return;
+    }
+    const Square from = move.from();
+    board->clearMark(from.row, from.column, kSelectedMark);
+    window_.redrawSquare(from.row, from.column);
+    move.reset();
+    window_.redraw(ViewArea::kCurrentMove);
+}
+
+}  // namespace taravin

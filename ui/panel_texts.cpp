@@ -1,0 +1,40 @@
+#include "ui/panel_texts.h"
+
+namespace taravin {
+
+namespace {
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+PanelTexts::Clock clockTexts(const PlayerRecord& player) {
+    return {text(player.hoursText()), text(player.minutesText()), text(player.secondsTensText()),
+            text(player.secondsUnitsText())};
+}
+}  // namespace
+
+QString numberedMoveText(int32_t number, const MoveRecord* move) {
+    if (!move) {
+        return {};
+    }
+    return QStringLiteral("%1. %2").arg(number).arg(text(move->text(true)));
+}
+
+PanelTexts panelTexts(const CAmazonDoc& document) {
+    PanelTexts texts;
+    const PlayerRecord& red = document.player(kRed);
+    const PlayerRecord& blue = document.player(kBlue);
+    texts.redPlayer = text(red.description());
+    texts.bluePlayer = text(blue.description());
+    texts.redClock = clockTexts(red);
+    texts.blueClock = clockTexts(blue);
+    texts.currentMove = text(document.moveInProgress().prompt());
+    const MoveRecord* last = document.lastMove();
+    texts.lastMoves = {numberedMoveText(document.moveNumber() - 2, last ? last->previous : nullptr),
+                       numberedMoveText(document.moveNumber() - 1, last)};
+    texts.status = {text(document.stateText()), text(document.moveInProgress().message()),
+                    text(document.evaluationText()), text(document.searchText())};
+    return texts;
+}
+
+}  // namespace taravin

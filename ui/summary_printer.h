@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+
+#include "ui/game_summary.h"
+
+class QPrinter;
+class QWidget;
+
+namespace taravin {
+
+class CAmazonDoc;
+
+// The title font ("Times Roman", 18 pt, italic) and the body font ("Fixedsys", 12 pt, fixed
+// pitch), each falling back to its metric twin or a font of the same kind.
+QFont summaryTitleFont();
+QFont summaryBodyFont();
+
+// The summary metrics on this printer, and its page height in whole inches.
+SummaryMetrics summaryMetrics(QPrinter& printer);
+int pageHeightInches(QPrinter& printer);
+
+// Prints the pages the printer's range names (every estimated page when it names none).
+// Returns false when the printer could not be started.
+bool printGameSummary(QPrinter& printer, const SummaryInput& input);
+
+// The Print command: the print dialog with the estimated page range, then the pages.
+void runPrintCommand(QWidget* parent, const CAmazonDoc& document);
+
+}  // namespace taravin

@@ -1,0 +1,152 @@
+#include "ui/view_painter.h"
+
+#include "ui/piece_images.h"
+
+namespace taravin {
+
+namespace {
+
+// A frame of the width drawn inside the rectangle.
+void frameInside(QPainter& painter, const QRect& rect, int width, const QColor& color) {
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), width), color);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width), color);
+    painter.fillRect(QRect(rect.left(), rect.top(), width, rect.height()), color);
+    painter.fillRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()), color);
+}
+
+// Text with its top-left corner at the point.
+void drawTextAt(QPainter& painter, int x, int top, const QString& text) {
+    painter.drawText(x, top + painter.fontMetrics().ascent(), text);
+}
+
+void paintSquare(QPainter& painter, const BoardGeometry& geometry, const Board& board,
+                 const BoardLook& look, int screenRow, int screenColumn) {
+    const QRect rect = geometry.screenSquareRect(screenRow, screenColumn);
+    const Square square = geometry.squareAtScreen(screenRow, screenColumn);
+    const bool even = (screenRow + screenColumn) % 2 == 0;
+    painter.fillRect(rect, even ? look.color1 : look.color2);
+    if (look.color1 == look.color2) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+    paintPiece(painter, rect, board.content(square));
+    const int32_t marks = board.marks(square.row, square.column);
+    if (marks & kSelectedMark) {
+        frameInside(painter, rect, 3, look.sideToMove == kRed ? kSelectedRed : kSelectedBlue);
+    }
+    if ((marks & kLastMoveMark) && look.markLastMove) {
+        if (look.lastMoveOption == 0) {
+            frameInside(painter, rect, 1, Qt::white);
+        } else {
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(kFrameBrush);
+            painter.drawRect(QRect(rect.left() + rect.width() - 7, rect.top() + 1, 4, 4));
+        }
+    }
+}
+
+void paintLabels(QPainter& painter, const BoardGeometry& geometry,
+                 const SizeClassMetrics& metrics) {
+    const QFontMetrics& fm = painter.fontMetrics();
+    const int s = geometry.squareSize;
+    const int m = metrics.margin;
+    const int g = metrics.gutter;
+    painter.setPen(kLabelColor);
+    for (int o = 0; o < geometry.rows; ++o) {
+        const QString label = QString::number(geometry.flipped ? o + 1 : geometry.rows - o);
+        const int width =
+            fm.horizontalAdvance(label.size() == 2 ? QStringLiteral("00") : QStringLiteral("0"));
+        drawTextAt(painter, m + (g - width) / 2, m + g + o * s + s / 2 - fm.height() / 2, label);
+    }
+    const int letterTop = geometry.squares.bottom + (g - fm.height()) / 2;
+    for (int i = 0; i < geometry.columns; ++i) {
+        const int letter = geometry.flipped ? 'A' + geometry.columns - 1 - i : 'A' + i;
+        drawTextAt(painter, m + g + i * s + (s - fm.averageCharWidth()) / 2, letterTop,
+                   QString(QChar(letter)));
+    }
+}
+
+void paintHeading(QPainter& painter, const PanelLayout& layout, int line, const QString& text) {
+    const QFontMetrics& fm = painter.fontMetrics();
+    const int top = layout.lineTop(line);
+    drawTextAt(painter, layout.headingX, top, text);
+    const int ruleY = top + fm.height() / 2;
+    const int ruleStart = layout.headingX + fm.horizontalAdvance(text + QLatin1Char(' '));
+    painter.drawLine(ruleStart, ruleY, layout.rightEnd, ruleY);
+}
+
+void paintClock(QPainter& painter, const ClockPieces& pieces, const char* label,
+                const PanelTexts::Clock& clock) {
+    const int top = pieces.hours.top();
+    const QString colon = QStringLiteral(":");
+    drawTextAt(painter, pieces.labelX, top, QString::fromLatin1(label));
+    drawTextAt(painter, pieces.hours.left(), top, clock.hours);
+    drawTextAt(painter, pieces.firstColonX, top, colon);
+    drawTextAt(painter, pieces.minutes.left(), top, clock.minutes);
+    drawTextAt(painter, pieces.secondColonX, top, colon);
+    drawTextAt(painter, pieces.tens.left(), top, clock.tens);
+    drawTextAt(painter, pieces.units.left(), top, clock.units);
+}
+
+}  // namespace
+
+void paintPiece(QPainter& painter, const QRect& square, int32_t content) {
+    const QImage& image = pieceImage(content);
+    if (image.isNull()) {
+        return;
+    }
+    const int dx = (square.width() - kPieceImageWidth) / 2;
+    const int dy = (square.height() - kPieceImageHeight) / 2;
+    if (dx >= 0 && dy >= 0) {
+        painter.drawImage(QPoint(square.left() + dx, square.top() + dy), image);
+    } else {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(square, image);
+        painter.restore();
+    }
+}
+
+void paintBoard(QPainter& painter, const BoardGeometry& geometry, const Board* board,
+                const BoardLook& look, const SizeClassMetrics& metrics, const QRect& dirty) {
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(kFrameBrush);
+    painter.drawRect(geometry.frame.toQRect());
+    painter.drawRect(geometry.squares.toQRect());
+    if (board) {
+        for (int m = 0; m < geometry.rows; ++m) {
+            for (int o = 0; o < geometry.columns; ++o) {
+                if (geometry.screenSquareRect(m, o).intersects(dirty)) {
+                    paintSquare(painter, geometry, *board, look, m, o);
+                }
+            }
+        }
+    }
+    paintLabels(painter, geometry, metrics);
+}
+
+void paintPanel(QPainter& painter, const PanelLayout& layout, const PanelTexts& texts) {
+    painter.setPen(QPen(Qt::black, 1));
+    const auto value = [&](int line, const QString& text) {
+        drawTextAt(painter, layout.valueX, layout.lineTop(line), text);
+    };
+    paintHeading(painter, layout, layout.playersHeading(), QStringLiteral("Players"));
+    value(layout.redPlayerLine(), texts.redPlayer);
+    value(layout.bluePlayerLine(), texts.bluePlayer);
+    paintHeading(painter, layout, layout.gameTimeHeading(), QStringLiteral("Game Time"));
+    paintClock(painter, layout.redClock, kRedClockLabel, texts.redClock);
+    paintClock(painter, layout.blueClock, kBlueClockLabel, texts.blueClock);
+    paintHeading(painter, layout, layout.currentMoveHeading(), QStringLiteral("Current Move"));
+    value(layout.currentMoveLine(), texts.currentMove);
+    paintHeading(painter, layout, layout.lastMoveHeading(), QStringLiteral("Last Move"));
+    value(layout.moveBeforeLastLine(), texts.lastMoves[0]);
+    value(layout.lastMoveLine(), texts.lastMoves[1]);
+    paintHeading(painter, layout, layout.statusHeading(), QStringLiteral("Status"));
+    for (int line = kStateStatus; line <= kSearchStatus; ++line) {
+        value(layout.statusLine(static_cast<StatusLine>(line)),
+              texts.status[static_cast<std::size_t>(line)]);
+    }
+}
+
+}  // namespace taravin

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QString>
+#include <array>
+
+#include "model/board.h"
+#include "ui/board_geometry.h"
+#include "ui/panel_layout.h"
+
+namespace taravin {
+
+// What the board shows besides the position.
+struct BoardLook {
+    QColor color1;
+    QColor color2;
+    bool markLastMove = false;
+    int32_t lastMoveOption = 0;  // 0 a white frame, 1 a small dark square in the corner
+    int32_t sideToMove = kRed;   // colours the selection frame
+};
+
+// The texts of the panel, line by line.
+struct PanelTexts {
+    QString redPlayer;
+    QString bluePlayer;
+    struct Clock {
+        QString hours;
+        QString minutes;
+        QString tens;
+        QString units;
+    };
+    Clock redClock;
+    Clock blueClock;
+    QString currentMove;
+    std::array<QString, 2> lastMoves;
+    std::array<QString, 4> status;
+};
+
+inline const QColor kSelectedRed(255, 0, 0);
+inline const QColor kSelectedBlue(0, 0, 255);
+inline const QColor kFrameBrush(64, 64, 64);
+inline const QColor kLabelColor(192, 192, 192);
+
+// The board frame, squares, pieces, marks and coordinate labels. Only squares that meet the
+// dirty rectangle are drawn.
+void paintBoard(QPainter& painter, const BoardGeometry& geometry, const Board* board,
+                const BoardLook& look, const SizeClassMetrics& metrics, const QRect& dirty);
+
+// The headings, lines and clock pieces of the panel, in black.
+void paintPanel(QPainter& painter, const PanelLayout& layout, const PanelTexts& texts);
+
+// A piece on a square: unscaled and centred when the square holds the image, else stretched.
+void paintPiece(QPainter& painter, const QRect& square, int32_t content);
+
+}  // namespace taravin
