@@ -157,7 +157,9 @@ void CAmazonView::toggleInformationWindow(QWidget* owner) {
         delete informationWindow_.data();
     } else {
         informationWindow_ = new InformationWindow(owner);
-        connect(informationWindow_.data(), &QObject::destroyed, this, &CAmazonView::gameChanged);
+        // Queued: while the window is being destroyed the pointer to it is not yet cleared.
+        connect(informationWindow_.data(), &QObject::destroyed, this, &CAmazonView::gameChanged,
+                Qt::QueuedConnection);
         informationWindow_->show();
     }
     emit gameChanged();

@@ -53,6 +53,8 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     bool soundOn() const;
     bool flipped() const { return flipped_; }
     bool dragging() const { return dragging_; }
+    bool dragImageShown() const { return dragImageShown_; }
+    QPoint dragImagePosition() const { return dragPosition_; }
     int32_t sizeClass() const { return sizeClass_; }
     // The panel width of the current size class, measured in the view's font.
     int panelWidth() const;
