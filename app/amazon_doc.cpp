@@ -21,11 +21,11 @@ CAmazonDoc::CAmazonDoc(Profile& profile, GameWindow& window, SearchHost& searchH
     : profile_(profile),
       window_(window),
       memory_(memory),
-      computer_(searchHost),
       moveInProgress_(std::make_unique<MoveRecord>(kNoSide, nullptr)),
       red_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kRed))),
       blue_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kBlue))),
-      stateText_(gameStateText(kStop, kRed)) {}
+      stateText_(gameStateText(kStop, kRed)),
+      computer_(searchHost) {}
 
 CAmazonDoc::~CAmazonDoc() = default;
 

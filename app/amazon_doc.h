@@ -141,7 +141,6 @@ class CAmazonDoc {
     Profile& profile_;
     GameWindow& window_;
     const MemoryStatus& memory_;
-    ComputerPlayer computer_;
 
     bool loading_ = false;
     int32_t searchDepth_ = 0;
@@ -168,6 +167,8 @@ class CAmazonDoc {
     bool soundEnabled_ = true;
     int32_t lastIteration_ = kDeepestIteration;
     bool useTimeout_ = true;
+    // Declared last, so that a running search is ended before the tables it reads are freed.
+    ComputerPlayer computer_;
 };
 
 }  // namespace taravin
