@@ -2,12 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
@@ -16,6 +14,7 @@
 #include "model/settings.h"
 #include "ui/command_rules.h"
 #include "ui/frame_placement.h"
+#include "ui/game_file_access.h"
 #include "ui/screen_size_class.h"
 #include "ui/summary_printer.h"
 #include "ui/toolbar_icons.h"
@@ -302,19 +301,13 @@ void CMainFrame::openGame() {
     if (!choice) {
         return;
     }
-    QFile file(choice->fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        view_->showStopMessage("Unable to open file.");
-        return;
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError ||
-        (!file.isSequential() && content.size() < file.size())) {
-        view_->showStopMessage("Unable to read the game file.");
+    const ReadGameFile file = readGameFile(choice->fileName);
+    if (!file.text) {
+        view_->showStopMessage(file.error);
         view_->update();
         return;
     }
-    document_->openGame(content.toStdString(), choice->loadPlayers, choice->fileName.toStdString());
+    document_->openGame(*file.text, choice->loadPlayers, choice->fileName.toStdString());
 }
 
 void CMainFrame::saveGame() {
@@ -324,16 +317,10 @@ void CMainFrame::saveGame() {
         return;
     }
     const std::string text = savesAsSgf(*path) ? document_->gameSgfText() : document_->gameText();
-    // Written beside the old file and swapped in at the end, so a failed save keeps it.
-    QSaveFile file(*path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) ==
-                           static_cast<qint64>(text.size()) &&
-                       file.commit();
-    if (!saved) {
+    if (const std::optional<QString> error = saveGameFile(*path, text)) {
         QMessageBox::critical(this, kApplicationTitle,
                               QStringLiteral("An error occurred while writing %1.\n%2")
-                                  .arg(QFileInfo(*path).fileName(), file.errorString()));
+                                  .arg(QFileInfo(*path).fileName(), *error));
         return;
     }
     document_->setTitle(QFileInfo(*path).fileName().toStdString());

@@ -6,6 +6,8 @@
 
 #include "ui/command_rules.h"
 #include "ui/frame_placement.h"
+#include "ui/game_file_access.h"
+#include "ui/help_window.h"
 #include "ui/screen_size_class.h"
 #include "ui/toolbar_icons.h"
 #include "ui_test_support.h"
@@ -368,6 +370,54 @@ class MainFrameTest : public QObject {
         const QSize initial = defaultFrameSize(QRect(0, 0, 1600, 1200), 400, 20, 30, 10);
         QVERIFY(initial.width() >= 800 && initial.width() <= 1600);
         QVERIFY(initial.height() >= 400);
+    }
+
+    void keysStepThroughTheGame() {
+        WindowFixture fixture;
+        fixture.open();
+        CMainFrame& frame = fixture.frame();
+        CAmazonDoc& document = fixture.document();
+        QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(document.state(), static_cast<int32_t>(kPlay));
+        for (int move = 0; move < 7; ++move) {
+            const auto moves = testing::legalMoves(*document.board(), document.sideToMove());
+            document.applyMove(moves.front().from, moves.front().to, moves.front().arrow);
+        }
+        frame.updateCommandStates();
+        QTest::keyClick(&frame, Qt::Key_Left);
+        QCOMPARE(document.moveNumber(), 7);
+        QTest::keyClick(&frame, Qt::Key_PageUp);
+        QCOMPARE(document.moveNumber(), 2);
+        QTest::keyClick(&frame, Qt::Key_Home);
+        QCOMPARE(document.moveNumber(), 1);
+        QTest::keyClick(&frame, Qt::Key_PageDown);
+        QCOMPARE(document.moveNumber(), 6);
+        QTest::keyClick(&frame, Qt::Key_End);
+        QCOMPARE(document.moveNumber(), 8);
+        QTest::keyClick(&frame, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(testing::waitFor([&] { return document.state() == kStop; }, 2000));
+    }
+
+    void onlineHelpShowsTheHelpPage() {
+        WindowFixture fixture;
+        fixture.open();
+        fixture.frame().runCommand(kOnlineHelpCommand);
+        const HelpWindow* help = fixture.frame().findChild<HelpWindow*>();
+        QVERIFY(help && help->isVisible());
+        QVERIFY(help->toPlainText().contains("Entering a move with the mouse"));
+    }
+
+    void gameFilesAreReadWholeAndSavedSafely() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("game.txt");
+        QCOMPARE(readGameFile(path).error, std::string(kUnableToOpenFile));
+        QVERIFY(!saveGameFile(path, "first\r\n"));
+        QCOMPARE(readGameFile(path).text.value(), std::string("first\r\n"));
+        QVERIFY(!saveGameFile(path, "second"));
+        QCOMPARE(readGameFile(path).text.value(), std::string("second"));
+        QVERIFY(saveGameFile(folder.filePath("missing/game.txt"), "x").has_value());
+        QVERIFY2(saveGameFile(folder.path(), "x").has_value(), "a folder is no game file");
+        QCOMPARE(readGameFile(path).text.value(), std::string("second"));
     }
 
     void titleFollowsTheDocument() {

@@ -1,0 +1,138 @@
+#include <QDir>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/screen_size_class.h"
+#include "ui/summary_printer.h"
+#include "ui_test_support.h"
+
+namespace taravin {
+
+using testing::WindowFixture;
+
+namespace {
+
+// Where the pictures go: $TARAVIN_SCREENSHOT_DIR when set (scripts/screenshots.sh), else a
+// temporary folder, so that the test still checks that they can be made.
+class PictureFolder {
+  public:
+    PictureFolder() {
+        const QString chosen = qEnvironmentVariable("TARAVIN_SCREENSHOT_DIR");
+        path_ = chosen.isEmpty() ? temporary_.path() : chosen;
+        QDir().mkpath(path_);
+    }
+    QString file(const QString& name) const { return QDir(path_).filePath(name); }
+
+  private:
+    QTemporaryDir temporary_;
+    QString path_;
+};
+
+// A varied but repeatable choice among the legal moves.
+testing::LegalMove someMove(const Board& board, int32_t side, int round) {
+    const std::vector<testing::LegalMove> moves = testing::legalMoves(board, side);
+    return moves[static_cast<std::size_t>(round * 7919 + 13) % moves.size()];
+}
+
+}  // namespace
+
+class ScreenshotsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void midGameWhileTheComputerThinks_data() {
+        QTest::addColumn<int>("sizeClass");
+        QTest::addColumn<QSize>("clientSize");
+        QTest::newRow("class2") << 2 << QSize(1000, 700);
+        QTest::newRow("class5") << 5 << QSize(1500, 1100);
+    }
+
+    void midGameWhileTheComputerThinks() {
+        QFETCH(int, sizeClass);
+        QFETCH(QSize, clientSize);
+        setScreenSizeClassOverride(sizeClass);
+        PictureFolder folder;
+        WindowFixture fixture;
+        fixture.makeComputer(kBlue, 30);
+        fixture.profile.writeInt("Settings", "MarkLastMove", 1);
+        fixture.open(clientSize);
+        CMainFrame& frame = fixture.frame();
+        CAmazonDoc& document = fixture.document();
+        frame.runCommand(kNewGameCommand);
+        QCOMPARE(fixture.view().sizeClass(), sizeClass);
+
+        const auto blueAnswersSoon = [&] {
+            QVERIFY(testing::waitFor([&] { return !document.searchText().empty(); }, 10000));
+            frame.runCommand(kStopComputingAndMoveCommand);
+            QVERIFY(testing::waitFor([&] { return !document.thinking(); }, 10000));
+        };
+        for (int round = 0; round < 6; ++round) {
+            fixture.settle();
+            testing::playWithMouse(fixture.view(), someMove(*document.board(), kRed, round));
+            blueAnswersSoon();
+        }
+        fixture.settle();
+        testing::playWithMouse(fixture.view(), someMove(*document.board(), kRed, 6));
+        QVERIFY(document.thinking());
+        QTest::qWait(1500);
+        const QString tag = QStringLiteral("class%1").arg(sizeClass);
+        const QImage normal = frame.grab().toImage();
+        QVERIFY(normal.save(folder.file(tag + "-normal.png")));
+        QVERIFY(!fixture.view().flipped());
+
+        // The same game turned round: after Switch Sides the computer plays Red.
+        blueAnswersSoon();
+        frame.runCommand(kSwitchSidesCommand);
+        frame.runCommand(kMakeAMoveCommand);
+        QVERIFY(document.thinking());
+        QTest::qWait(1500);
+        QVERIFY(fixture.view().flipped());
+        const QImage flipped = frame.grab().toImage();
+        QVERIFY(flipped.save(folder.file(tag + "-flipped.png")));
+        QVERIFY(normal != flipped);
+        frame.runCommand(kStopComputingAndMoveCommand);
+        QVERIFY(testing::waitFor([&] { return !document.thinking(); }, 10000));
+    }
+
+    void informationWindowDuringASearch() {
+        setScreenSizeClassOverride(2);
+        PictureFolder folder;
+        WindowFixture fixture;
+        fixture.makeComputer(kRed, 30);
+        fixture.open(QSize(1000, 700));
+        fixture.frame().runCommand(kInformationWindowCommand);
+        fixture.frame().runCommand(kNewGameCommand);
+        QTest::qWait(2500);
+        const InformationWindow* window = fixture.view().informationWindow();
+        QVERIFY(window && window->list().count() > 0);
+        QVERIFY(const_cast<InformationWindow*>(window)->grab().save(
+            folder.file("information-window.png")));
+        fixture.frame().runCommand(kStopComputingAndMoveCommand);
+        QVERIFY(testing::waitFor([&] { return !fixture.document().thinking(); }, 10000));
+    }
+
+    void printedSummaryOfAThirtyMoveGame() {
+        setScreenSizeClassOverride(2);
+        PictureFolder folder;
+        WindowFixture fixture;
+        fixture.open();
+        fixture.frame().runCommand(kNewGameCommand);
+        CAmazonDoc& document = fixture.document();
+        for (int round = 0; round < 30; ++round) {
+            const testing::LegalMove move =
+                someMove(*document.board(), document.sideToMove(), round);
+            document.applyMove(move.from, move.to, move.arrow);
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.file("summary.pdf"));
+        QVERIFY(printGameSummary(printer, summaryInput(document)));
+        QVERIFY(QFileInfo(folder.file("summary.pdf")).size() > 1000);
+    }
+};
+
+}  // namespace taravin
+
+QTEST_MAIN(taravin::ScreenshotsTest)
+#include "screenshots_test.moc"
