@@ -28,6 +28,8 @@ class BuiltinMatchPlayer final : public MatchPlayer {
 
     bool startGame(std::string&) override { return true; }
     MatchAnswer chooseMove(const MatchTurn& turn) override;
+    // Timed only when it thinks for a given time; to a fixed depth it always finishes.
+    bool heldToLimit() const override { return limit_.depth == 0; }
 
   private:
     int32_t algorithm_;

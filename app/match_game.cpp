@@ -71,7 +71,7 @@ MatchGameResult playMatchGame(MatchPlayer& red, const std::string& redName, Matc
             {*document.board(), side, document.moveNumber(), startBoard, moves, limit});
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - asked);
-        if (took > limit) {
+        if (took > limit && mover.heldToLimit()) {
             const bool failed = answer.kind == MatchAnswer::Kind::kFailure;
             return forfeit(document, side,
                            "took " + std::to_string(took.count()) + " ms, the limit is " +

@@ -39,6 +39,9 @@ class MatchPlayer {
     // Before each game; false with a reason when the player cannot play it.
     virtual bool startGame(std::string& failure) = 0;
     virtual MatchAnswer chooseMove(const MatchTurn& turn) = 0;
+    // Whether an answer after the turn's limit loses. A player that cannot hang and thinks to
+    // a fixed depth is not timed, so that a busy machine cannot change a result.
+    virtual bool heldToLimit() const { return true; }
 };
 
 // The outcome of one match game.

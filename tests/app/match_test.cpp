@@ -90,6 +90,15 @@ TEST(MatchGame, EveryWayOfLosingIsRecorded) {
     EXPECT_EQ(result.record.result, "W+T");
     EXPECT_NE(result.reason.find("the limit is 20 ms"), std::string::npos) << result.reason;
 
+    BuiltinMatchPlayer deep(kAlgorithmAlphaBeta, 1, {.depth = 2}, 1u << 22);
+    BuiltinMatchPlayer timed(kAlgorithmAlphaBeta, 1, {.moveMilliseconds = 50}, 1u << 22);
+    EXPECT_FALSE(deep.heldToLimit()) << "a fixed depth always ends";
+    EXPECT_TRUE(timed.heldToLimit());
+    EXPECT_NE(
+        playMatchGame(deep, "D", slow, "S", smallBoard(), 1ms).reason.find("Blue loses: took"),
+        std::string::npos)
+        << "only the slow script loses on time";
+
     ScriptedPlayer unready(firstMove);
     unready.startFailure = "did not answer uci";
     result = playMatchGame(legal, "L", unready, "U", smallBoard(), 1s);
