@@ -244,6 +244,15 @@ class BoardViewTest : public QObject {
         QCOMPARE(fixture.profile.readInt("Settings", "MarkLastMove", -1), 0);
         const QImage unmarked = view.grab().toImage();
         QVERIFY(unmarked.pixelColor(d7.topLeft()) != QColor(Qt::white));
+
+        // With both square colours alike the squares get black outlines.
+        const QRect e6 = geometry.squareRect({6, 5});
+        QVERIFY(unmarked.pixelColor(e6.topLeft()) != QColor(Qt::black));
+        fixture.profile.writeInt("Settings", "Color1Code", 0xC0C0C0);
+        view.reloadColors();
+        const QImage outlined = view.grab().toImage();
+        QCOMPARE(outlined.pixelColor(e6.topLeft()), QColor(Qt::black));
+        QCOMPARE(outlined.pixelColor(e6.center()), QColor(192, 192, 192));
     }
 
     void smallSquaresStretchThePieces() {
