@@ -169,7 +169,7 @@ int runMatch(const std::vector<std::string>& words) {
     }
     MatchSettings settings;
     for (const std::string& text : arguments.positional()) {
-        std::optional<PlayerChoice> player = parsePlayerSpec(text);
+        std::optional<PlayerChoice> player = parsePlayerChoice(text);
         if (!player) {
             return usageError("match",
                               "a player is ALG:EVAL (0..4:0..5) or uci:COMMAND, not " + text);

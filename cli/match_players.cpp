@@ -6,7 +6,7 @@
 
 namespace taravin::cli {
 
-std::optional<PlayerChoice> parsePlayerSpec(const std::string& text) {
+std::optional<PlayerChoice> parsePlayerChoice(const std::string& text) {
     constexpr std::string_view kEnginePrefix = "uci:";
     PlayerChoice choice;
     choice.name = text;

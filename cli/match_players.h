@@ -22,7 +22,7 @@ struct PlayerChoice {
 
 // Nothing when the text is neither form (or names an algorithm outside 0..4 or an evaluation
 // outside 0..5).
-std::optional<PlayerChoice> parsePlayerSpec(const std::string& text);
+std::optional<PlayerChoice> parsePlayerChoice(const std::string& text);
 
 // A new player for one game slot; built-in players size their table from `tableMemoryBytes`.
 std::unique_ptr<MatchPlayer> makePlayer(const PlayerChoice& choice, ThinkingLimit limit,
