@@ -1,20 +1,95 @@
 #include "dialogs/dialog_commands.h"
 
-// Placeholders until the dialogs exist: every dialog is cancelled.
+#include "dialogs/about_dialog.h"
+#include "dialogs/board_configuration_dialog.h"
+#include "dialogs/colors_dialog.h"
+#include "dialogs/congratulations_dialog.h"
+#include "dialogs/depth_move_count_dialog.h"
+#include "dialogs/game_file_dialog.h"
+#include "dialogs/game_open_dialog.h"
+#include "dialogs/manual_entry_dialog.h"
+#include "dialogs/move_history_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/player_configuration_dialog.h"
 
 namespace taravin {
 
-bool runBoardConfigurationDialog(QWidget*, Profile&) { return false; }
-bool runPlayerConfigurationDialog(QWidget*, Profile&) { return false; }
-bool runFullPlayerConfigurationDialog(QWidget*, Profile&) { return false; }
-bool runDepthMoveCountDialog(QWidget*, Profile&) { return false; }
-bool runColorsDialog(QWidget*, Profile&) { return false; }
-bool runOptionsDialog(QWidget*, Profile&) { return false; }
-std::optional<ManualMove> runManualEntryDialog(QWidget*, MoveRecord&) { return std::nullopt; }
-void runMoveHistoryDialog(QWidget*, const MoveRecordList&, const MoveRecord*) {}
-void runAboutDialog(QWidget*) {}
-void runCongratulationsDialog(QWidget*, int32_t, const QString&) {}
-std::optional<GameOpenChoice> runGameOpenDialog(QWidget*, Profile&) { return std::nullopt; }
-std::optional<QString> runSaveFileDialog(QWidget*, Profile&, const QString&) { return std::nullopt; }
+namespace {
+
+bool confirmed(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
+bool runBoardConfigurationDialog(QWidget* parent, Profile& profile) {
+    BoardConfigurationDialog dialog(profile, parent);
+    return confirmed(dialog);
+}
+
+bool runPlayerConfigurationDialog(QWidget* parent, Profile& profile) {
+    PlayerConfigurationDialog dialog(PlayerConfigurationDialog::Form::kReduced, profile, parent);
+    return confirmed(dialog);
+}
+
+bool runFullPlayerConfigurationDialog(QWidget* parent, Profile& profile) {
+    PlayerConfigurationDialog dialog(PlayerConfigurationDialog::Form::kFull, profile, parent);
+    return confirmed(dialog);
+}
+
+bool runDepthMoveCountDialog(QWidget* parent, Profile& profile) {
+    DepthMoveCountDialog dialog(profile, parent);
+    return confirmed(dialog);
+}
+
+bool runColorsDialog(QWidget* parent, Profile& profile) {
+    ColorsDialog dialog(profile, parent);
+    return confirmed(dialog);
+}
+
+bool runOptionsDialog(QWidget* parent, Profile& profile) {
+    OptionsDialog dialog(profile, parent);
+    return confirmed(dialog);
+}
+
+std::optional<ManualMove> runManualEntryDialog(QWidget* parent, MoveRecord& moveInProgress) {
+    if (!moveInProgress.board()) {
+        return std::nullopt;
+    }
+    ManualEntryDialog dialog(moveInProgress, parent);
+    if (!confirmed(dialog)) {
+        return std::nullopt;
+    }
+    return ManualMove{dialog.oldQueen(), dialog.newQueen(), dialog.arrow()};
+}
+
+void runMoveHistoryDialog(QWidget* parent, const MoveRecordList& record,
+                          const MoveRecord* current) {
+    MoveHistoryDialog dialog(record, current, parent);
+    dialog.exec();
+}
+
+void runAboutDialog(QWidget* parent) {
+    AboutDialog dialog(parent);
+    dialog.exec();
+}
+
+void runCongratulationsDialog(QWidget* parent, int32_t winner, const QString& text) {
+    CongratulationsDialog dialog(winner, text, parent);
+    dialog.exec();
+}
+
+std::optional<GameOpenChoice> runGameOpenDialog(QWidget* parent, Profile& profile) {
+    GameOpenDialog dialog(profile, parent);
+    if (!confirmed(dialog)) {
+        return std::nullopt;
+    }
+    return GameOpenChoice{dialog.fileName(), dialog.loadPlayers()};
+}
+
+std::optional<QString> runSaveFileDialog(QWidget* parent, Profile& profile,
+                                         const QString& proposedName) {
+    return chooseGameFile(parent, profile, GameFileAction::kSave, proposedName);
+}
 
 }  // namespace taravin

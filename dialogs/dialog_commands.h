@@ -43,6 +43,7 @@ struct GameOpenChoice {
 };
 std::optional<GameOpenChoice> runGameOpenDialog(QWidget* parent, Profile& profile);
 // The save-file dialog; the chosen path, its folder already stored under "FileDlgDirectory".
-std::optional<QString> runSaveFileDialog(QWidget* parent, Profile& profile, const QString& proposedName);
+std::optional<QString> runSaveFileDialog(QWidget* parent, Profile& profile,
+                                         const QString& proposedName);
 
 }  // namespace taravin

@@ -1,0 +1,44 @@
+#include "dialogs/about_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/dialog_builder.h"
+#include "dialogs/hyperlink_label.h"
+
+namespace taravin {
+
+namespace {
+
+#ifdef TARAVIN_VERSION_TEXT
+constexpr const char* kVersionText = TARAVIN_VERSION_TEXT;
+#else
+constexpr const char* kVersionText = "Unknown";
+#endif
+
+const QUrl kRulesTarget(QStringLiteral("https://en.wikipedia.org/wiki/Game_of_the_Amazons#Rules"));
+
+}  // namespace
+
+QString AboutDialog::titleLine() {
+    return QStringLiteral("%1 - v%2")
+        .arg(QStringLiteral("Taravin"), QString::fromUtf8(kVersionText));
+}
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    DialogBuilder build(*this, QStringLiteral("About Taravin"), 235, 87);
+    QPushButton* ok =
+        build.defaultButton(QStringLiteral("OK"), {178, 7, kButtonWidth, kButtonHeight});
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    build.label(titleLine(), {7, 7, 119, kTextHeight});
+    build.label(QStringLiteral("On the web:"), {7, 27, 52, kTextHeight});
+    // The first link keeps the control's own target, the page about the game.
+    auto* gameLink = new HyperlinkLabel(QStringLiteral("The game of the Amazons"), this);
+    build.place(*gameLink, {7, 39, 111, kTextHeight});
+    auto* rulesLink = new HyperlinkLabel(QStringLiteral("How the game is played"), this);
+    rulesLink->setTarget(kRulesTarget);
+    build.place(*rulesLink, {7, 51, 118, kTextHeight});
+    build.label(QStringLiteral("Amazons by Walter Zamkauskas"), {7, 71, 119, kTextHeight});
+}
+
+}  // namespace taravin
