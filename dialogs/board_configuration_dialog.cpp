@@ -29,8 +29,8 @@ BoardConfigurationDialog::BoardConfigurationDialog(Profile& profile, QWidget* pa
     build.groupBox(QStringLiteral("Board Setup"), {7, 7, 193, 150});
     rows_ = build.numberEdit({15, 32, 30, kEditHeight});
     build.label(QStringLiteral("Board &Size:"), {15, 22, 80, kTextHeight}, rows_);
-    build.label(QStringLiteral("X"), {50, 35, 8, kTextHeight});
     columns_ = build.numberEdit({60, 32, 30, kEditHeight});
+    build.label(QStringLiteral("X"), {50, 35, 8, kTextHeight}, columns_);
     redLocations_ = build.edit({15, 66, 177, kEditHeight});
     build.label(QStringLiteral("&Red Amazon Locations:"), {15, 56, 177, kTextHeight},
                 redLocations_);
