@@ -10,6 +10,7 @@
 
 #include "dialogs/dialog_commands.h"
 #include "model/settings.h"
+#include "ui/application_title.h"
 #include "ui/notifications.h"
 #include "ui/panel_texts.h"
 #include "ui/piece_images.h"
@@ -20,7 +21,6 @@ namespace taravin {
 
 namespace {
 constexpr int kClockPeriodMilliseconds = 1000;
-const QString kApplicationTitle = QStringLiteral("Taravin");
 
 // Profile colours are 0x00BBGGRR.
 QColor profileColor(int32_t code) {

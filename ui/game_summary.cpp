@@ -1,6 +1,7 @@
 #include "ui/game_summary.h"
 
 #include "app/amazon_doc.h"
+#include "ui/application_title.h"
 
 namespace taravin {
 
@@ -38,7 +39,7 @@ bool tooNearPageEnd(int depth, const SummaryMetrics& metrics) {
 
 SummaryInput summaryInput(const CAmazonDoc& document) {
     SummaryInput input;
-    input.title = QStringLiteral("Taravin");
+    input.title = kApplicationTitle;
     input.redPlayer = QString::fromStdString(document.player(kRed).description());
     input.bluePlayer = QString::fromStdString(document.player(kBlue).description());
     input.redTime = QString::fromStdString(document.player(kRed).clockText());

@@ -12,6 +12,7 @@
 
 #include "dialogs/dialog_commands.h"
 #include "model/settings.h"
+#include "ui/application_title.h"
 #include "ui/command_rules.h"
 #include "ui/frame_placement.h"
 #include "ui/game_file_access.h"
@@ -22,8 +23,6 @@
 namespace taravin {
 
 namespace {
-
-const QString kApplicationTitle = QStringLiteral("Taravin");
 
 ScreenArea screenArea(const QWidget& widget) {
     const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/amazon_doc.h"
+#include "ui/application_title.h"
 
 namespace taravin {
 
@@ -136,7 +137,7 @@ void runPrintCommand(QWidget* parent, const CAmazonDoc& document) {
         return;
     }
     if (!printGameSummary(printer, input)) {
-        QMessageBox::critical(parent, QStringLiteral("Taravin"),
+        QMessageBox::critical(parent, kApplicationTitle,
                               QStringLiteral("Unable to print the game summary."));
     }
 }

@@ -46,8 +46,6 @@ class ModalAnswerer : public QObject {
         timer_.start();
     }
     const std::vector<QString>& messages() const { return messages_; }
-    int dialogsAnswered() const { return dialogs_; }
-    void setAnswerYes(bool yes) { yes_ = yes; }
 
   private:
     void answer() {
@@ -55,10 +53,9 @@ class ModalAnswerer : public QObject {
         if (!modal) {
             return;
         }
-        ++dialogs_;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages_.push_back(box->text());
-            QAbstractButton* choice = box->button(yes_ ? QMessageBox::Yes : QMessageBox::No);
+            QAbstractButton* choice = box->button(QMessageBox::Yes);
             if (!choice) {
                 choice = box->button(QMessageBox::Ok);
             }
@@ -76,8 +73,6 @@ class ModalAnswerer : public QObject {
 
     QTimer timer_;
     std::vector<QString> messages_;
-    int dialogs_ = 0;
-    bool yes_ = true;
 };
 
 // A whole game window on a temporary profile with a small transposition table.
