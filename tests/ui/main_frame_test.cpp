@@ -339,6 +339,21 @@ class MainFrameTest : public QObject {
         QCOMPARE(stored.resolution, 2);
     }
 
+    // The program ending under a search that writes to the open log: the worker must not
+    // wait for a window thread that is waiting for it.
+    void endingDuringASearchWithTheLogOpen() {
+        for (int round = 0; round < 3; ++round) {
+            WindowFixture fixture;
+            fixture.makeComputer(kRed, 30);
+            fixture.open();
+            fixture.frame().runCommand(kInformationWindowCommand);
+            fixture.frame().runCommand(kNewGameCommand);
+            QTest::qWait(50 * round);
+            QVERIFY(fixture.document().thinking());
+            fixture.session.reset();
+        }
+    }
+
     void storedPlacementOpensTheWindowWhenTheClassMatches() {
         const ScreenArea screen{QRect(0, 30, 1024, 738), QSize(1024, 768), QSize(32, 32)};
         WindowPlacement placement{10, 20, 610, 920, 2};
