@@ -5,6 +5,7 @@
 
 #include "dialogs/dialog_builder.h"
 #include "dialogs/hyperlink_label.h"
+#include "ui/application_title.h"
 
 namespace taravin {
 
@@ -21,12 +22,11 @@ const QUrl kRulesTarget(QStringLiteral("https://en.wikipedia.org/wiki/Game_of_th
 }  // namespace
 
 QString AboutDialog::titleLine() {
-    return QStringLiteral("%1 - v%2")
-        .arg(QStringLiteral("Taravin"), QString::fromUtf8(kVersionText));
+    return QStringLiteral("%1 - v%2").arg(kApplicationTitle, QString::fromUtf8(kVersionText));
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    DialogBuilder build(*this, QStringLiteral("About Taravin"), 235, 87);
+    DialogBuilder build(*this, QStringLiteral("About ") + kApplicationTitle, 235, 87);
     QPushButton* ok =
         build.defaultButton(QStringLiteral("OK"), {178, 7, kButtonWidth, kButtonHeight});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <utility>
 
+#include "ui/application_title.h"
+
 namespace taravin {
 
 namespace {
@@ -19,11 +21,10 @@ void showDialogMessage(QWidget* parent, DialogMessageKind kind, const QString& t
         handler(kind, text);
         return;
     }
-    const QString title = QStringLiteral("Taravin");
     if (kind == DialogMessageKind::kStop) {
-        QMessageBox::critical(parent, title, text);
+        QMessageBox::critical(parent, kApplicationTitle, text);
     } else {
-        QMessageBox::warning(parent, title, text);
+        QMessageBox::warning(parent, kApplicationTitle, text);
     }
 }
 
