@@ -38,7 +38,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* rulesLink = new HyperlinkLabel(QStringLiteral("How the game is played"), this);
     rulesLink->setTarget(kRulesTarget);
     build.place(*rulesLink, {7, 51, 118, kTextHeight});
-    build.label(QStringLiteral("Amazons by Walter Zamkauskas"), {7, 71, 119, kTextHeight});
+    build.label(QStringLiteral("Made by the Taravin developers"), {7, 71, 119, kTextHeight});
 }
 
 }  // namespace taravin
