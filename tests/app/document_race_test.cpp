@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "document_consistency.h"
 #include "document_fixture.h"
@@ -121,6 +122,27 @@ bool offered(CAmazonDoc& doc, Command command) {
     return false;
 }
 
+// What a search was asked about: the position on the board and its place in the record.
+struct GamePosition {
+    const MoveRecord* lastMove = nullptr;
+    int32_t moveNumber = 0;
+    int32_t recordLength = 0;
+    std::vector<int32_t> squares;
+    bool operator==(const GamePosition&) const = default;
+};
+
+GamePosition positionOf(const CAmazonDoc& doc) {
+    GamePosition position{doc.lastMove(), doc.moveNumber(), doc.recordLength(), {}};
+    if (const Board* board = doc.board()) {
+        for (int32_t row = 1; row <= board->rows(); ++row) {
+            for (int32_t column = 1; column <= board->columns(); ++column) {
+                position.squares.push_back(board->content(row, column));
+            }
+        }
+    }
+    return position;
+}
+
 // How a round ends once its commands are used up.
 enum class RoundEnd {
     kStopDuringTheSearch,
@@ -198,6 +220,8 @@ class RaceSession {
         if (history_.size() > kHistoryLength) {
             history_.pop_front();
         }
+        const bool searching = doc.thinking();
+        const GamePosition before = positionOf(doc);
         switch (command) {
             case Command::kStop:
                 doc.requestStop();
@@ -236,6 +260,10 @@ class RaceSession {
             case Command::kTimeout:
                 doc.handleSearchTimeout();
                 break;
+        }
+        // The search works on a copy of this position; the move it returns is for it.
+        if (searching && failure_.empty() && !(positionOf(doc) == before)) {
+            failure_ = std::string(commandName(command)) + " moved the position under a search";
         }
         check();
     }

@@ -58,18 +58,23 @@ constexpr std::array kPicks{
 // How a round ends once its commands are used up.
 enum class RoundEnd { kStop, kPause, kCloseTheWindow, kEndTheProgram };
 
-// What a greyed command must leave as it was.
+// The game as far as a greyed command must leave it as it was, and a command given during a
+// search its position (the search works on a copy of it and its move is for it).
 struct GameSnapshot {
     int32_t state = 0;
     bool thinking = false;
+    const MoveRecord* lastMove = nullptr;
     int32_t moveNumber = 0;
     int32_t recordLength = 0;
-    const MoveRecord* lastMove = nullptr;
     bool operator==(const GameSnapshot&) const = default;
+    bool samePosition(const GameSnapshot& other) const {
+        return lastMove == other.lastMove && moveNumber == other.moveNumber &&
+               recordLength == other.recordLength;
+    }
 };
 
 GameSnapshot snapshot(CAmazonDoc& doc) {
-    return {doc.state(), doc.thinking(), doc.moveNumber(), doc.recordLength(), doc.lastMove()};
+    return {doc.state(), doc.thinking(), doc.lastMove(), doc.moveNumber(), doc.recordLength()};
 }
 
 class WindowRace {
@@ -177,8 +182,12 @@ class WindowRace {
         note(QString(entry->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0) +
              (enabled ? QString() : QStringLiteral("(greyed)")));
         entry->trigger();
-        if (!enabled && !(snapshot(doc()) == before)) {
+        const GameSnapshot after = snapshot(doc());
+        if (!enabled && !(after == before)) {
             fail(QStringLiteral("a greyed command changed the game"));
+        }
+        if (before.thinking && !after.samePosition(before)) {
+            fail(QStringLiteral("a command moved the position under a search"));
         }
         if (enabled && id == kNewGameCommand) {
             start_ = std::make_unique<Board>(*doc().board());
