@@ -87,9 +87,9 @@ std::optional<GameOpenChoice> runGameOpenDialog(QWidget* parent, Profile& profil
     return GameOpenChoice{dialog.fileName(), dialog.loadPlayers()};
 }
 
-std::optional<QString> runSaveFileDialog(QWidget* parent, Profile& profile,
-                                         const QString& proposedName) {
-    return chooseGameFile(parent, profile, GameFileAction::kSave, proposedName);
+std::optional<SaveTarget> runSaveFileDialog(QWidget* parent, Profile& profile,
+                                            const QString& proposedName, GameFileFormat format) {
+    return chooseGameFileToSave(parent, profile, proposedName, format);
 }
 
 }  // namespace taravin

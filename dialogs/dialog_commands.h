@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "dialogs/game_file_dialog.h"
 #include "model/move_record.h"
 #include "model/profile.h"
 #include "model/square.h"
@@ -42,8 +43,9 @@ struct GameOpenChoice {
     bool loadPlayers = true;
 };
 std::optional<GameOpenChoice> runGameOpenDialog(QWidget* parent, Profile& profile);
-// The save-file dialog; the chosen path, its folder already stored under "FileDlgDirectory".
-std::optional<QString> runSaveFileDialog(QWidget* parent, Profile& profile,
-                                         const QString& proposedName);
+// The save-file dialog; the chosen path and format, its folder already stored under
+// "FileDlgDirectory".
+std::optional<SaveTarget> runSaveFileDialog(QWidget* parent, Profile& profile,
+                                            const QString& proposedName, GameFileFormat format);
 
 }  // namespace taravin

@@ -9,13 +9,24 @@ class QWidget;
 
 namespace taravin {
 
-enum class GameFileAction { kOpen, kSave };
+enum class GameFileFormat { kNative, kSgf };
 
-// The platform's file dialog for game files: "Taravin Files (*.txt)" or "All Files (*)",
-// default extension "txt", starting in the folder stored under "FileDlgDirectory". Saving
-// proposes `proposedName` and asks before overwriting. The chosen path's folder is stored under
-// "FileDlgDirectory"; Cancel stores nothing.
-std::optional<QString> chooseGameFile(QWidget* parent, Profile& profile, GameFileAction action,
-                                      const QString& proposedName = {});
+struct SaveTarget {
+    QString path;
+    GameFileFormat format = GameFileFormat::kNative;
+};
+
+// The platform's file dialogs for game files, starting in the folder stored under
+// "FileDlgDirectory". The chosen path's folder is stored there; Cancel stores nothing.
+
+// Opening lists native and SGF games together; each file is read by its content.
+std::optional<QString> chooseGameFileToOpen(QWidget* parent, Profile& profile);
+
+// Saving offers "Taravin Files (*.txt)" and "SGF game (*.sgf)", starts on `format` (the one the
+// game was opened or last saved in), proposes `proposedName` and asks before overwriting. The
+// format saved is the typed extension's, or else the chosen filter's.
+std::optional<SaveTarget> chooseGameFileToSave(QWidget* parent, Profile& profile,
+                                               const QString& proposedName,
+                                               GameFileFormat format);
 
 }  // namespace taravin

@@ -43,7 +43,7 @@ bool GameOpenDialog::loadPlayers() const {
 }
 
 void GameOpenDialog::browse() {
-    if (const std::optional<QString> path = chooseGameFile(this, profile_, GameFileAction::kOpen)) {
+    if (const std::optional<QString> path = chooseGameFileToOpen(this, profile_)) {
         // A picked path is never cut to the length allowed for typing.
         fileName_->setMaxLength(std::max(kMaxFileNameLength, static_cast<int>(path->size())));
         fileName_->setText(*path);

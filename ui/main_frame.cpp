@@ -12,6 +12,7 @@
 
 #include "dialogs/dialog_commands.h"
 #include "model/settings.h"
+#include "model/sgf_reader.h"
 #include "ui/application_title.h"
 #include "ui/command_rules.h"
 #include "ui/frame_placement.h"
@@ -28,10 +29,6 @@ ScreenArea screenArea(const QWidget& widget) {
     const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
     const int icon = widget.style()->pixelMetric(QStyle::PM_LargeIconSize);
     return ScreenArea{screen->availableGeometry(), screen->geometry().size(), QSize(icon, icon)};
-}
-
-bool savesAsSgf(const QString& path) {
-    return path.endsWith(QStringLiteral(".sgf"), Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -306,23 +303,27 @@ void CMainFrame::openGame() {
         view_->update();
         return;
     }
-    document_->openGame(*file.text, choice->loadPlayers, choice->fileName.toStdString());
+    if (document_->openGame(*file.text, choice->loadPlayers, choice->fileName.toStdString())) {
+        saveFormat_ = looksLikeSgf(*file.text) ? GameFileFormat::kSgf : GameFileFormat::kNative;
+    }
 }
 
 void CMainFrame::saveGame() {
-    const std::optional<QString> path =
-        runSaveFileDialog(this, profile_, QString::fromStdString(document_->title()));
-    if (!path) {
+    const std::optional<SaveTarget> target = runSaveFileDialog(
+        this, profile_, QString::fromStdString(document_->title()), saveFormat_);
+    if (!target) {
         return;
     }
-    const std::string text = savesAsSgf(*path) ? document_->gameSgfText() : document_->gameText();
-    if (const std::optional<QString> error = saveGameFile(*path, text)) {
+    const std::string text = target->format == GameFileFormat::kSgf ? document_->gameSgfText()
+                                                                    : document_->gameText();
+    if (const std::optional<QString> error = saveGameFile(target->path, text)) {
         QMessageBox::critical(this, kApplicationTitle,
                               QStringLiteral("An error occurred while writing %1.\n%2")
-                                  .arg(QFileInfo(*path).fileName(), *error));
+                                  .arg(QFileInfo(target->path).fileName(), *error));
         return;
     }
-    document_->setTitle(QFileInfo(*path).fileName().toStdString());
+    saveFormat_ = target->format;
+    document_->setTitle(QFileInfo(target->path).fileName().toStdString());
 }
 
 void CMainFrame::showOnlineHelp() {

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/amazon_doc.h"
+#include "dialogs/game_file_dialog.h"
 #include "model/profile.h"
 #include "ui/amazon_view.h"
 #include "ui/commands.h"
@@ -57,6 +58,8 @@ class CMainFrame final : public QMainWindow {
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     QPointer<HelpWindow> help_;
+    // Save proposes the format the game was opened or last saved in.
+    GameFileFormat saveFormat_ = GameFileFormat::kNative;
 };
 
 }  // namespace taravin

@@ -57,11 +57,6 @@ class GameEndWatcher {
     QStringList messages_;
 };
 
-void typeFileName(QFileDialog& files, const QString& path) {
-    files.findChild<QLineEdit*>("fileNameEdit")->setText(path);
-    static_cast<QDialog&>(files).accept();
-}
-
 QString name(const Square& square) {
     return QString::fromStdString(squareName(square));
 }
@@ -156,7 +151,7 @@ class DialogSessionTest : public QObject {
         // Save, then Stop.
         QTemporaryDir files;
         const QString path = files.filePath("session.txt");
-        whenModalOpens<QFileDialog>([&](QFileDialog& dialog) { typeFileName(dialog, path); });
+        whenModalOpens<QFileDialog>([&](QFileDialog& dialog) { typeFileAndAccept(dialog, path); });
         frame.runCommand(kSaveCommand);
         QVERIFY(QFile::exists(path));
         QCOMPARE(profile.readString("Settings", "FileDlgDirectory"),

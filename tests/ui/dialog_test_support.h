@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -85,6 +88,28 @@ void whenModalOpens(std::function<void(T&)> act) {
         }
     });
     poll->start();
+}
+
+// Types the path into the file dialog's name field, as the user would (the dialog lists its
+// folders in the background, so picking from the list would race it), and presses Open or Save.
+inline void typeFileAndAccept(QFileDialog& files, const QString& path) {
+    auto* name = files.findChild<QLineEdit*>("fileNameEdit");
+    if (!name) {
+        qFatal("the file dialog has no name field");
+    }
+    // A file the list selected for the proposed name would win over the typed one; the user's
+    // typing drops it, so does this. Nothing runs between here and accept() to select it again.
+    for (QAbstractItemView* view : files.findChildren<QAbstractItemView*>()) {
+        if (view->selectionModel()) {
+            view->selectionModel()->clearSelection();
+        }
+    }
+    name->setText(path);
+    // QFileDialog keeps its accept() protected; through QDialog it runs as the button runs it.
+    static_cast<QDialog&>(files).accept();
+    if (files.isVisible()) {
+        qFatal("the file dialog refused %s", qPrintable(path));
+    }
 }
 
 inline std::vector<std::string> writtenKeys(const MemoryProfile& profile) {

@@ -24,21 +24,6 @@ void createFile(const QString& path) {
     }
 }
 
-// Types the path into the file dialog's name field, as the user would (the dialog lists its
-// folders in the background, so picking from the list would race it), and presses Open or Save.
-void typeAndPress(QFileDialog& files, const QString& path) {
-    auto* name = files.findChild<QLineEdit*>("fileNameEdit");
-    if (!name) {
-        qFatal("the file dialog has no name field");
-    }
-    name->setText(path);
-    // QFileDialog keeps its accept() protected; through QDialog it runs as the button runs it.
-    static_cast<QDialog&>(files).accept();
-    if (files.isVisible()) {
-        qFatal("the file dialog refused %s", qPrintable(path));
-    }
-}
-
 }  // namespace
 
 // The file dialogs are Qt's own on the offscreen platform, so the tests act on them as a user.
@@ -92,17 +77,16 @@ class GameOpenDialogTest : public QObject {
 
         QString startFolder;
         QStringList filters;
-        QString suffix;
         whenModalOpens<QFileDialog>([&](QFileDialog& files) {
             startFolder = files.directory().absolutePath();
             filters = files.nameFilters();
-            suffix = files.defaultSuffix();
-            typeAndPress(files, games + "/first.txt");
+            typeFileAndAccept(files, games + "/first.txt");
         });
         click(dialog, "&Browse...");
         QCOMPARE(startFolder, QDir(folder_.path()).absolutePath());
-        QCOMPARE(filters, QStringList({"Taravin Files (*.txt)", "All Files (*)"}));
-        QCOMPARE(suffix, QStringLiteral("txt"));
+        QCOMPARE(filters, QStringList({"Taravin and SGF games (*.txt *.sgf)",
+                                       "Taravin Files (*.txt)", "SGF game (*.sgf)",
+                                       "All Files (*)"}));
         QCOMPARE(dialog.fileName(), QDir(games).absoluteFilePath("first.txt"));
         const std::vector<ProfileWrite> expected{
             {"Settings", "FileDlgDirectory", QDir(games).absolutePath().toStdString()}};
@@ -127,7 +111,7 @@ class GameOpenDialogTest : public QObject {
         MemoryProfile profile;
         GameOpenDialog dialog(profile);
         dialog.show();
-        whenModalOpens<QFileDialog>([&](QFileDialog& files) { typeAndPress(files, path); });
+        whenModalOpens<QFileDialog>([&](QFileDialog& files) { typeFileAndAccept(files, path); });
         click(dialog, "&Browse...");
         QCOMPARE(dialog.fileName(), path);
     }
@@ -137,26 +121,67 @@ class GameOpenDialogTest : public QObject {
         profile.writeString("Settings", "FileDlgDirectory", folder_.path().toStdString());
         profile.clearWrites();
         QStringList proposed;
+        QStringList filters;
+        QString startFilter;
         bool saving = false;
         whenModalOpens<QFileDialog>([&](QFileDialog& files) {
             proposed = files.selectedFiles();
+            filters = files.nameFilters();
+            startFilter = files.selectedNameFilter();
             saving = files.acceptMode() == QFileDialog::AcceptSave;
-            typeAndPress(files, folder_.filePath("new game"));
+            typeFileAndAccept(files, folder_.filePath("new game"));
         });
-        const std::optional<QString> path =
-            runSaveFileDialog(nullptr, profile, QStringLiteral("Untitled.txt"));
+        const std::optional<SaveTarget> target = runSaveFileDialog(
+            nullptr, profile, QStringLiteral("Untitled.txt"), GameFileFormat::kNative);
         QVERIFY(saving);
         QCOMPARE(proposed, QStringList{QDir(folder_.path()).absoluteFilePath("Untitled.txt")});
-        QVERIFY(path.has_value());
-        QCOMPARE(*path, QDir(folder_.path()).absoluteFilePath("new game.txt"));
+        QCOMPARE(filters,
+                 QStringList({"Taravin Files (*.txt)", "SGF game (*.sgf)", "All Files (*)"}));
+        QCOMPARE(startFilter, QStringLiteral("Taravin Files (*.txt)"));
+        QVERIFY(target.has_value());
+        QCOMPARE(target->path, QDir(folder_.path()).absoluteFilePath("new game.txt"));
+        QVERIFY(target->format == GameFileFormat::kNative);
         const std::vector<ProfileWrite> expected{
             {"Settings", "FileDlgDirectory", QDir(folder_.path()).absolutePath().toStdString()}};
         QCOMPARE(profile.writes(), expected);
 
         profile.clearWrites();
         whenModalOpens<QFileDialog>([](QFileDialog& files) { files.reject(); });
-        QVERIFY(!runSaveFileDialog(nullptr, profile, "x.txt").has_value());
+        QVERIFY(!runSaveFileDialog(nullptr, profile, "x.txt", GameFileFormat::kNative));
         QVERIFY(profile.writes().empty());
+    }
+
+    void saveChoosesTheFormatByFilterAndTypedExtension() {
+        MemoryProfile profile;
+        profile.writeString("Settings", "FileDlgDirectory", folder_.path().toStdString());
+        const auto save = [&](GameFileFormat start, const QString& typed,
+                              const QString& chosenFilter) {
+            whenModalOpens<QFileDialog>([this, typed, chosenFilter](QFileDialog& files) {
+                if (!chosenFilter.isEmpty()) {
+                    files.selectNameFilter(chosenFilter);
+                    emit files.filterSelected(chosenFilter);
+                }
+                typeFileAndAccept(files, folder_.filePath(typed));
+            });
+            return runSaveFileDialog(nullptr, profile, "game", start);
+        };
+        const QString sgf = QDir(folder_.path()).absoluteFilePath("game.sgf");
+
+        // A game opened or last saved as SGF starts on SGF.
+        std::optional<SaveTarget> target = save(GameFileFormat::kSgf, "game", {});
+        QVERIFY(target && target->format == GameFileFormat::kSgf);
+        QCOMPARE(target->path, sgf);
+
+        // Choosing the SGF filter by hand does the same.
+        target = save(GameFileFormat::kNative, "game", "SGF game (*.sgf)");
+        QVERIFY(target && target->format == GameFileFormat::kSgf);
+        QCOMPARE(target->path, sgf);
+
+        // A typed extension wins over the filter.
+        target = save(GameFileFormat::kNative, "typed.sgf", {});
+        QVERIFY(target && target->format == GameFileFormat::kSgf);
+        target = save(GameFileFormat::kSgf, "typed.txt", {});
+        QVERIFY(target && target->format == GameFileFormat::kNative);
     }
 
   private:
