@@ -20,11 +20,20 @@ ReadGameFile readGameFile(const QString& path) {
 
 std::optional<QString> saveGameFile(const QString& path, const std::string& text) {
     QSaveFile file(path);
-    const qint64 size = static_cast<qint64>(text.size());
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit()) {
-        return std::nullopt;
+    // Unbuffered, so a short write (a full disk) shows in write()'s count: a buffered flush
+    // reports a partial write as success, and commit would then put a cut file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return file.errorString();
     }
-    return file.errorString();
+    const qint64 size = static_cast<qint64>(text.size());
+    if (file.write(text.data(), size) != size) {
+        return file.error() != QFileDevice::NoError ? file.errorString()
+                                                    : QString::fromUtf8(kDiskFullMessage);
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
 }
 
 }  // namespace taravin

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "app/text_file.h"
+#include "tests/file_size_limit.h"
 
 namespace taravin {
 namespace {
@@ -49,6 +50,19 @@ TEST_F(TextFileTest, FailedSaveSaysSoAndKeepsTheEarlierFile) {
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(fs::is_directory(occupied / "inside"));
     EXPECT_FALSE(fs::exists(folder / "occupied.saving"));
+}
+
+TEST_F(TextFileTest, FullDiskKeepsTheEarlierFile) {
+    const fs::path game = folder / "game.txt";
+    std::string error;
+    ASSERT_TRUE(saveTextFile(game.string(), "earlier game\r\n", error)) << error;
+    {
+        const FileSizeLimit full(4096);
+        EXPECT_FALSE(saveTextFile(game.string(), std::string(100000, 'x'), error));
+    }
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(readAll(game), "earlier game\r\n");
+    EXPECT_FALSE(fs::exists(folder / "game.txt.saving"));
 }
 
 }  // namespace
