@@ -6,3 +6,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh"
 cd "$root/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+if [ "${TARAVIN_SANITIZERS:-1}" != 0 ]; then
+  "$root/scripts/sanitizer_tests.sh"
+fi
