@@ -348,11 +348,9 @@ class RaceSession {
         endRequested_ = false;
         stopRequested_ = false;
         for (int pickWhileIdle = 0; failure_.empty(); ++pickWhileIdle) {
+            // Returns with nothing pending and no search running.
             fixture_->host.processEvents(doc);
-            // Nothing is pending now; no search may be left running.
-            if (failure_.empty() && (doc.thinking() || doc.pauseDiscard())) {
-                failure_ = "the events ran out with a search running";
-            }
+            check();
             if (commandsLeft_ <= 0 || pickWhileIdle >= kMaxPicks || !failure_.empty()) {
                 break;
             }
