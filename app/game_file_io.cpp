@@ -14,14 +14,6 @@ namespace {
 constexpr std::string_view kGameInfoStart = "<GAME-INFO-START>";
 constexpr std::string_view kBoardSetupStart = "<BOARD-SETUP-START>";
 
-// The text after the marker, or nothing when the marker is missing.
-std::optional<std::string_view> sectionAfter(std::string_view text, std::string_view marker) {
-    const std::size_t at = text.find(marker);
-    if (at == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return text.substr(at + marker.size());
-}
 int32_t distinctSquares(std::string_view text, int32_t rows, int32_t columns) {
     std::vector<Square> squares = parseLocations(text, rows, columns);
     std::sort(squares.begin(), squares.end(), [](const Square& a, const Square& b) {
@@ -81,7 +73,7 @@ void CAmazonDoc::replayMoves(const std::string& text) {
 }
 
 bool CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::string& title) {
-    const auto setup = sectionAfter(text, kBoardSetupStart);
+    const auto setup = afterKeyAtLineStart(text, kBoardSetupStart);
     if (setup && !supportedFileSetup(profile_, *setup)) {
         window_.showStopMessage(kUnsupportedSetupMessage);
         return false;
@@ -93,7 +85,7 @@ bool CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::
     reloadSettings();
     startNewGame(false);
     if (loadPlayers) {
-        if (const auto info = sectionAfter(text, kGameInfoStart)) {
+        if (const auto info = afterKeyAtLineStart(text, kGameInfoStart)) {
             const FilePlayers players = readFilePlayers(*info);
             if (players.red) {
                 applyFilePlayer(*players.red, *red_);

@@ -34,15 +34,6 @@ int32_t saturated(int64_t value) {
     return static_cast<int32_t>(value < kMin ? kMin : value > kMax ? kMax : value);
 }
 
-// The text after the first occurrence of the key.
-std::optional<std::string_view> afterKey(std::string_view text, std::string_view key) {
-    const std::size_t at = text.find(key);
-    if (at == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return text.substr(at + key.size());
-}
-
 std::string_view toLineEnd(std::string_view text) {
     return text.substr(0, text.find_first_of(kLineBreaks));
 }
@@ -100,11 +91,11 @@ class TypeLineScanner {
 };
 
 std::optional<FilePlayer> readTypeLine(std::string_view text, std::string_view key) {
-    const std::size_t at = text.find(key);
-    if (at == std::string_view::npos) {
+    const std::optional<std::string_view> line = afterKeyAtLineStart(text, key);
+    if (!line) {
         return std::nullopt;
     }
-    TypeLineScanner scanner(text.substr(at + key.size()));
+    TypeLineScanner scanner(*line);
     if (!scanner.literal("=")) {
         return std::nullopt;
     }
@@ -130,7 +121,7 @@ std::optional<FilePlayer> readPlayer(std::string_view text, std::string_view typ
     if (!player) {
         return std::nullopt;
     }
-    const std::optional<std::string_view> time = afterKey(text, timeKey);
+    const std::optional<std::string_view> time = afterKeyAtLineStart(text, timeKey);
     if (!time) {
         return std::nullopt;
     }
@@ -161,6 +152,20 @@ std::optional<Square> nextSquare(std::string_view text, std::size_t& position, i
 
 }  // namespace
 
+std::optional<std::string_view> afterKeyAtLineStart(std::string_view text, std::string_view key) {
+    for (std::size_t lineStart = 0;;) {
+        const std::string_view line = text.substr(lineStart);
+        if (line.starts_with(key)) {
+            return line.substr(key.size());
+        }
+        const std::size_t lineBreak = text.find_first_of(kLineBreaks, lineStart);
+        if (lineBreak == std::string_view::npos) {
+            return std::nullopt;
+        }
+        lineStart = lineBreak + 1;
+    }
+}
+
 void storeFileBoardSetup(std::string_view setupText, Profile& profile) {
     const std::pair<std::string_view, const StringSetting*> locationKeys[] = {
         {"RED-AMAZONS=", &kRedLocationsSetting},
@@ -168,18 +173,18 @@ void storeFileBoardSetup(std::string_view setupText, Profile& profile) {
         {"ARROWS=", &kArrowLocationsSetting},
     };
     for (const auto& [key, setting] : locationKeys) {
-        const std::optional<std::string_view> value = afterKey(setupText, key);
+        const std::optional<std::string_view> value = afterKeyAtLineStart(setupText, key);
         if (!value) {
             return;
         }
         writeSetting(profile, *setting, toLineEnd(*value));
     }
     const std::pair<std::string_view, const IntSetting*> sizeKeys[] = {
-        {"\nCOLUMNS=", &kColumnsSetting},
-        {"\nROWS=", &kRowsSetting},
+        {"COLUMNS=", &kColumnsSetting},
+        {"ROWS=", &kRowsSetting},
     };
     for (const auto& [key, setting] : sizeKeys) {
-        const std::optional<std::string_view> value = afterKey(setupText, key);
+        const std::optional<std::string_view> value = afterKeyAtLineStart(setupText, key);
         if (!value) {
             return;
         }
@@ -202,7 +207,8 @@ void applyFilePlayer(const FilePlayer& player, PlayerRecord& record) {
 }
 
 std::string_view moveHistoryText(std::string_view fileText) {
-    const std::optional<std::string_view> history = afterKey(fileText, kMoveHistoryStart);
+    const std::optional<std::string_view> history =
+        afterKeyAtLineStart(fileText, kMoveHistoryStart);
     if (!history) {
         return fileText;
     }

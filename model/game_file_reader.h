@@ -13,12 +13,19 @@
 namespace taravin {
 
 // The readers of a game file. Each takes the text after its section marker, to the end of
-// the file; all of them are safe on any bytes and run in time linear in the text.
+// the file; all of them are safe on any bytes and run in time linear in the text. A key or a
+// marker counts only at the start of a line: the file writes each there, and every free
+// text (a name, a location list) after something else on its line, so a name that holds a
+// key is never read as that key.
+
+// The text after the first occurrence of the key at the start of a line: at the start of
+// the text or right after a CR or LF. Nothing when no line starts with the key.
+std::optional<std::string_view> afterKeyAtLineStart(std::string_view text, std::string_view key);
 
 // Stores the setup found in the text after "<BOARD-SETUP-START>" into the profile, in the
 // order "RedLocations", "BlueLocations", "ArrowLocations", "Columns", "Rows"; the first key
 // missing ends the reading. The values are stored unchecked (a location text runs to the
-// line end; a size is the integer after its key, which must start a line).
+// line end; a size is the integer after its key).
 void storeFileBoardSetup(std::string_view setupText, Profile& profile);
 
 // One player as a game file gives it, to be applied with applyFilePlayer.
@@ -32,9 +39,9 @@ struct FilePlayer {
     friend bool operator==(const FilePlayer&, const FilePlayer&) = default;
 };
 
-// The players of the text after "<GAME-INFO-START>": Red when its type line has all five
-// fields and "RED-TIME=" follows somewhere; Blue likewise, read only when Red was. A player
-// left empty stays as it was.
+// The players of the text after "<GAME-INFO-START>": Red when its first type line has all
+// five fields and a line starts with "RED-TIME="; Blue likewise, read only when Red was. A
+// player left empty stays as it was.
 struct FilePlayers {
     std::optional<FilePlayer> red;
     std::optional<FilePlayer> blue;
@@ -45,8 +52,9 @@ FilePlayers readFilePlayers(std::string_view gameInfoText);
 // stays, the last-move text is cleared.
 void applyFilePlayer(const FilePlayer& player, PlayerRecord& record);
 
-// The part of a file to replay: after "<MOVE-HISTORY-START>" up to the first
-// "<MOVE-HISTORY-END>" (or the end); the whole text when there is no start marker.
+// The part of a file to replay: after the "<MOVE-HISTORY-START>" line start up to the first
+// "<MOVE-HISTORY-END>" anywhere (or the end); the whole text when no line starts with the
+// start marker. Only moves stand between the two markers, so the end needs no line start.
 std::string_view moveHistoryText(std::string_view fileText);
 
 // The squares of one move as written in a move history, not yet checked for legality.

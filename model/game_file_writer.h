@@ -26,8 +26,9 @@ struct GameFileSource {
     std::vector<std::string> moveTexts{};
 };
 
-// The whole game file text, every line ended by CR LF. No free text (a name, a location
-// list) can break a line: each is written only up to its first CR or LF.
+// The whole game file text, every line ended by CR LF. Keys and section markers start their
+// lines; a free text (a name, a location list) never does, and never breaks a line: each is
+// written after something else on its line, only up to its first CR or LF.
 std::string writeGameText(const GameFileSource& source);
 
 }  // namespace taravin

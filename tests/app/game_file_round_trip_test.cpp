@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
 #include "document_fixture.h"
+#include "model/board_setup.h"
 
 namespace taravin {
 namespace {
@@ -45,6 +47,38 @@ TEST(GameFile, SavedGameReadsBackPaused) {
     EXPECT_EQ(opened.host.soundCount(), 0) << "no sound while loading";
     EXPECT_EQ(opened.host.runningClock(), 0) << "no clock while loading";
     EXPECT_EQ(doc.gameText(), out.str());
+}
+
+TEST(GameFile, FreeTextsHoldingTheFilesKeysReadBackUnchanged) {
+    struct FreeTexts {
+        std::string redName;
+        std::string redLocations;
+    };
+    for (const FreeTexts& texts : {FreeTexts{"<MOVE-HISTORY-START>", kDefaultRedLocations},
+                                   FreeTexts{"RED-TYPE=1:2:1:3:Computer", kDefaultRedLocations},
+                                   FreeTexts{"RED-TIME=5", kDefaultRedLocations},
+                                   FreeTexts{"Ann", "A4, D1, G1, J4, BLUE-AMAZONS=J7"}}) {
+        DocumentFixture saved;
+        saved.profile.writeString("Settings", "RedName", texts.redName);
+        saved.profile.writeString("Settings", "RedLocations", texts.redLocations);
+        playOpening(saved);
+        saved.document.tickClock(kBlue);
+        const std::string text = saved.document.gameText();
+
+        DocumentFixture opened;
+        ASSERT_TRUE(opened.document.readGame(text, true, "keys.txt")) << texts.redName;
+        const CAmazonDoc& doc = opened.document;
+        EXPECT_EQ(doc.player(kRed).name(), texts.redName);
+        EXPECT_FALSE(doc.player(kRed).isComputer()) << texts.redName;
+        EXPECT_EQ(doc.player(kRed).clock(), 0) << texts.redName;
+        EXPECT_EQ(doc.player(kBlue).clock(), 1) << texts.redName;
+        EXPECT_EQ(opened.profile.readString("Settings", "RedLocations", ""), texts.redLocations);
+        EXPECT_EQ(opened.profile.readString("Settings", "BlueLocations", ""), kDefaultBlueLocations)
+            << texts.redLocations;
+        EXPECT_EQ(doc.moveNumber(), 5) << texts.redName;
+        EXPECT_EQ(contents(*doc.board()), contents(*saved.document.board())) << texts.redName;
+        EXPECT_EQ(doc.gameText(), text);
+    }
 }
 
 TEST(GameFile, WithoutThePlayerBoxTheStoredPlayersStay) {

@@ -218,9 +218,13 @@ TEST(BoardSetupReader, StoresEachKeyUntilOneIsMissing) {
     EXPECT_EQ(stored("RED-AMAZONS=A1\r\nARROWS=B2\r\nCOLUMNS=8\r\nROWS=6"),
               (Keys{"RedLocations=A1"}));
     EXPECT_EQ(stored("BLUE-AMAZONS=A1\r\nARROWS=B2"), Keys{});
-    // The sizes count only at the start of a line.
+    // A key counts only at the start of a line.
     EXPECT_EQ(stored("RED-AMAZONS=A1\nBLUE-AMAZONS=B1\nARROWS=x COLUMNS=5\n ROWS=4"),
               (Keys{"RedLocations=A1", "BlueLocations=B1", "ArrowLocations=x COLUMNS=5"}));
+    EXPECT_EQ(stored("RED-AMAZONS=A1 BLUE-AMAZONS=B1 ARROWS=C1\r\n BLUE-AMAZONS=D1\r\n"
+                     "BLUE-AMAZONS=E1\rARROWS=\r\nCOLUMNS=8\r\nROWS=6"),
+              (Keys{"RedLocations=A1 BLUE-AMAZONS=B1 ARROWS=C1", "BlueLocations=E1",
+                    "ArrowLocations=", "Columns=8", "Rows=6"}));
     // Every key is looked for from the start, so the order in the text does not matter.
     EXPECT_EQ(
         stored("\nROWS=7\nCOLUMNS=-3x\nARROWS=\nBLUE-AMAZONS=B1\nRED-AMAZONS=A1"),
@@ -258,6 +262,13 @@ TEST(PlayerReader, TakesAPlayerOnlyWithAllItsFieldsAndItsClock) {
     EXPECT_EQ(read("RED-TYPE=-1:+3: 5:\t60:A\nRED-TIME=x"), "R-");
     EXPECT_EQ(read("RED-TYPE=1 :3:5:60:A\nRED-TIME=1"), "--");
     EXPECT_EQ(read("RED-TYPE=-:3:5:60:A\nRED-TIME=1"), "--");
+    // Keys count only at the start of a line, as the file writes them; a name is never there.
+    EXPECT_EQ(read("  Red  - RED-TYPE=1:3:5:60:A\nRED-TIME=1"), "--");
+    const FilePlayers keyNames = readFilePlayers(
+        "RED-TYPE=0:3:5:60:RED-TIME=5 BLUE-TYPE=1:0:0:3:B\r\nRED-TIME=7\r\n"
+        "BLUE-TYPE=0:1:1:9:BLUE-TIME=3\r\nBLUE-TIME=8");
+    EXPECT_EQ(keyNames.red, (FilePlayer{0, 3, 5, 60, "RED-TIME=5 BLUE-TYPE=1:0:0:3:B", 7}));
+    EXPECT_EQ(keyNames.blue, (FilePlayer{0, 1, 1, 9, "BLUE-TIME=3", 8}));
 }
 
 TEST(PlayerReader, ReadsNumbersLikeAStandardConversion) {
@@ -275,8 +286,12 @@ TEST(PlayerReader, ReadsNumbersLikeAStandardConversion) {
 }
 
 TEST(MoveHistoryText, CutsBetweenTheMarkers) {
-    EXPECT_EQ(moveHistoryText("x <MOVE-HISTORY-START> A1 <MOVE-HISTORY-END> B2"), " A1 ");
-    EXPECT_EQ(moveHistoryText("<MOVE-HISTORY-END> <MOVE-HISTORY-START> A1"), " A1");
+    EXPECT_EQ(moveHistoryText("x\r\n<MOVE-HISTORY-START> A1 <MOVE-HISTORY-END> B2"), " A1 ");
+    EXPECT_EQ(moveHistoryText("<MOVE-HISTORY-END>\n<MOVE-HISTORY-START> A1"), " A1");
+    // The start marker counts only at the start of a line: a name may hold it.
+    EXPECT_EQ(moveHistoryText("  Red  - <MOVE-HISTORY-START>\r\n<MOVE-HISTORY-START>\r\nA1"),
+              "\r\nA1");
+    EXPECT_EQ(moveHistoryText("x <MOVE-HISTORY-START> A1"), "x <MOVE-HISTORY-START> A1");
     EXPECT_EQ(moveHistoryText("A1 B2 C3 <MOVE-HISTORY-END>"), "A1 B2 C3 <MOVE-HISTORY-END>");
     EXPECT_EQ(moveHistoryText(""), "");
 }
