@@ -13,10 +13,12 @@ ComputerPlayer::ComputerPlayer(SearchHost& host) : host_(host) {
 }
 
 ComputerPlayer::~ComputerPlayer() {
-    // A search never outlives its document.
+    // A search never outlives its document, nor does its time-out timer, whose expiry would
+    // call into the document.
     if (worker_.joinable()) {
         flags_.abortSearch = true;
         worker_.join();
+        host_.killTimeoutTimer();
     }
 }
 

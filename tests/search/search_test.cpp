@@ -176,5 +176,16 @@ TEST(Search, DestroyingThePlayerEndsARunningSearch) {
     SUCCEED();
 }
 
+TEST(Search, DestroyingThePlayerStopsItsTimeOutTimer) {
+    SearchFixture fixture;
+    auto player = std::make_unique<ComputerPlayer>(fixture.host());
+    SearchRequest request = fixture.request(kAlgorithmQScout, kDeepestIteration);
+    request.useTimeout = true;
+    ASSERT_TRUE(player->requestSearch(request));
+    ASSERT_TRUE(fixture.host().timerRunning());
+    player.reset();
+    EXPECT_FALSE(fixture.host().timerRunning());
+}
+
 }  // namespace
 }  // namespace taravin
