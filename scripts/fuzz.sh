@@ -20,7 +20,8 @@ max_seconds="${FUZZ_MAX_SECONDS:-900}"
 
 # target  runs  max input length
 targets=(
-    "game_file_fuzzer 1000000 4096"
+    "game_file_reader_fuzzer 1000000 4096"
+    "game_file_fuzzer 100000 4096"
     "location_fuzzer 1000000 4096"
     "typed_square_fuzzer 1000000 256"
     "profile_search_fuzzer 10000 16384"
