@@ -80,6 +80,14 @@ void open(CMainFrame& frame, const QString& path) {
     frame.runCommand(kOpenCommand);
 }
 
+// A game window on a profile of its own; its dialogs are answered by each test.
+struct OwnWindow {
+    TemporarySettings settings;
+    QSettingsProfile profile;
+    FixedMemoryStatus memory{1u << 22};
+    GameSession session{profile, memory};
+};
+
 const QString kNativeFilter = QStringLiteral("Taravin Files (*.txt)");
 const QString kSgfFilter = QStringLiteral("SGF game (*.sgf)");
 
@@ -90,12 +98,9 @@ class GameFileFormatsTest : public QObject {
 
   private slots:
     void saveKeepsTheFormatTheGameCameFrom() {
-        TemporarySettings settings;
-        QSettingsProfile profile;
-        FixedMemoryStatus memory(1u << 22);
-        GameSession session(profile, memory);
-        CMainFrame& frame = session.frame();
-        CAmazonDoc& document = session.document();
+        OwnWindow window;
+        CMainFrame& frame = window.session.frame();
+        CAmazonDoc& document = window.session.document();
         frame.runCommand(kNewGameCommand);
         playFirstLegalMoves(document, 3);
         QTemporaryDir files;
@@ -126,12 +131,9 @@ class GameFileFormatsTest : public QObject {
     }
 
     void aFailedSaveSaysSoAndKeepsTheEarlierFile() {
-        TemporarySettings settings;
-        QSettingsProfile profile;
-        FixedMemoryStatus memory(1u << 22);
-        GameSession session(profile, memory);
-        CMainFrame& frame = session.frame();
-        CAmazonDoc& document = session.document();
+        OwnWindow window;
+        CMainFrame& frame = window.session.frame();
+        CAmazonDoc& document = window.session.document();
         frame.runCommand(kNewGameCommand);
         QTemporaryDir files;
         const QString path = files.filePath("game.txt");
