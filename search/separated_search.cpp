@@ -144,8 +144,8 @@ void separatedSearch(SearchState& state) {
                     std::find_if(previousPass.begin(), previousPass.end(),
                                  [&](const PassMove& m) { return m.from == square; });
                 if (earlier != previousPass.end() && earlier->score == previousBest) {
+                    // Ends before this pass counts as reached: depth stays at the previous pass.
                     publishSeparated(state, *earlier);
-                    context.depthReached = pass;
                     return;
                 }
             }
@@ -157,9 +157,12 @@ void separatedSearch(SearchState& state) {
                 }
             }
         }
+        // Scores fall from pass to pass, so the best so far starts afresh with each pass's walk.
+        std::optional<int32_t> bestOfPass;
         for (const PassMove& move : thisPass) {
-            if (!state.flags.haveBestMove || move.score > context.bestScore) {
+            if (!bestOfPass || move.score > *bestOfPass) {
                 publishSeparated(state, move);
+                bestOfPass = move.score;
             }
         }
         previousPass = std::move(thisPass);
