@@ -24,29 +24,33 @@ int32_t searchOlympiadRoot(SearchState& state, int d, int32_t alpha, int32_t bet
     if (list.count == 0) {
         return kLossScore;
     }
-    PvEntry* childPv = state.childPvAt(0);
-    auto searchChild = [&](const MoveRecord& move, int32_t childAlpha, int32_t childBeta) {
-        const UndoRecord undo = makeListedMove(state.board, move, side);
-        const int32_t value = searchQScout(state, kOlympiadVariant, d - 1, false, childAlpha,
-                                           childBeta, otherSide(side), childPv, 0, 0, 1);
-        unmakeListedMove(state.board, move, undo);
-        return value;
+    PvEntry* childPv = state.freshChildPv(0, d - 1);
+    // The move stays made around its null-window search and the re-search: another make
+    // and unmake would reorder the amazon list in between.
+    auto searchChild = [&](int32_t childAlpha, int32_t childBeta) {
+        return searchQScout(state, kOlympiadVariant, d - 1, false, childAlpha, childBeta,
+                            otherSide(side), childPv, 0, 0, 1);
     };
-    int32_t e = searchChild(*list.moves[0], alpha, beta);
-    recordPrincipalVariation(pv, d, childPv, *list.moves[0], e, 0);
+    const MoveRecord& firstListed = *list.moves[0];
+    UndoRecord undo = makeListedMove(state.board, firstListed, side);
+    int32_t e = searchChild(alpha, beta);
+    recordPrincipalVariation(pv, d, childPv, firstListed, e, 0);
     reportRootBest(state, pv, e, d);
+    unmakeListedMove(state.board, firstListed, undo);
     for (int32_t k = 1; state.continueSearch() && k < list.count && e < beta; ++k) {
         alpha = std::max(alpha, e);
         const MoveRecord& move = *list.moves[k];
-        int32_t v = searchChild(move, alpha, alpha + 1);
+        undo = makeListedMove(state.board, move, side);
+        int32_t v = searchChild(alpha, alpha + 1);
         if (alpha < v && v < beta) {
-            v = searchChild(move, v, beta);
+            v = searchChild(v, beta);
         }
         if (v > e) {
             recordPrincipalVariation(pv, d, childPv, move, v, k);
             reportRootBest(state, pv, v, d);
             e = v;
         }
+        unmakeListedMove(state.board, move, undo);
     }
     SearchState::releaseMoves(list);
     return e;
