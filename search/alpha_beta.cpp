@@ -37,7 +37,7 @@ int32_t searchAlphaBeta(SearchState& state, int r, bool maximising, int32_t alph
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }
-    PvEntry* childPv = state.childPvAt(ply);
+    PvEntry* childPv = state.freshChildPv(ply, r - 1);
     int32_t value = maximising ? kLossScore : kWinScore;
     int32_t a = alpha;
     int32_t b = beta;

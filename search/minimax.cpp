@@ -19,7 +19,7 @@ int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, 
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }
-    PvEntry* childPv = state.childPvAt(ply);
+    PvEntry* childPv = state.freshChildPv(ply, r - 1);
     int32_t best = maximising ? kLossScore : kWinScore;
     int32_t j = 0;
     for (; j < list.count && state.continueSearch(); ++j) {

@@ -65,7 +65,7 @@ int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bo
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }
-    PvEntry* childPv = r > 0 ? state.childPvAt(ply) : nullptr;
+    PvEntry* childPv = r > 0 ? state.freshChildPv(ply, r - 1) : nullptr;
     const int32_t opponent = otherSide(side);
     auto searchChild = [&](const MoveRecord& move, int32_t childAlpha, int32_t childBeta) {
         return searchQScout(state, variant, r - 1, !maximising, childAlpha, childBeta, opponent,

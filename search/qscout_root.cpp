@@ -59,7 +59,7 @@ int32_t searchQScoutRoot(SearchState& state, int d, int32_t alpha, int32_t beta,
     const int32_t opponent = otherSide(side);
     std::vector<MoveRecord*>& entries = rootList.entries();
     state.countNode();
-    PvEntry* childPv = state.childPvAt(0);
+    PvEntry* childPv = state.freshChildPv(0, d - 1);
     auto searchChild = [&](const MoveRecord& move, int32_t childAlpha, int32_t childBeta) {
         return searchQScout(state, kQScoutVariant, d - 1, false, childAlpha, childBeta, opponent,
                             childPv, 0, move.score, 1);

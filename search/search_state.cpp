@@ -47,6 +47,12 @@ MoveList SearchState::moveListAt(int ply) {
     return list;
 }
 
+PvEntry* SearchState::freshChildPv(int ply, int length) {
+    auto& entries = childPvs_[static_cast<std::size_t>(ply)];
+    std::fill_n(entries.begin(), std::clamp(length, 0, kPvLength), PvEntry{});
+    return entries.data();
+}
+
 void SearchState::releaseMoves(MoveList& list) {
     for (MoveRecord* move : list) {
         giveBack(move);

@@ -62,8 +62,10 @@ class SearchState {
     // An empty move list for a node at this ply, with room for every legal move plus the
     // first move; sets memoryError and returns a list without room when that fails.
     MoveList moveListAt(int ply);
-    // The principal-variation buffer of the children of a node at this ply.
-    PvEntry* childPvAt(int ply) { return childPvs_[static_cast<std::size_t>(ply)].data(); }
+    // The principal-variation array that the children of a node at this ply fill, its first
+    // `length` entries zeroed: a child that records no line (table hit, quiet node, no move)
+    // must not leave the moves of an earlier node at this ply in it.
+    PvEntry* freshChildPv(int ply, int length);
 
     // Gives every move of the list back to the pool and empties it.
     static void releaseMoves(MoveList& list);
