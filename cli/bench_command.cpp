@@ -12,6 +12,7 @@ int runBench(const std::vector<std::string>& words) {
     benchMoveGeneration();
     benchEvaluations();
     benchSearches();
+    benchSignature();
     return 0;
 }
 

@@ -6,5 +6,7 @@ namespace taravin::cli {
 void benchMoveGeneration();
 void benchEvaluations();
 void benchSearches();
+// The fixed-depth searches and, last, "signature N": their node total.
+void benchSignature();
 
 }  // namespace taravin::cli

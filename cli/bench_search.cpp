@@ -6,10 +6,9 @@
 #include "cli/bench_lines.h"
 #include "model/player_codes.h"
 #include "model/random_playout.h"
-#include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/waiting_search_host.h"
+#include "search/synchronous_search.h"
 
 namespace taravin::cli {
 
@@ -31,17 +30,6 @@ void benchAlgorithm(int32_t algorithm, bool middleGame) {
     };
     std::mutex mutex;
     std::string depths;
-    WaitingSearchHost host(
-        [&](const std::string& line) {
-            if (line.rfind("Depth ", 0) == 0) {
-                std::lock_guard lock(mutex);
-                char text[64];
-                std::snprintf(text, sizeof text, ", depth %c in %.3f s", line[6], seconds());
-                depths += text;
-            }
-        },
-        nullptr);
-    ComputerPlayer player(host);
     SearchRequest request;
     request.board = board.get();
     request.side = kRed;
@@ -51,9 +39,14 @@ void benchAlgorithm(int32_t algorithm, bool middleGame) {
     request.useTimeout = false;
     request.logOpen = true;
     request.table = &tables.table();
-    player.requestSearch(request);
-    const SearchResult result = host.waitForResult();
-    player.searchEnded();
+    const SearchResult result = searchToEnd(request, [&](const std::string& line) {
+        if (line.rfind("Depth ", 0) == 0) {
+            std::lock_guard lock(mutex);
+            char text[64];
+            std::snprintf(text, sizeof text, ", depth %c in %.3f s", line[6], seconds());
+            depths += text;
+        }
+    });
     const double elapsed = seconds();
     std::printf("search %s (%s)%s: %d nodes, %.0f nodes per second\n",
                 kSearchAlgorithmNames[static_cast<std::size_t>(algorithm)],

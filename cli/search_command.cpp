@@ -6,10 +6,9 @@
 #include "cli/commands.h"
 #include "cli/position_argument.h"
 #include "model/mt19937.h"
-#include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/waiting_search_host.h"
+#include "search/synchronous_search.h"
 
 namespace taravin::cli {
 
@@ -103,24 +102,16 @@ int runSearch(const std::vector<std::string>& words) {
         std::printf("%s\n", tables.memoryLogLine().c_str());
     }
 
-    std::mutex printing;
-    ComputerPlayer* player = nullptr;
-    WaitingSearchHost host(
-        [&](const std::string& line) {
-            std::lock_guard lock(printing);
-            std::printf("%s\n", line.c_str());
-        },
-        [&] { player->flags().moveNow = true; });
-    ComputerPlayer computer(host);
-    player = &computer;
     request.board = position->board.get();
     request.side = position->sideToMove;
     request.moveNumber = position->moveNumber;
     request.logOpen = log;
     request.table = &tables.table();
-    computer.requestSearch(request);
-    const SearchResult result = host.waitForResult();
-    computer.searchEnded();
+    std::mutex printing;
+    const SearchResult result = searchToEnd(request, [&](const std::string& line) {
+        std::lock_guard lock(printing);
+        std::printf("%s\n", line.c_str());
+    });
 
     if (result.outcome == SearchOutcome::kMoveFound) {
         std::printf("bestmove %s-%s (%s) score %d depth %d nodes %d\n",

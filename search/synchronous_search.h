@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "search/computer_player.h"
+
+namespace taravin {
+
+// Runs one search on its worker thread and waits for its end, for callers without a window.
+// Log lines reach onLog on the worker thread; a time-out's expiry sets moveNow as the
+// window's timer does.
+SearchResult searchToEnd(const SearchRequest& request,
+                         std::function<void(const std::string&)> onLog = {});
+
+}  // namespace taravin
