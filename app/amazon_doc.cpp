@@ -47,7 +47,6 @@ void CAmazonDoc::loadSettings() {
     board_ = buildBoard(setup, tables_->hashKeys());
     red_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, kRed));
     blue_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, kBlue));
-    movePool().refill(static_cast<std::size_t>(board_->moveCapacity()));
     window_.showBusy(false);
 }
 

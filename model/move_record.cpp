@@ -10,19 +10,6 @@ namespace taravin {
 
 MoveRecord::~MoveRecord() = default;
 
-void MoveRecord::fill(const Square& from, const Square& to, const Square& arrow, int32_t newScore,
-                      int32_t newListIndex, int32_t newAmazonIndex) {
-    from_ = from;
-    to_ = to;
-    arrow_ = arrow;
-    score = newScore;
-    listIndex = newListIndex;
-    amazonIndex = newAmazonIndex;
-    next = nullptr;
-    previous = nullptr;
-    ownedBoard_.reset();
-}
-
 std::string MoveRecord::text(bool withSide) const {
     if (inputState_ != kMoveComplete) {
         return {};
@@ -126,11 +113,6 @@ void MoveRecord::takeBoardCopy() {
     }
     ownedBoard_.reset(copy);
     board_ = copy;
-}
-
-MovePool& movePool() {
-    thread_local MovePool pool;
-    return pool;
 }
 
 }  // namespace taravin

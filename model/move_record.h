@@ -5,7 +5,6 @@
 #include <string>
 
 #include "model/board.h"
-#include "model/free_list.h"
 #include "model/intrusive_list.h"
 #include "model/square.h"
 
@@ -24,15 +23,10 @@ enum InputState : int32_t {
 // the board after it), or an entry of a search move list.
 class MoveRecord {
 public:
-    MoveRecord() = default;
     MoveRecord(int32_t side, Board* board) : inputState_(kSelectQueen), side_(side), board_(board) {}
     MoveRecord(const MoveRecord&) = delete;
     MoveRecord& operator=(const MoveRecord&) = delete;
     virtual ~MoveRecord();
-
-    // Used by move generation: sets the squares and values, clears links and ownership.
-    void fill(const Square& from, const Square& to, const Square& arrow, int32_t score,
-              int32_t listIndex, int32_t amazonIndex);
 
     void setFrom(int32_t row, int32_t column) {
         from_ = {row, column};
@@ -75,9 +69,6 @@ public:
     // Replaces the board reference by an owned copy of that board.
     void takeBoardCopy();
 
-    int32_t listIndex = 0;
-    int32_t amazonIndex = 0;
-    int32_t score = 0;
     MoveRecord* next = nullptr;
     MoveRecord* previous = nullptr;
 
@@ -94,9 +85,5 @@ private:
 };
 
 using MoveRecordList = IntrusiveList<MoveRecord>;
-using MovePool = FreeList<MoveRecord>;
-
-// The calling thread's pool of move records.
-MovePool& movePool();
 
 }  // namespace taravin

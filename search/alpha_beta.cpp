@@ -17,16 +17,14 @@ void storeBounds(SearchState& state, int32_t value, int32_t alpha, int32_t beta,
 }
 
 int32_t searchAlphaBeta(SearchState& state, int r, bool maximising, int32_t alpha, int32_t beta,
-                        int32_t side, PvEntry* pv, MoveRecord* firstMove, bool root, int ply) {
+                        int32_t side, SearchMove* pv, const SearchMove* firstMove, bool root, int ply) {
     if (r == 0) {
-        giveBack(firstMove);
         return state.evaluate();
     }
     state.countNode();
     if (state.table) {
         if (const auto hit = state.table->probe(state.board.hash(), r, alpha, beta)) {
             ++state.context.hashHits;
-            giveBack(firstMove);
             return *hit;
         }
     }
@@ -37,13 +35,13 @@ int32_t searchAlphaBeta(SearchState& state, int r, bool maximising, int32_t alph
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }
-    PvEntry* childPv = state.freshChildPv(ply, r - 1);
+    SearchMove* childPv = state.freshChildPv(ply, r - 1);
     int32_t value = maximising ? kLossScore : kWinScore;
     int32_t a = alpha;
     int32_t b = beta;
     int32_t j = 0;
     while (j < list.count && state.continueSearch()) {
-        MoveRecord& move = *list.moves[j];
+        const SearchMove& move = list.moves[j];
         const UndoRecord undo = makeListedMove(state.board, move, side);
         const int32_t v = searchAlphaBeta(state, r - 1, !maximising, a, b, otherSide(side), childPv,
                                           nullptr, false, ply + 1);
@@ -60,14 +58,10 @@ int32_t searchAlphaBeta(SearchState& state, int r, bool maximising, int32_t alph
             b = std::min(b, value);
         }
         unmakeListedMove(state.board, move, undo);
-        giveBack(list.moves[j]);
         ++j;
         if (maximising ? value >= beta : value <= alpha) {
             break;
         }
-    }
-    for (; j < list.count; ++j) {
-        giveBack(list.moves[j]);
     }
     storeBounds(state, value, alpha, beta, r);
     return value;

@@ -13,7 +13,7 @@ namespace taravin {
 
 namespace {
 
-using PvArray = std::array<PvEntry, SearchState::kPvLength>;
+using PvArray = std::array<SearchMove, SearchState::kPvLength>;
 
 bool mayDeepen(SearchState& state, int d) {
     return state.continueSearch() && d <= kDeepestIteration && d <= state.context.lastIteration;
@@ -23,8 +23,8 @@ bool stopped(const SearchState& state, int32_t value) {
     return value == kLossScore || state.flags.moveNow || state.flags.abortSearch;
 }
 
-MoveRecord* currentBestMove(const SearchContext& context) {
-    return takeMoveRecord(context.bestFrom, context.bestTo, context.bestArrow);
+SearchMove currentBestMove(const SearchContext& context) {
+    return SearchMove{context.bestFrom, context.bestTo, context.bestArrow};
 }
 
 // Runs `root` (d, pv, first move) -> score at every depth until a stop.
@@ -33,10 +33,10 @@ void deepen(SearchState& state, const DepthCountSettings& counts, Root root) {
     SearchContext& context = state.context;
     for (int d = 2; mayDeepen(state, d); ++d) {
         context.depthReached = d - 1;
-        MoveRecord* first = currentBestMove(context);
+        const SearchMove first = currentBestMove(context);
         fillDepthCounts(context.depthMoveCounts, d, counts);
         PvArray pv{};
-        const int32_t value = root(d, pv.data(), first);
+        const int32_t value = root(d, pv.data(), &first);
         if (stopped(state, value)) {
             break;
         }
@@ -47,20 +47,20 @@ void deepen(SearchState& state, const DepthCountSettings& counts, Root root) {
 }  // namespace
 
 void deepenMiniMax(SearchState& state) {
-    deepen(state, state.context.depthCountSettings, [&](int d, PvEntry* pv, MoveRecord* first) {
+    deepen(state, state.context.depthCountSettings, [&](int d, SearchMove* pv, const SearchMove* first) {
         return searchMiniMax(state, d, true, state.context.side, pv, first, true);
     });
 }
 
 void deepenAlphaBeta(SearchState& state) {
-    deepen(state, state.context.depthCountSettings, [&](int d, PvEntry* pv, MoveRecord* first) {
+    deepen(state, state.context.depthCountSettings, [&](int d, SearchMove* pv, const SearchMove* first) {
         return searchAlphaBeta(state, d, true, kLossScore, kWinScore, state.context.side, pv, first,
                                true);
     });
 }
 
 void deepenOlympiad(SearchState& state) {
-    deepen(state, kOlympiadDepthCounts, [&](int d, PvEntry* pv, MoveRecord* first) {
+    deepen(state, kOlympiadDepthCounts, [&](int d, SearchMove* pv, const SearchMove* first) {
         return searchOlympiadRoot(state, d, kLossScore, kWinScore, pv, first);
     });
 }
@@ -71,10 +71,10 @@ void deepenMtd(SearchState& state, int32_t seedScore) {
     int32_t beforePrevious = 0;
     for (int d = 2; mayDeepen(state, d); ++d) {
         context.depthReached = d - 1;
-        MoveRecord* first = currentBestMove(context);
+        const SearchMove first = currentBestMove(context);
         PvArray pv{};
         fillDepthCounts(context.depthMoveCounts, d, context.depthCountSettings);
-        const int32_t g = searchMtd(state, d, beforePrevious, pv.data(), first);
+        const int32_t g = searchMtd(state, d, beforePrevious, pv.data(), &first);
         if (stopped(state, g)) {
             break;
         }

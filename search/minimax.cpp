@@ -5,10 +5,9 @@
 
 namespace taravin {
 
-int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, PvEntry* pv,
-                      MoveRecord* firstMove, bool root, int ply) {
+int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, SearchMove* pv,
+                      const SearchMove* firstMove, bool root, int ply) {
     if (r == 0) {
-        giveBack(firstMove);
         return state.evaluate();
     }
     state.countNode();
@@ -19,11 +18,10 @@ int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, 
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }
-    PvEntry* childPv = state.freshChildPv(ply, r - 1);
+    SearchMove* childPv = state.freshChildPv(ply, r - 1);
     int32_t best = maximising ? kLossScore : kWinScore;
-    int32_t j = 0;
-    for (; j < list.count && state.continueSearch(); ++j) {
-        MoveRecord& move = *list.moves[j];
+    for (int32_t j = 0; j < list.count && state.continueSearch(); ++j) {
+        const SearchMove& move = list.moves[j];
         const UndoRecord undo = makeListedMove(state.board, move, side);
         const int32_t value = searchMiniMax(state, r - 1, !maximising, otherSide(side), childPv,
                                             nullptr, false, ply + 1);
@@ -35,10 +33,6 @@ int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, 
             best = value;
         }
         unmakeListedMove(state.board, move, undo);
-        giveBack(list.moves[j]);
-    }
-    for (; j < list.count; ++j) {
-        giveBack(list.moves[j]);
     }
     return best;
 }

@@ -25,9 +25,7 @@ void appendArrowMoves(SearchState& state, MoveList& list, const Square& from, in
             board.setContent(arrow, kArrow, true);
             const int32_t score = state.evaluateWith(scorer);
             board.setContent(arrow, kEmpty, true);
-            MoveRecord* move = movePool().take();
-            move->fill(from, to, arrow, score, 0, amazonIndex);
-            list.append(move);
+            list.append(SearchMove{from, to, arrow, score, 0, amazonIndex});
         }
     }
 }

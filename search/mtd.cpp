@@ -5,17 +5,15 @@
 
 namespace taravin {
 
-int32_t searchMtd(SearchState& state, int d, int32_t firstGuess, PvEntry* pv,
-                  MoveRecord* firstMove) {
+int32_t searchMtd(SearchState& state, int d, int32_t firstGuess, SearchMove* pv,
+                  const SearchMove* firstMove) {
     int32_t lower = kLossScore;
     int32_t upper = kWinScore;
     int32_t g = firstGuess;
     // Once stopped, a probe returns at once with a table bound or -1000000, which ends the loop.
     while (lower < upper) {
-        MoveRecord* probeFirst =
-            takeMoveRecord(firstMove->from(), firstMove->to(), firstMove->arrow());
         const int32_t beta = g == lower ? g + 1 : g;
-        g = searchAlphaBeta(state, d, true, beta - 1, beta, state.context.side, pv, probeFirst,
+        g = searchAlphaBeta(state, d, true, beta - 1, beta, state.context.side, pv, firstMove,
                             false);
         if (!state.flags.moveNow && !state.flags.abortSearch) {
             writeLog(state.context,
@@ -27,7 +25,6 @@ int32_t searchMtd(SearchState& state, int d, int32_t firstGuess, PvEntry* pv,
             lower = g;
         }
     }
-    giveBack(firstMove);
     return g;
 }
 

@@ -7,8 +7,8 @@
 namespace taravin {
 
 // The root score of depth d by null-window Alpha-Beta probes around the first guess, each
-// probe trying a copy of `firstMove` first; the probes never report. Gives firstMove back.
-int32_t searchMtd(SearchState& state, int d, int32_t firstGuess, PvEntry* pv,
-                  MoveRecord* firstMove);
+// probe trying `firstMove` first; the probes never report.
+int32_t searchMtd(SearchState& state, int d, int32_t firstGuess, SearchMove* pv,
+                  const SearchMove* firstMove);
 
 }  // namespace taravin

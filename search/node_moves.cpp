@@ -20,10 +20,9 @@ int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool
 }
 
 MoveList prepareNodeMoves(SearchState& state, int r, bool maximising, int32_t side,
-                          MoveRecord* firstMove, int ply) {
+                          const SearchMove* firstMove, int ply) {
     MoveList list = state.moveListAt(ply);
     if (!list.moves) {
-        giveBack(firstMove);
         return list;
     }
     const int32_t amazons = generateNodeMoves(state, list, side, maximising, evaluateQuickDistance);

@@ -14,9 +14,9 @@ int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool
 // The moves of an interior node of MiniMax or Alpha-Beta: the selective generator scored by
 // the quick evaluation, ordered and cut to counts[r] with `firstMove` in front. An empty list
 // when the node has no move, the search stopped, or no list could be had (then memoryError
-// is set); `firstMove` always ends up in the list or back in the pool.
+// is set).
 MoveList prepareNodeMoves(SearchState& state, int r, bool maximising, int32_t side,
-                          MoveRecord* firstMove, int ply);
+                          const SearchMove* firstMove, int ply);
 
 // The number of moves a node of remaining depth r keeps; quiescence nodes keep 2.
 int32_t keepCount(const SearchContext& context, int r);

@@ -9,13 +9,12 @@
 
 namespace taravin {
 
-int32_t searchOlympiadRoot(SearchState& state, int d, int32_t alpha, int32_t beta, PvEntry* pv,
-                           MoveRecord* firstMove) {
+int32_t searchOlympiadRoot(SearchState& state, int d, int32_t alpha, int32_t beta, SearchMove* pv,
+                           const SearchMove* firstMove) {
     const int32_t side = state.context.side;
     state.countNode();
     MoveList list = state.moveListAt(0);
     if (!list.moves) {
-        giveBack(firstMove);
         return kLossScore;
     }
     const int32_t amazons = generateVariantMoves(state, kOlympiadVariant, list, side, true);
@@ -24,14 +23,14 @@ int32_t searchOlympiadRoot(SearchState& state, int d, int32_t alpha, int32_t bet
     if (list.count == 0) {
         return kLossScore;
     }
-    PvEntry* childPv = state.freshChildPv(0, d - 1);
+    SearchMove* childPv = state.freshChildPv(0, d - 1);
     // The move stays made around its null-window search and the re-search: another make
     // and unmake would reorder the amazon list in between.
     auto searchChild = [&](int32_t childAlpha, int32_t childBeta) {
         return searchQScout(state, kOlympiadVariant, d - 1, false, childAlpha, childBeta,
                             otherSide(side), childPv, 0, 0, 1);
     };
-    const MoveRecord& firstListed = *list.moves[0];
+    const SearchMove& firstListed = list.moves[0];
     UndoRecord undo = makeListedMove(state.board, firstListed, side);
     int32_t e = searchChild(alpha, beta);
     recordPrincipalVariation(pv, d, childPv, firstListed, e, 0);
@@ -39,7 +38,7 @@ int32_t searchOlympiadRoot(SearchState& state, int d, int32_t alpha, int32_t bet
     unmakeListedMove(state.board, firstListed, undo);
     for (int32_t k = 1; state.continueSearch() && k < list.count && e < beta; ++k) {
         alpha = std::max(alpha, e);
-        const MoveRecord& move = *list.moves[k];
+        const SearchMove& move = list.moves[k];
         undo = makeListedMove(state.board, move, side);
         int32_t v = searchChild(alpha, alpha + 1);
         if (alpha < v && v < beta) {
@@ -52,7 +51,6 @@ int32_t searchOlympiadRoot(SearchState& state, int d, int32_t alpha, int32_t bet
         }
         unmakeListedMove(state.board, move, undo);
     }
-    SearchState::releaseMoves(list);
     return e;
 }
 

@@ -21,21 +21,20 @@ int32_t oneStepSearch(SearchState& state, EvaluationFunction scorer) {
         state.flags.moveNow = true;
         return kLossScore;
     }
-    const MoveRecord* best = list.moves[0];
-    for (const MoveRecord* move : list) {
-        if (move->score > best->score) {
-            best = move;
+    const SearchMove* best = list.begin();
+    for (const SearchMove& move : list) {
+        if (move.score > best->score) {
+            best = &move;
         }
     }
     const int32_t score = best->score;
-    publishBestMove(context, best->from(), best->to(), best->arrow(), score);
-    writeLog(context, logMoveText(best->from(), best->to(), best->arrow()) +
+    publishBestMove(context, best->from, best->to, best->arrow, score);
+    writeLog(context, logMoveText(best->from, best->to, best->arrow) +
                           " Eval: " + std::to_string(score) +
                           " Depth: 1 Nodes: " + std::to_string(context.nodeCount));
     if (score == kWinScore) {
         state.flags.moveNow = true;
     }
-    SearchState::releaseMoves(list);
     return score;
 }
 

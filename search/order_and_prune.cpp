@@ -7,19 +7,19 @@ namespace taravin {
 
 namespace {
 
-void sortByScore(MoveRecord** begin, MoveRecord** end, bool maximising) {
+void sortByScore(SearchMove* begin, SearchMove* end, bool maximising) {
     if (maximising) {
-        std::stable_sort(begin, end, [](const MoveRecord* a, const MoveRecord* b) {
-            return a->score > b->score;
+        std::stable_sort(begin, end, [](const SearchMove& a, const SearchMove& b) {
+            return a.score > b.score;
         });
     } else {
-        std::stable_sort(begin, end, [](const MoveRecord* a, const MoveRecord* b) {
-            return a->score < b->score;
+        std::stable_sort(begin, end, [](const SearchMove& a, const SearchMove& b) {
+            return a.score < b.score;
         });
     }
 }
 
-void rescore(SearchState& state, MoveRecord& move, int32_t side) {
+void rescore(SearchState& state, SearchMove& move, int32_t side) {
     const UndoRecord undo = makeListedMove(state.board, move, side);
     move.score = state.evaluate();
     unmakeListedMove(state.board, move, undo);
@@ -28,12 +28,11 @@ void rescore(SearchState& state, MoveRecord& move, int32_t side) {
 }  // namespace
 
 void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& list, bool maximising,
-                   MoveRecord* firstMove, int32_t amazonCount, bool rootList,
+                   const SearchMove* firstMove, int32_t amazonCount, bool rootList,
                    const OrderingRules& rules) {
     if (!state.continueSearch() || list.count == 0) {
-        giveBack(firstMove);
-        if (rules.releaseAllOnStop) {
-            SearchState::releaseMoves(list);
+        if (rules.emptyOnStop) {
+            list.count = 0;
         }
         return;
     }
@@ -45,7 +44,7 @@ void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& lis
             std::max<int64_t>(int64_t{keep} * rules.rescoreMultiplier, rules.rescoreFloor);
         const int64_t rescored = std::min<int64_t>(wanted, list.count);
         for (int64_t i = 0; i < rescored; ++i) {
-            rescore(state, *list.moves[i], side);
+            rescore(state, list.moves[i], side);
         }
         sortByScore(list.begin(), list.begin() + rescored, maximising);
         kept = std::min(kept, rescored);
@@ -56,7 +55,7 @@ void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& lis
                                 : rules.perAmazonMinimum;
     std::array<int32_t, kMaxAmazonsPerSide> perAmazon{};
     for (int64_t i = 0; i < kept; ++i) {
-        const int32_t amazon = list.moves[i]->amazonIndex;
+        const int32_t amazon = list.moves[i].amazonIndex;
         if (amazon >= 0 && amazon < kMaxAmazonsPerSide) {
             ++perAmazon[static_cast<std::size_t>(amazon)];
         }
@@ -64,26 +63,23 @@ void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& lis
     const int32_t amazons = std::clamp(amazonCount, 0, kMaxAmazonsPerSide);
     for (int32_t amazon = 0; amazon < amazons; ++amazon) {
         for (int32_t have = perAmazon[static_cast<std::size_t>(amazon)]; have < minimum; ++have) {
-            MoveRecord** found =
+            SearchMove* found =
                 std::find_if(list.begin() + kept, list.end(),
-                             [&](const MoveRecord* m) { return m->amazonIndex == amazon; });
+                             [&](const SearchMove& m) { return m.amazonIndex == amazon; });
             if (found == list.end()) {
                 break;
             }
             std::swap(list.moves[kept], *found);
-            rescore(state, *list.moves[kept], side);
+            rescore(state, list.moves[kept], side);
             ++kept;
         }
     }
 
-    for (int64_t i = kept; i < list.count; ++i) {
-        giveBack(list.moves[i]);
-    }
     list.count = static_cast<int32_t>(kept);
 
     if (firstMove) {
         std::move_backward(list.begin(), list.end(), list.end() + 1);
-        list.moves[0] = firstMove;
+        list.moves[0] = *firstMove;
         ++list.count;
     }
 }

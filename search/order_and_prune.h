@@ -14,9 +14,9 @@ struct OrderingRules {
     // Least number of moves each amazon keeps; kContextMinimum takes the context's.
     static constexpr int32_t kContextMinimum = -1;
     int32_t perAmazonMinimum = kContextMinimum;
-    // On a stop or an empty list: true gives every move back and empties the list; false
-    // gives back only the first move and leaves the list as it is.
-    bool releaseAllOnStop = true;
+    // On a stop or an empty list: true empties the list; false leaves it as it is (and
+    // without the first move).
+    bool emptyOnStop = true;
 };
 
 inline constexpr OrderingRules kStandardOrdering{};
@@ -26,10 +26,10 @@ inline constexpr OrderingRules kSeparatedOrdering{1, 20, 0, true};
 
 // Sorts the generated moves (highest first when maximising; equal scores keep their order),
 // re-scores the best of them with the player's evaluation, keeps `keep` plus each amazon's
-// minimum, gives the rest back to the pool, and puts `firstMove` (if any) at position 0.
+// minimum, drops the rest, and puts a copy of `firstMove` (if any) at position 0.
 // The root list of QScout passes rootList: no re-scoring pass.
 void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& list, bool maximising,
-                   MoveRecord* firstMove, int32_t amazonCount, bool rootList,
+                   const SearchMove* firstMove, int32_t amazonCount, bool rootList,
                    const OrderingRules& rules = kStandardOrdering);
 
 }  // namespace taravin

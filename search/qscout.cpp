@@ -40,7 +40,7 @@ int32_t generateVariantMoves(SearchState& state, const QScoutVariant& variant, M
 }
 
 int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bool maximising,
-                     int32_t alpha, int32_t beta, int32_t side, PvEntry* pv, int32_t parentScore,
+                     int32_t alpha, int32_t beta, int32_t side, SearchMove* pv, int32_t parentScore,
                      int32_t score, int ply) {
     if (r <= -kQuiescencePlies) {
         return score;
@@ -65,14 +65,14 @@ int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bo
     if (list.count == 0) {
         return maximising ? kLossScore : kWinScore;
     }
-    PvEntry* childPv = r > 0 ? state.freshChildPv(ply, r - 1) : nullptr;
+    SearchMove* childPv = r > 0 ? state.freshChildPv(ply, r - 1) : nullptr;
     const int32_t opponent = otherSide(side);
-    auto searchChild = [&](const MoveRecord& move, int32_t childAlpha, int32_t childBeta) {
+    auto searchChild = [&](const SearchMove& move, int32_t childAlpha, int32_t childBeta) {
         return searchQScout(state, variant, r - 1, !maximising, childAlpha, childBeta, opponent,
                             childPv, score, move.score, ply + 1);
     };
 
-    MoveRecord& first = *list.moves[0];
+    const SearchMove& first = list.moves[0];
     UndoRecord undo = makeListedMove(state.board, first, side);
     int32_t value = searchChild(first, alpha, beta);
     if (r > 0) {
@@ -85,7 +85,7 @@ int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bo
         if (maximising ? value >= beta : value <= alpha) {
             break;
         }
-        MoveRecord& move = *list.moves[k];
+        const SearchMove& move = list.moves[k];
         int32_t v = 0;
         if (maximising) {
             bound = std::max(bound, value);
@@ -110,7 +110,6 @@ int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bo
         }
         unmakeListedMove(state.board, move, undo);
     }
-    SearchState::releaseMoves(list);
     storeBounds(state, value, alpha, beta, r);
     return value;
 }

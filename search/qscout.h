@@ -36,7 +36,7 @@ int32_t generateVariantMoves(SearchState& state, const QScoutVariant& variant, M
 // stored score of the move that led to the parent, S that of the move that led here (the
 // node's static value, returned at quiet nodes and at the horizon r = -4).
 int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bool maximising,
-                     int32_t alpha, int32_t beta, int32_t side, PvEntry* pv, int32_t parentScore,
+                     int32_t alpha, int32_t beta, int32_t side, SearchMove* pv, int32_t parentScore,
                      int32_t score, int ply);
 
 }  // namespace taravin

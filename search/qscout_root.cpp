@@ -11,12 +11,6 @@
 
 namespace taravin {
 
-QScoutRootList::~QScoutRootList() {
-    for (MoveRecord* move : entries_) {
-        giveBack(move);
-    }
-}
-
 void QScoutRootList::build(SearchState& state) {
     SearchContext& context = state.context;
     MoveList list = state.moveListAt(0);
@@ -30,42 +24,42 @@ void QScoutRootList::build(SearchState& state) {
     if (entries_.empty()) {
         return;
     }
-    const MoveRecord& best = *entries_.front();
-    publishBestMove(context, best.from(), best.to(), best.arrow(), best.score);
+    const SearchMove& best = entries_.front();
+    publishBestMove(context, best.from, best.to, best.arrow, best.score);
     if (best.score == kWinScore) {
         state.flags.moveNow = true;
     }
-    for (const MoveRecord* move : entries_) {
-        writeLog(context, logMoveText(move->from(), move->to(), move->arrow()) +
-                              " Eval: " + std::to_string(move->score));
+    for (const SearchMove& move : entries_) {
+        writeLog(context, logMoveText(move.from, move.to, move.arrow) +
+                              " Eval: " + std::to_string(move.score));
     }
 }
 
 void QScoutRootList::reorder(const SearchContext& context) {
     std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const MoveRecord* a, const MoveRecord* b) { return a->score > b->score; });
-    const auto published = std::find_if(entries_.begin(), entries_.end(), [&](const MoveRecord* m) {
-        return m->from() == context.bestFrom && m->to() == context.bestTo &&
-               m->arrow() == context.bestArrow;
+                     [](const SearchMove& a, const SearchMove& b) { return a.score > b.score; });
+    const auto published = std::find_if(entries_.begin(), entries_.end(), [&](const SearchMove& m) {
+        return m.from == context.bestFrom && m.to == context.bestTo &&
+               m.arrow == context.bestArrow;
     });
     if (published != entries_.end()) {
         std::iter_swap(entries_.begin(), published);
     }
 }
 
-int32_t searchQScoutRoot(SearchState& state, int d, int32_t alpha, int32_t beta, PvEntry* pv,
+int32_t searchQScoutRoot(SearchState& state, int d, int32_t alpha, int32_t beta, SearchMove* pv,
                          QScoutRootList& rootList) {
     const int32_t side = state.context.side;
     const int32_t opponent = otherSide(side);
-    std::vector<MoveRecord*>& entries = rootList.entries();
+    std::vector<SearchMove>& entries = rootList.entries();
     state.countNode();
-    PvEntry* childPv = state.freshChildPv(0, d - 1);
-    auto searchChild = [&](const MoveRecord& move, int32_t childAlpha, int32_t childBeta) {
+    SearchMove* childPv = state.freshChildPv(0, d - 1);
+    auto searchChild = [&](const SearchMove& move, int32_t childAlpha, int32_t childBeta) {
         return searchQScout(state, kQScoutVariant, d - 1, false, childAlpha, childBeta, opponent,
                             childPv, 0, move.score, 1);
     };
 
-    MoveRecord* previous = entries[0];
+    SearchMove* previous = &entries[0];
     UndoRecord undo = makeListedMove(state.board, *previous, side);
     int32_t e = searchChild(*previous, alpha, beta);
     previous->score = e;
@@ -73,11 +67,11 @@ int32_t searchQScoutRoot(SearchState& state, int d, int32_t alpha, int32_t beta,
     reportRootBest(state, pv, e, d);
     for (std::size_t k = 1;; ++k) {
         unmakeListedMove(state.board, *previous, undo);
-        if (!state.continueSearch() || k >= entries.size() || !entries[k]) {
+        if (!state.continueSearch() || k >= entries.size()) {
             break;
         }
         alpha = std::max(alpha, e);
-        MoveRecord& move = *entries[k];
+        SearchMove& move = entries[k];
         undo = makeListedMove(state.board, move, side);
         previous = &move;
         int32_t v = searchChild(move, alpha, alpha + 1);
@@ -103,7 +97,7 @@ void deepenQScout(SearchState& state) {
          ++d) {
         context.depthReached = d - 1;
         fillDepthCounts(context.depthMoveCounts, d, context.depthCountSettings);
-        std::array<PvEntry, SearchState::kPvLength> pv{};
+        std::array<SearchMove, SearchState::kPvLength> pv{};
         const int32_t value =
             searchQScoutRoot(state, d, kLossScore, kWinScore, pv.data(), rootList);
         if (value == kLossScore || state.flags.moveNow || state.flags.abortSearch) {

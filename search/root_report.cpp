@@ -15,13 +15,13 @@ void publishBestMove(SearchContext& context, const Square& from, const Square& t
     context.flags->haveBestMove = true;
 }
 
-void reportRootBest(SearchState& state, const PvEntry* pv, int32_t score, int32_t depth) {
+void reportRootBest(SearchState& state, const SearchMove* pv, int32_t score, int32_t depth) {
     SearchContext& context = state.context;
     SearchFlags& flags = state.flags;
     if (flags.moveNow || flags.abortSearch) {
         return;
     }
-    const PvEntry& root = pv[depth - 1];
+    const SearchMove& root = pv[depth - 1];
     if (score != kLossScore) {
         publishBestMove(context, root.from, root.to, root.arrow, score);
         writeLog(context,
@@ -42,13 +42,13 @@ void reportRootBest(SearchState& state, const PvEntry* pv, int32_t score, int32_
     }
 }
 
-void recordPrincipalVariation(PvEntry* pv, int r, const PvEntry* childPv, const MoveRecord& move,
+void recordPrincipalVariation(SearchMove* pv, int r, const SearchMove* childPv, const SearchMove& move,
                               int32_t score, int32_t listIndex) {
     if (r <= 0) {
         return;
     }
     std::copy(childPv, childPv + (r - 1), pv);
-    pv[r - 1] = PvEntry{move.from(), move.to(), move.arrow(), score, listIndex};
+    pv[r - 1] = SearchMove{move.from, move.to, move.arrow, score, listIndex};
 }
 
 }  // namespace taravin

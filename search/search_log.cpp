@@ -6,7 +6,7 @@ std::string logMoveText(const Square& from, const Square& to, const Square& arro
     return squareName(from) + "-" + squareName(to) + " (" + squareName(arrow) + ")";
 }
 
-std::string principalVariationLine(const PvEntry* pv, int length, const char* label, int32_t score,
+std::string principalVariationLine(const SearchMove* pv, int length, const char* label, int32_t score,
                                    int32_t depth, int32_t nodes) {
     std::string line;
     for (int i = length - 1; i >= 0; --i) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/square.h"
-#include "search/principal_variation.h"
+#include "search/search_move.h"
 #include "search/search_context.h"
 
 namespace taravin {
@@ -14,7 +14,7 @@ std::string logMoveText(const Square& from, const Square& to, const Square& arro
 
 // The principal variation from the root move (the last of `length` entries) down to the
 // deepest, each "<move> <list index> ", then "<label>: <score> Depth: <d> Nodes: <n>".
-std::string principalVariationLine(const PvEntry* pv, int length, const char* label, int32_t score,
+std::string principalVariationLine(const SearchMove* pv, int length, const char* label, int32_t score,
                                    int32_t depth, int32_t nodes);
 
 std::string depthCompleteLine(int32_t depth, const SearchContext& context, int32_t score);

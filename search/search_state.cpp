@@ -47,37 +47,18 @@ MoveList SearchState::moveListAt(int ply) {
     return list;
 }
 
-PvEntry* SearchState::freshChildPv(int ply, int length) {
+SearchMove* SearchState::freshChildPv(int ply, int length) {
     auto& entries = childPvs_[static_cast<std::size_t>(ply)];
-    std::fill_n(entries.begin(), std::clamp(length, 0, kPvLength), PvEntry{});
+    std::fill_n(entries.begin(), std::clamp(length, 0, kPvLength), SearchMove{});
     return entries.data();
 }
 
-void SearchState::releaseMoves(MoveList& list) {
-    for (MoveRecord* move : list) {
-        giveBack(move);
-    }
-    list.count = 0;
+UndoRecord makeListedMove(Board& board, const SearchMove& move, int32_t side) {
+    return makeMove(board, move.from, move.to, move.arrow, side);
 }
 
-UndoRecord makeListedMove(Board& board, const MoveRecord& move, int32_t side) {
-    return makeMove(board, move.from(), move.to(), move.arrow(), side);
-}
-
-void unmakeListedMove(Board& board, const MoveRecord& move, const UndoRecord& undo) {
-    unmakeMove(board, move.from(), move.to(), move.arrow(), undo);
-}
-
-MoveRecord* takeMoveRecord(const Square& from, const Square& to, const Square& arrow) {
-    MoveRecord* move = movePool().take();
-    move->fill(from, to, arrow, 0, 0, 0);
-    return move;
-}
-
-void giveBack(MoveRecord* move) {
-    if (move) {
-        movePool().give(move);
-    }
+void unmakeListedMove(Board& board, const SearchMove& move, const UndoRecord& undo) {
+    unmakeMove(board, move.from, move.to, move.arrow, undo);
 }
 
 }  // namespace taravin

@@ -6,8 +6,7 @@
 
 #include "model/board.h"
 #include "model/move_generation.h"
-#include "model/move_record.h"
-#include "search/principal_variation.h"
+#include "search/search_move.h"
 #include "search/search_context.h"
 
 namespace taravin {
@@ -16,13 +15,13 @@ class TranspositionTable;
 
 // The moves of one node: a window onto a buffer reused by every node at the same ply.
 struct MoveList {
-    MoveRecord** moves = nullptr;
+    SearchMove* moves = nullptr;
     int32_t count = 0;
     int32_t capacity = 0;
 
-    MoveRecord** begin() const { return moves; }
-    MoveRecord** end() const { return moves + count; }
-    void append(MoveRecord* move) { moves[count++] = move; }
+    SearchMove* begin() const { return moves; }
+    SearchMove* end() const { return moves + count; }
+    void append(const SearchMove& move) { moves[count++] = move; }
     bool full() const { return count >= capacity; }
 };
 
@@ -65,22 +64,15 @@ class SearchState {
     // The principal-variation array that the children of a node at this ply fill, its first
     // `length` entries zeroed: a child that records no line (table hit, quiet node, no move)
     // must not leave the moves of an earlier node at this ply in it.
-    PvEntry* freshChildPv(int ply, int length);
-
-    // Gives every move of the list back to the pool and empties it.
-    static void releaseMoves(MoveList& list);
+    SearchMove* freshChildPv(int ply, int length);
 
   private:
-    std::vector<std::vector<MoveRecord*>> listBuffers_;
-    std::vector<std::array<PvEntry, kPvLength>> childPvs_;
+    std::vector<std::vector<SearchMove>> listBuffers_;
+    std::vector<std::array<SearchMove, kPvLength>> childPvs_;
 };
 
 // Makes and unmakes a move of the list on the search board (with update).
-UndoRecord makeListedMove(Board& board, const MoveRecord& move, int32_t side);
-void unmakeListedMove(Board& board, const MoveRecord& move, const UndoRecord& undo);
-
-// A pool record holding the squares of a principal-variation entry or the published move.
-MoveRecord* takeMoveRecord(const Square& from, const Square& to, const Square& arrow);
-void giveBack(MoveRecord* move);
+UndoRecord makeListedMove(Board& board, const SearchMove& move, int32_t side);
+void unmakeListedMove(Board& board, const SearchMove& move, const UndoRecord& undo);
 
 }  // namespace taravin

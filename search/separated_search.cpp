@@ -51,12 +51,11 @@ int32_t singleAmazonSearch(SearchState& state, const Square& square, int depth, 
     int32_t best = kLossScore;
     int32_t k = 0;
     for (; k < list.count && state.continueSearch(); ++k) {
-        const MoveRecord& move = *list.moves[k];
+        const SearchMove& move = list.moves[k];
         const UndoRecord undo = makeListedMove(state.board, move, state.context.side);
-        best = std::max(best, singleAmazonSearch(state, move.to(), depth - 1, ply + 1));
+        best = std::max(best, singleAmazonSearch(state, move.to, depth - 1, ply + 1));
         unmakeListedMove(state.board, move, undo);
     }
-    SearchState::releaseMoves(list);
     return best;
 }
 
@@ -65,12 +64,12 @@ std::optional<PassMove> bestAmazonMove(SearchState& state, const MoveList& list,
     std::optional<PassMove> best;
     for (const bool requireSeparated : {true, false}) {
         for (int32_t k = 0; k < list.count && state.continueSearch(); ++k) {
-            const MoveRecord& move = *list.moves[k];
+            const SearchMove& move = list.moves[k];
             const UndoRecord undo = makeListedMove(state.board, move, state.context.side);
             if (!requireSeparated || regionsSeparated(state.board)) {
-                const int32_t score = singleAmazonSearch(state, move.to(), depth, 1);
+                const int32_t score = singleAmazonSearch(state, move.to, depth, 1);
                 if (!best || score > best->score) {
-                    best = PassMove{move.from(), move.to(), move.arrow(), score};
+                    best = PassMove{move.from, move.to, move.arrow, score};
                 }
             }
             unmakeListedMove(state.board, move, undo);
@@ -120,7 +119,6 @@ void separatedSearch(SearchState& state) {
                 continue;
             }
             std::optional<PassMove> best = bestAmazonMove(state, list, pass - 1);
-            SearchState::releaseMoves(list);
             if (!best || best->score == kLossScore) {
                 failed.push_back(amazons.squares[slot]);
                 continue;

@@ -59,11 +59,6 @@ TEST(MoveRecord, TextsAndPrompts) {
     EXPECT_EQ(blue.prompt(), "Blue - select a queen to move");
     MoveRecord stopped(kNoSide, nullptr);
     EXPECT_EQ(stopped.prompt(), "None");
-    MoveRecord pooled;
-    EXPECT_EQ(pooled.inputState(), kMoveComplete);
-    EXPECT_EQ(pooled.side(), 0);
-    pooled.fill({1, 1}, {1, 2}, {1, 3}, 0, 0, 0);
-    EXPECT_EQ(pooled.text(true), "Blue: A1 - B1 (C1)");
 }
 
 TEST(MoveRecord, LineTestWalksFromTheReferenceSquare) {

@@ -54,10 +54,9 @@ TEST_F(MoveListFixture, SelectiveGeneratorKeepsHalfTheDestinations) {
         MoveList list = smallState.moveListAt(0);
         generateSelectedMoves(smallState, list, {1, 1}, kRed, 0, constantScore, true);
         std::set<std::pair<int, int>> destinations;
-        for (const MoveRecord* move : list) {
-            destinations.insert({move->to().row, move->to().column});
+        for (const SearchMove& move : list) {
+            destinations.insert({move.to.row, move.to.column});
         }
-        SearchState::releaseMoves(list);
         return destinations.size();
     };
     // A1 with only B1..E1 open: 4 destinations, all kept.
@@ -72,20 +71,19 @@ TEST_F(MoveListFixture, OrderAndPruneKeepsEachAmazonsMinimumAndPutsTheFirstMoveF
     generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
     const int32_t a4Moves = list.count;
     generateAllMoves(state, list, {1, 4}, kRed, 1, constantScore);
-    MoveRecord* first = takeMoveRecord({1, 4}, {7, 4}, {7, 7});
-    orderAndPrune(state, kRed, 5, list, true, first, 2, false);
+    const SearchMove first{{1, 4}, {7, 4}, {7, 7}};
+    orderAndPrune(state, kRed, 5, list, true, &first, 2, false);
     ASSERT_EQ(list.count, 1 + 5 + 3);
-    EXPECT_EQ(list.moves[0], first);
+    EXPECT_EQ(list.moves[0].to, first.to);
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(list.moves[i]->amazonIndex, 0);
-        EXPECT_EQ(list.moves[i]->score, 1);
+        EXPECT_EQ(list.moves[i].amazonIndex, 0);
+        EXPECT_EQ(list.moves[i].score, 1);
     }
     for (int i = 6; i <= 8; ++i) {
-        EXPECT_EQ(list.moves[i]->amazonIndex, 1);
-        EXPECT_EQ(list.moves[i]->score, 0) << "appended moves are re-scored, not re-sorted";
+        EXPECT_EQ(list.moves[i].amazonIndex, 1);
+        EXPECT_EQ(list.moves[i].score, 0) << "appended moves are re-scored, not re-sorted";
     }
     EXPECT_GT(a4Moves, 20);
-    SearchState::releaseMoves(list);
 }
 
 TEST_F(MoveListFixture, OrderAndPruneWithMoreRoomThanMovesKeepsThemAll) {
@@ -95,16 +93,16 @@ TEST_F(MoveListFixture, OrderAndPruneWithMoreRoomThanMovesKeepsThemAll) {
     const int32_t generated = list.count;
     orderAndPrune(state, kRed, 100000, list, false, nullptr, 1, false);
     EXPECT_EQ(list.count, generated);
-    EXPECT_EQ(list.moves[0]->score, 0) << "minimising puts the lowest first";
-    SearchState::releaseMoves(list);
+    EXPECT_EQ(list.moves[0].score, 0) << "minimising puts the lowest first";
 }
 
-TEST_F(MoveListFixture, OrderAndPruneAfterAStopGivesEverythingBack) {
+TEST_F(MoveListFixture, OrderAndPruneAfterAStopEmptiesTheList) {
     SearchState state(context, *board);
     MoveList list = state.moveListAt(0);
     generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
     flags.abortSearch = true;
-    orderAndPrune(state, kRed, 5, list, true, takeMoveRecord({1, 4}, {7, 4}, {7, 7}), 1, false);
+    const SearchMove first{{1, 4}, {7, 4}, {7, 7}};
+    orderAndPrune(state, kRed, 5, list, true, &first, 1, false);
     EXPECT_EQ(list.count, 0);
     MoveList olympiad = state.moveListAt(1);
     flags.abortSearch = false;
@@ -113,7 +111,6 @@ TEST_F(MoveListFixture, OrderAndPruneAfterAStopGivesEverythingBack) {
     flags.abortSearch = true;
     orderAndPrune(state, kRed, 5, olympiad, true, nullptr, 1, false, kOlympiadOrdering);
     EXPECT_EQ(olympiad.count, generated) << "the Olympiad ordering leaves the list as it is";
-    SearchState::releaseMoves(olympiad);
 }
 
 TEST_F(MoveListFixture, GenerationLeavesTheBoardAsItWas) {
@@ -129,7 +126,6 @@ TEST_F(MoveListFixture, GenerationLeavesTheBoardAsItWas) {
     EXPECT_EQ(board->hash(), hash);
     EXPECT_EQ(std::vector<int32_t>(board->contents(), board->contents() + board->cellCount()),
               cells);
-    SearchState::releaseMoves(list);
 }
 
 }  // namespace

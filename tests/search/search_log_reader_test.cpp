@@ -7,7 +7,7 @@ namespace taravin {
 namespace {
 
 TEST(SearchLogReader, ReadsBackWhatTheLogWrites) {
-    const PvEntry pv[] = {{{9, 2}, {9, 3}, {8, 3}, 5, 0}, {{7, 1}, {7, 3}, {1, 3}, 7, 12}};
+    const SearchMove pv[] = {{{9, 2}, {9, 3}, {8, 3}, 5, 0}, {{7, 1}, {7, 3}, {1, 3}, 7, 12}};
     const std::string line = principalVariationLine(pv, 2, "Eval", -40, 2, 1234);
     const std::optional<LoggedVariation> variation = readVariationLine(line);
     ASSERT_TRUE(variation) << line;

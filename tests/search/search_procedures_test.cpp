@@ -35,24 +35,24 @@ struct ProcedureFixture : ::testing::Test {
 
 TEST_F(ProcedureFixture, MtdNeedsTwoProbesWhenTheGuessIsExact) {
     SearchState state(context, fixture.board());
-    PvEntry pv[SearchState::kPvLength]{};
+    SearchMove pv[SearchState::kPvLength]{};
     const int32_t exact =
         searchAlphaBeta(state, 2, true, kLossScore, kWinScore, kRed, pv, nullptr, false);
     fixture.table().clear();
-    const Square from{1, 4}, to{7, 4}, arrow{7, 7};
-    EXPECT_EQ(searchMtd(state, 2, exact, pv, takeMoveRecord(from, to, arrow)), exact);
+    const SearchMove first{{1, 4}, {7, 4}, {7, 7}};
+    EXPECT_EQ(searchMtd(state, 2, exact, pv, &first), exact);
     EXPECT_EQ(probes(), 2);
 
     fixture.log.clear();
     fixture.table().clear();
-    EXPECT_EQ(searchMtd(state, 2, exact - 40, pv, takeMoveRecord(from, to, arrow)), exact)
+    EXPECT_EQ(searchMtd(state, 2, exact - 40, pv, &first), exact)
         << "a wrong guess converges on the same value";
     EXPECT_GE(probes(), 2) << "every probe is logged";
 }
 
 TEST_F(ProcedureFixture, QuietNodesReturnTheirStaticScoreUncounted) {
     SearchState state(context, fixture.board());
-    PvEntry pv[SearchState::kPvLength]{};
+    SearchMove pv[SearchState::kPvLength]{};
     context.moveNumber = 10;
     // At a maximising node the swing is P - S; 310 is still quiet at move 10.
     EXPECT_EQ(
