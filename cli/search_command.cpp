@@ -37,7 +37,7 @@ int runSearch(const std::vector<std::string>& words) {
     const Arguments arguments(words, {"log"});
     std::vector<std::string> known = positionOptionNames();
     known.insert(known.end(),
-                 {"algorithm", "evaluation", "depth", "timeout", "counts", "table-memory", "log"});
+                 {"algorithm", "evaluation", "depth", "timeout", "counts", "table-memory", "threads", "log"});
     if (const auto unknown = arguments.unknownOptions(known); !unknown.empty()) {
         return usageError("search", "unknown option " + unknown.front());
     }
@@ -78,6 +78,13 @@ int runSearch(const std::vector<std::string>& words) {
             return usageError("search", "--counts must be TOP,SECOND,DECREASE,MIN");
         }
         request.depthCounts = *counts;
+    }
+    if (const auto text = arguments.value("threads")) {
+        const auto value = parseInteger(*text, 1, kMaxSearchThreads);
+        if (!value) {
+            return usageError("search", "--threads must be 1.." + std::to_string(kMaxSearchThreads));
+        }
+        request.threads = static_cast<int32_t>(*value);
     }
     std::unique_ptr<MemoryStatus> memory = std::make_unique<SystemMemoryStatus>();
     if (const auto text = arguments.value("table-memory")) {

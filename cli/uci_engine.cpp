@@ -40,6 +40,7 @@ constexpr SpinOption kSpinOptions[] = {
     {"Depth2Count", 1, 10000, &UciOptions::depth2Count},
     {"DepthDecreaseCount", 0, 10000, &UciOptions::depthDecreaseCount},
     {"DepthMinCount", 1, 10000, &UciOptions::depthMinCount},
+    {"Threads", 1, kMaxSearchThreads, &UciOptions::threads},
 };
 
 std::vector<std::string> splitWords(const std::string& line) {
@@ -332,6 +333,7 @@ void UciEngine::go(const Words& words) {
         std::clamp<int64_t>(limits.depth.value_or(kDeepestIteration), 1, kDeepestIteration));
     request.useTimeout = false;
     request.table = &tables_->table();
+    request.threads = static_cast<int32_t>(options_.threads);
     host_.reset();
     searching_ = computer_.requestSearch(request);
     if (!searching_) {

@@ -24,6 +24,8 @@ struct UciOptions {
     int64_t depth2Count = 30;
     int64_t depthDecreaseCount = 5;
     int64_t depthMinCount = 10;
+    // Threads that score candidates; the result is the same for any count.
+    int64_t threads = machineThreadCount();
 };
 
 // The UCI protocol for Amazons, one input line at a time. The search runs on the computer

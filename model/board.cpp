@@ -71,6 +71,24 @@ Board::Board(const Board& other)
     appendCopies(lists_[1], other.lists_[1]);
 }
 
+void Board::copyPositionFrom(const Board& other) {
+    evaluationTotal = other.evaluationTotal;
+    redOwnedCount = other.redOwnedCount;
+    blueOwnedCount = other.blueOwnedCount;
+    moveCapacity_ = other.moveCapacity_;
+    keys_ = other.keys_;
+    hash_ = other.hash_;
+    content_ = other.content_;
+    marks_ = other.marks_;
+    ownership_ = other.ownership_;
+    distance_ = other.distance_;
+    amazonDistance_ = other.amazonDistance_;
+    for (std::size_t side = 0; side < lists_.size(); ++side) {
+        releaseNodes(lists_[side]);
+        appendCopies(lists_[side], other.lists_[side]);
+    }
+}
+
 Board::~Board() {
     releaseNodes(lists_[0]);
     releaseNodes(lists_[1]);

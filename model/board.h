@@ -29,6 +29,8 @@ public:
     // tables in use and the running hash.
     Board(const Board& other);
     Board& operator=(const Board&) = delete;
+    // Becomes a copy of a board of the same size, reusing this board's storage.
+    void copyPositionFrom(const Board& other);
     virtual ~Board();
 
     int32_t rows() const { return rows_; }

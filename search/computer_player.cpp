@@ -48,6 +48,12 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     context_.depthCountSettings = request.depthCounts;
     context_.lastIteration = request.lastIteration;
     context_.table = request.table;
+    const int participants =
+        request.threads > 0 ? std::min(request.threads, kMaxSearchThreads) : machineThreadCount();
+    if (!pool_ || pool_->participants() != participants) {
+        pool_ = std::make_unique<WorkerPool>(participants);
+    }
+    context_.pool = pool_.get();
 
     auto board = std::make_unique<Board>(*request.board);
     const int64_t period =

@@ -6,11 +6,14 @@
 
 #include "model/board.h"
 #include "search/search_context.h"
+#include "search/worker_pool.h"
 #include "search/search_host.h"
 
 namespace taravin {
 
 // What the game asks of the computer player for one move.
+inline constexpr int32_t kMaxSearchThreads = 256;
+
 struct SearchRequest {
     const Board* board = nullptr;
     int32_t side = kRed;
@@ -25,6 +28,9 @@ struct SearchRequest {
     // Without a time-out the search ends only by its depth limit or a stop.
     bool useTimeout = true;
     TranspositionTable* table = nullptr;
+    // Threads that score candidates; 0 takes one per hardware thread. Any count gives the
+    // same result.
+    int32_t threads = 0;
 };
 
 // Runs at most one search at a time on a worker thread of its own. The window thread makes
@@ -56,6 +62,7 @@ class ComputerPlayer {
     SearchFlags flags_;
     SearchContext context_;
     std::thread worker_;
+    std::unique_ptr<WorkerPool> pool_;
     bool thinking_ = false;
 };
 

@@ -43,9 +43,9 @@ void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& lis
         const int64_t wanted =
             std::max<int64_t>(int64_t{keep} * rules.rescoreMultiplier, rules.rescoreFloor);
         const int64_t rescored = std::min<int64_t>(wanted, list.count);
-        for (int64_t i = 0; i < rescored; ++i) {
-            rescore(state, list.moves[i], side);
-        }
+        state.scoring().rescoreInOrder(state.board, list.moves, static_cast<int32_t>(rescored),
+                                       side, state.context.evaluation, state.context.side,
+                                       state.context.moveNumber);
         sortByScore(list.begin(), list.begin() + rescored, maximising);
         kept = std::min(kept, rescored);
     }

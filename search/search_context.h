@@ -15,6 +15,7 @@
 namespace taravin {
 
 class TranspositionTable;
+class WorkerPool;
 
 // The request handed to the worker, and the values it writes back. The worker reads and
 // writes it in place; the window reads the results only after the final notification.
@@ -44,6 +45,8 @@ struct SearchContext {
     int32_t lastIteration = kDeepestIteration;
     TranspositionTable* table = nullptr;
     SearchFlags* flags = nullptr;
+    // The threads that score a node's candidates; none scores them on the search thread.
+    WorkerPool* pool = nullptr;
 };
 
 }  // namespace taravin

@@ -21,6 +21,7 @@ SearchState::SearchState(SearchContext& searchContext, Board& searchBoard)
       flags(*searchContext.flags),
       board(searchBoard),
       table(searchContext.table),
+      scoring_(searchContext.pool ? *searchContext.pool : ownPool_, searchBoard),
       listBuffers_(kMaxPlies),
       childPvs_(kMaxPlies + 1) {}
 

@@ -7,7 +7,9 @@
 #include "model/board.h"
 #include "model/move_generation.h"
 #include "search/search_move.h"
+#include "search/parallel_scoring.h"
 #include "search/search_context.h"
+#include "search/worker_pool.h"
 
 namespace taravin {
 
@@ -50,6 +52,7 @@ class SearchState {
     TranspositionTable* table;
 
     bool continueSearch() const { return flags.continueSearch(); }
+    ParallelScoring& scoring() { return scoring_; }
     void countNode() { ++context.nodeCount; }
 
     // The player's evaluation for the searching side at the root move number.
@@ -67,6 +70,8 @@ class SearchState {
     SearchMove* freshChildPv(int ply, int length);
 
   private:
+    WorkerPool ownPool_{1};
+    ParallelScoring scoring_;
     std::vector<std::vector<SearchMove>> listBuffers_;
     std::vector<std::array<SearchMove, kPvLength>> childPvs_;
 };

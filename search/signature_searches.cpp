@@ -61,7 +61,8 @@ const std::vector<SignatureSearch>& signatureSearches() {
     return searches;
 }
 
-SignatureResult runSignatureSearch(const SignatureSearch& search) {
+SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t threads,
+                                   std::function<void(const std::string&)> onLog) {
     const SignaturePosition position = positionNamed(search.position);
     Mt19937 generator;
     SearchTables tables(FixedMemoryStatus(kSignatureTableMemory), generator, position.setup.rows,
@@ -77,7 +78,9 @@ SignatureResult runSignatureSearch(const SignatureSearch& search) {
     request.lastIteration = search.depth;
     request.useTimeout = false;
     request.table = &tables.table();
-    return {search, searchToEnd(request)};
+    request.threads = threads;
+    request.logOpen = static_cast<bool>(onLog);
+    return {search, searchToEnd(request, std::move(onLog))};
 }
 
 std::string signatureResultLine(const SignatureResult& entry) {

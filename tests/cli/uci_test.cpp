@@ -99,7 +99,8 @@ TEST(Uci, HandshakeNamesTheEngineAndItsOptions) {
           "option name Algorithm type spin default 2 min 0 max 4\n",
           "option name Evaluation type spin default 1 min 0 max 5\n", "option name Hash type spin",
           "option name DepthTopCount type spin default 35", "option name Depth2Count",
-          "option name DepthDecreaseCount", "option name DepthMinCount"}) {
+          "option name DepthDecreaseCount", "option name DepthMinCount",
+          "option name Threads type spin"}) {
         EXPECT_NE(options.find(expected), std::string::npos) << expected;
     }
     EXPECT_TRUE(uci.answer("setoption name UCI_Variant value amazons").empty());

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "search/signature_searches.h"
 
 namespace taravin {
@@ -38,6 +41,23 @@ TEST(Signature, FixedDepthSearchesGiveTheirKnownAnswers) {
         EXPECT_EQ(signatureResultLine(results[i]), expected[i]);
     }
     EXPECT_EQ(signatureOf(results), 18869);
+}
+
+// Scoring a node's candidates on several threads leaves everything as one thread does: moves,
+// scores, node counts and every log line.
+TEST(Signature, AnyThreadCountGivesTheSameSearch) {
+    for (const std::size_t index : {3u, 6u, 9u, 12u, 15u}) {
+        const SignatureSearch& search = signatureSearches()[index];
+        std::vector<std::string> logs[2];
+        SignatureResult results[2];
+        for (const int32_t threads : {1, 3}) {
+            std::vector<std::string>& log = logs[threads == 1 ? 0 : 1];
+            results[threads == 1 ? 0 : 1] = runSignatureSearch(
+                search, threads, [&log](const std::string& line) { log.push_back(line); });
+        }
+        EXPECT_EQ(signatureResultLine(results[0]), signatureResultLine(results[1]));
+        EXPECT_EQ(logs[0], logs[1]) << signatureResultLine(results[0]);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,140 @@
+#include "search/parallel_scoring.h"
+
+#include "model/move_generation.h"
+
+namespace taravin {
+
+namespace {
+
+struct ScoringRequest {
+    const Board& base;
+    SearchMove* moves;
+    int32_t count;
+    int32_t side;
+    EvaluationFunction scorer;
+    int32_t searchingSide;
+    int32_t moveNumber;
+};
+
+// Each participant starts from the base position and takes its items in increasing order;
+// before an item it replays on its board the list reordering that the items it skipped
+// left behind on the serial path.
+class CandidateBatch final : public Batch {
+  public:
+    CandidateBatch(const ScoringRequest& request, std::vector<std::unique_ptr<Board>>& scratch)
+        : request_(request), scratch_(scratch), last_(scratch.size(), -1) {}
+
+    void begin(int participant) override {
+        scratch_[static_cast<std::size_t>(participant)]->copyPositionFrom(request_.base);
+        last_[static_cast<std::size_t>(participant)] = -1;
+    }
+
+    void run(int participant, int item) override {
+        Board& board = *scratch_[static_cast<std::size_t>(participant)];
+        int32_t& last = last_[static_cast<std::size_t>(participant)];
+        const SearchMove* moves = request_.moves;
+        SearchMove& move = request_.moves[item];
+        const bool placed = last >= 0 && moves[last].amazonIndex == move.amazonIndex &&
+                            moves[last].to == move.to;
+        if (!placed) {
+            if (last >= 0) {
+                board.setContent(moves[last].to, kEmpty, true);
+                board.setContent(moves[last].from, request_.side, true);
+            }
+            int32_t tailed = last >= 0 ? moves[last].amazonIndex : -1;
+            for (int32_t skipped = last + 1; skipped < item; ++skipped) {
+                const SearchMove& other = moves[skipped];
+                if (other.amazonIndex != tailed && other.amazonIndex != move.amazonIndex) {
+                    sendToTail(board, other.from, request_.side);
+                    tailed = other.amazonIndex;
+                }
+            }
+            board.setContent(move.from, kEmpty, true);
+            board.setContent(move.to, request_.side, true);
+        }
+        if (move.arrow == kNoArrow) {
+            move.score = request_.scorer(board, request_.searchingSide, request_.moveNumber);
+        } else {
+            board.setContent(move.arrow, kArrow, true);
+            move.score = request_.scorer(board, request_.searchingSide, request_.moveNumber);
+            board.setContent(move.arrow, kEmpty, true);
+        }
+        last = item;
+    }
+
+  private:
+    const ScoringRequest& request_;
+    std::vector<std::unique_ptr<Board>>& scratch_;
+    std::vector<int32_t> last_;
+};
+
+class RescoreBatch final : public Batch {
+  public:
+    RescoreBatch(const ScoringRequest& request, std::vector<std::unique_ptr<Board>>& scratch)
+        : request_(request), scratch_(scratch), last_(scratch.size(), -1) {}
+
+    void begin(int participant) override {
+        scratch_[static_cast<std::size_t>(participant)]->copyPositionFrom(request_.base);
+        last_[static_cast<std::size_t>(participant)] = -1;
+    }
+
+    void run(int participant, int item) override {
+        Board& board = *scratch_[static_cast<std::size_t>(participant)];
+        int32_t& last = last_[static_cast<std::size_t>(participant)];
+        for (int32_t skipped = last + 1; skipped < item; ++skipped) {
+            sendToTail(board, request_.moves[skipped].from, request_.side);
+        }
+        SearchMove& move = request_.moves[item];
+        const UndoRecord undo = makeMove(board, move.from, move.to, move.arrow, request_.side);
+        move.score = request_.scorer(board, request_.searchingSide, request_.moveNumber);
+        unmakeMove(board, move.from, move.to, move.arrow, undo);
+        last = item;
+    }
+
+  private:
+    const ScoringRequest& request_;
+    std::vector<std::unique_ptr<Board>>& scratch_;
+    std::vector<int32_t> last_;
+};
+
+}  // namespace
+
+void sendToTail(Board& board, const Square& square, int32_t side) {
+    board.setContent(square, kEmpty, true);
+    board.setContent(square, side, true);
+}
+
+void sendScoredToTail(Board& board, const SearchMove* moves, int32_t count, int32_t side) {
+    for (int32_t item = 0; item < count; ++item) {
+        if (item == 0 || moves[item].amazonIndex != moves[item - 1].amazonIndex) {
+            sendToTail(board, moves[item].from, side);
+        }
+    }
+}
+
+ParallelScoring::ParallelScoring(WorkerPool& pool, const Board& board) : pool_(pool) {
+    for (int participant = 0; participant < pool.participants(); ++participant) {
+        scratch_.push_back(std::make_unique<Board>(board));
+    }
+}
+
+void ParallelScoring::scoreCandidates(Board& board, SearchMove* moves, int32_t count,
+                                      int32_t side, EvaluationFunction scorer,
+                                      int32_t searchingSide, int32_t moveNumber) {
+    const ScoringRequest request{board, moves, count, side, scorer, searchingSide, moveNumber};
+    CandidateBatch batch(request, scratch_);
+    pool_.run(batch, count);
+}
+
+void ParallelScoring::rescoreInOrder(Board& board, SearchMove* moves, int32_t count,
+                                     int32_t side, EvaluationFunction scorer,
+                                     int32_t searchingSide, int32_t moveNumber) {
+    const ScoringRequest request{board, moves, count, side, scorer, searchingSide, moveNumber};
+    RescoreBatch batch(request, scratch_);
+    pool_.run(batch, count);
+    for (int32_t item = 0; item < count; ++item) {
+        sendToTail(board, moves[item].from, side);
+    }
+}
+
+}  // namespace taravin
