@@ -16,7 +16,10 @@ void HeadlessGameHost::setInformationWindow(std::function<void(const std::string
 }
 
 void HeadlessGameHost::appendInformation(const std::string& line) {
-    appendLog(line);
+    std::lock_guard lock(mutex_);
+    if (onLine_) {
+        onLine_(line);
+    }
 }
 
 void HeadlessGameHost::push(Event event) {
@@ -44,10 +47,9 @@ void HeadlessGameHost::postStatusText(const std::string& text) {
     push(std::move(event));
 }
 
-bool HeadlessGameHost::appendLog(const std::string& line) {
-    std::lock_guard lock(mutex_);
-    if (onLine_) {
-        onLine_(line);
+bool HeadlessGameHost::report(const SearchReport& report) {
+    for (const std::string& line : informationLines(report)) {
+        appendInformation(line);
     }
     return true;
 }

@@ -66,7 +66,7 @@ class HeadlessGameHost final : public GameWindow, public SearchHost {
 
     void postSearchFinished(const SearchResult& result) override;
     void postStatusText(const std::string& text) override;
-    bool appendLog(const std::string& line) override;
+    bool report(const SearchReport& report) override;
     void startTimeoutTimer(int periodMilliseconds) override;
     void killTimeoutTimer() override;
 

@@ -115,9 +115,11 @@ int runSearch(const std::vector<std::string>& words) {
     request.logOpen = log;
     request.table = &tables.table();
     std::mutex printing;
-    const SearchResult result = searchToEnd(request, [&](const std::string& line) {
+    const SearchResult result = searchToEnd(request, [&](const SearchReport& report) {
         std::lock_guard lock(printing);
-        std::printf("%s\n", line.c_str());
+        for (const std::string& line : informationLines(report)) {
+            std::printf("%s\n", line.c_str());
+        }
     });
 
     if (result.outcome == SearchOutcome::kMoveFound) {

@@ -22,10 +22,10 @@ void UciSearchHost::waitUntilFinished() {
 }
 
 void UciSearchHost::writeInfo(int32_t depth, int32_t score, int32_t nodes,
-                              const std::vector<ScannedMove>& moves) {
+                              const std::vector<SearchMove>& moves) {
     std::string line = "info depth " + std::to_string(depth) + " score cp " +
                        std::to_string(score) + " nodes " + std::to_string(nodes) + " pv";
-    for (const ScannedMove& move : moves) {
+    for (const SearchMove& move : moves) {
         line += ' ';
         line += uciMoveText(move.from, move.to, move.arrow);
     }
@@ -33,18 +33,22 @@ void UciSearchHost::writeInfo(int32_t depth, int32_t score, int32_t nodes,
     wroteInfo_ = true;
 }
 
-bool UciSearchHost::appendLog(const std::string& line) {
-    if (std::optional<LoggedVariation> variation = readVariationLine(line)) {
-        if (variation->depth == 1) {
-            writeInfo(1, variation->score, variation->nodes, variation->moves);
-        }
-        variation_ = std::move(variation);
-    } else if (const std::optional<CompletedDepth> completed = readDepthCompleteLine(line)) {
+bool UciSearchHost::report(const SearchReport& report) {
+    using Kind = SearchReport::Kind;
+    if (report.kind == Kind::kSeedMove) {
+        writeInfo(1, report.score, report.nodes, report.moves);
+        variation_ = report;
+    } else if (report.kind == Kind::kVariation) {
+        variation_ = report;
+    } else if (report.kind == Kind::kDepthComplete) {
         // The last variation published in this iteration, when its root move is the best.
-        const bool matches = variation_ && variation_->depth == completed->depth &&
-                             variation_->moves.front() == completed->best;
-        writeInfo(completed->depth, completed->score, completed->nodes,
-                  matches ? variation_->moves : std::vector<ScannedMove>{completed->best});
+        const SearchMove& best = report.moves.front();
+        const bool matches = variation_ && variation_->depth == report.depth &&
+                             variation_->moves.front().from == best.from &&
+                             variation_->moves.front().to == best.to &&
+                             variation_->moves.front().arrow == best.arrow;
+        writeInfo(report.depth, report.score, report.nodes,
+                  matches ? variation_->moves : report.moves);
     }
     return true;
 }
@@ -53,7 +57,7 @@ void UciSearchHost::postSearchFinished(const SearchResult& result) {
     if (result.outcome == SearchOutcome::kMoveFound) {
         if (!wroteInfo_) {
             writeInfo(std::max(result.depthReached, 1), result.score, result.nodeCount,
-                      {ScannedMove{result.from, result.to, result.arrow}});
+                      {SearchMove{result.from, result.to, result.arrow}});
         }
         output_.line("bestmove " + uciMoveText(result.from, result.to, result.arrow));
     } else {

@@ -40,7 +40,7 @@ void deepen(SearchState& state, const DepthCountSettings& counts, Root root) {
         if (stopped(state, value)) {
             break;
         }
-        writeLog(context, depthCompleteLine(d, context, value));
+        writeReport(context, depthCompleteReport(d, context, value));
     }
 }
 
@@ -79,7 +79,7 @@ void deepenMtd(SearchState& state, int32_t seedScore) {
             break;
         }
         reportRootBest(state, pv.data(), g, d);
-        writeLog(context, depthCompleteLine(d, context, g));
+        writeReport(context, depthCompleteReport(d, context, g));
         beforePrevious = previous;
         previous = g;
     }

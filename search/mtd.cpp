@@ -16,8 +16,8 @@ int32_t searchMtd(SearchState& state, int d, int32_t firstGuess, SearchMove* pv,
         g = searchAlphaBeta(state, d, true, beta - 1, beta, state.context.side, pv, firstMove,
                             false);
         if (!state.flags.moveNow && !state.flags.abortSearch) {
-            writeLog(state.context,
-                     principalVariationLine(pv, d, "Temp Eval", g, d, state.context.nodeCount));
+            writeReport(state.context, variationReport(SearchReport::Kind::kProbe, pv, d, g, d,
+                                                       state.context.nodeCount));
         }
         if (g < beta) {
             upper = g;

@@ -29,9 +29,13 @@ int32_t oneStepSearch(SearchState& state, EvaluationFunction scorer) {
     }
     const int32_t score = best->score;
     publishBestMove(context, best->from, best->to, best->arrow, score);
-    writeLog(context, logMoveText(best->from, best->to, best->arrow) +
-                          " Eval: " + std::to_string(score) +
-                          " Depth: 1 Nodes: " + std::to_string(context.nodeCount));
+    SearchReport seed;
+    seed.kind = SearchReport::Kind::kSeedMove;
+    seed.moves.push_back(*best);
+    seed.score = score;
+    seed.depth = 1;
+    seed.nodes = context.nodeCount;
+    writeReport(context, seed);
     if (score == kWinScore) {
         state.flags.moveNow = true;
     }

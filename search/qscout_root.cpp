@@ -30,8 +30,11 @@ void QScoutRootList::build(SearchState& state) {
         state.flags.moveNow = true;
     }
     for (const SearchMove& move : entries_) {
-        writeLog(context, logMoveText(move.from, move.to, move.arrow) +
-                              " Eval: " + std::to_string(move.score));
+        SearchReport entry;
+        entry.kind = SearchReport::Kind::kRootListEntry;
+        entry.moves.push_back(move);
+        entry.score = move.score;
+        writeReport(context, entry);
     }
 }
 
@@ -103,7 +106,7 @@ void deepenQScout(SearchState& state) {
         if (value == kLossScore || state.flags.moveNow || state.flags.abortSearch) {
             break;
         }
-        writeLog(context, depthCompleteLine(d, context, value));
+        writeReport(context, depthCompleteReport(d, context, value));
         rootList.reorder(context);
     }
 }

@@ -24,15 +24,15 @@ void reportRootBest(SearchState& state, const SearchMove* pv, int32_t score, int
     const SearchMove& root = pv[depth - 1];
     if (score != kLossScore) {
         publishBestMove(context, root.from, root.to, root.arrow, score);
-        writeLog(context,
-                 principalVariationLine(pv, depth, "Eval", score, depth, context.nodeCount));
+        writeReport(context, variationReport(SearchReport::Kind::kVariation, pv, depth, score,
+                                             depth, context.nodeCount));
         if (score == kWinScore) {
             flags.moveNow = true;
         }
     } else if (!flags.haveBestMove) {
         publishBestMove(context, root.from, root.to, root.arrow, context.bestScore);
-        writeLog(context,
-                 principalVariationLine(pv, depth, "Eval", score, depth, context.nodeCount));
+        writeReport(context, variationReport(SearchReport::Kind::kVariation, pv, depth, score,
+                                             depth, context.nodeCount));
     }
     if (context.host) {
         context.host->postStatusText(

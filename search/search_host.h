@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/square.h"
+#include "search/search_report.h"
 
 namespace taravin {
 
@@ -21,7 +22,7 @@ struct SearchResult {
 };
 
 // The search's way home. The notifications are called on the worker thread and must be
-// queued to the window thread, which handles them in order; appendLog is synchronous.
+// queued to the window thread, which handles them in order; report is synchronous.
 class SearchHost {
   public:
     virtual ~SearchHost() = default;
@@ -30,8 +31,8 @@ class SearchHost {
     virtual void postSearchFinished(const SearchResult& result) = 0;
     // A new status text; the text travels with the notification.
     virtual void postStatusText(const std::string& text) = 0;
-    // Appends one line to the Information Window; false when the window is gone.
-    virtual bool appendLog(const std::string& line) = 0;
+    // A report for the Information Window while it is open; false when the window is gone.
+    virtual bool report(const SearchReport& report) = 0;
 
     // The move time-out timer, started and killed on the window thread; each expiry must
     // set moveNow of the search's flags.

@@ -19,7 +19,7 @@ void searchByAlgorithm(SearchState& state) {
     SearchContext& context = state.context;
     if (context.algorithm != kAlgorithmQScoutOlympiadBase && regionsSeparated(state.board)) {
         separatedSearch(state);
-        writeLog(context, depthCompleteLine(context.depthReached, context, context.bestScore));
+        writeReport(context, depthCompleteReport(context.depthReached, context, context.bestScore));
         return;
     }
     switch (context.algorithm) {
@@ -48,8 +48,9 @@ void searchByAlgorithm(SearchState& state) {
 
 SearchResult runSearch(SearchContext& context, std::unique_ptr<Board> board) {
     if (context.logOpen) {
-        writeLog(context, "");
-        writeLog(context, std::string("Current Player: ") + sideName(context.side));
+        SearchReport start;
+        start.side = context.side;
+        writeReport(context, start);
     }
     {
         SearchState state(context, *board);
@@ -60,7 +61,11 @@ SearchResult runSearch(SearchContext& context, std::unique_ptr<Board> board) {
         context.table->clear();
     }
     if (context.logOpen) {
-        writeLog(context, totalsLine(context));
+        SearchReport totals;
+        totals.kind = SearchReport::Kind::kTotals;
+        totals.nodes = context.nodeCount;
+        totals.hashHits = context.hashHits;
+        writeReport(context, totals);
     }
     SearchResult result;
     result.outcome = context.flags->memoryError    ? SearchOutcome::kMemoryFailure

@@ -62,7 +62,7 @@ const std::vector<SignatureSearch>& signatureSearches() {
 }
 
 SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t threads,
-                                   std::function<void(const std::string&)> onLog) {
+                                   std::function<void(const SearchReport&)> onReport) {
     const SignaturePosition position = positionNamed(search.position);
     Mt19937 generator;
     SearchTables tables(FixedMemoryStatus(kSignatureTableMemory), generator, position.setup.rows,
@@ -79,8 +79,8 @@ SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t thread
     request.useTimeout = false;
     request.table = &tables.table();
     request.threads = threads;
-    request.logOpen = static_cast<bool>(onLog);
-    return {search, searchToEnd(request, std::move(onLog))};
+    request.logOpen = static_cast<bool>(onReport);
+    return {search, searchToEnd(request, std::move(onReport))};
 }
 
 std::string signatureResultLine(const SignatureResult& entry) {

@@ -27,7 +27,7 @@ struct SignatureResult {
 const std::vector<SignatureSearch>& signatureSearches();
 // Any thread count gives the same result; 0 takes one per hardware thread.
 SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t threads = 0,
-                                   std::function<void(const std::string&)> onLog = {});
+                                   std::function<void(const SearchReport&)> onReport = {});
 
 // "QScout 1 depth 3 (start): bestmove D1-D7 (G7) score 202 nodes 356"
 std::string signatureResultLine(const SignatureResult& result);

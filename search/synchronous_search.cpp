@@ -5,12 +5,9 @@
 namespace taravin {
 
 SearchResult searchToEnd(const SearchRequest& request,
-                         std::function<void(const std::string&)> onLog) {
-    if (!onLog) {
-        onLog = [](const std::string&) {};
-    }
+                         std::function<void(const SearchReport&)> onReport) {
     ComputerPlayer* player = nullptr;
-    WaitingSearchHost host(std::move(onLog), [&] { player->flags().moveNow = true; });
+    WaitingSearchHost host(std::move(onReport), [&] { player->flags().moveNow = true; });
     ComputerPlayer computer(host);
     player = &computer;
     computer.requestSearch(request);

@@ -8,9 +8,9 @@
 namespace taravin {
 
 // Runs one search on its worker thread and waits for its end, for callers without a window.
-// Log lines reach onLog on the worker thread; a time-out's expiry sets moveNow as the
+// Reports reach onReport on the worker thread; a time-out's expiry sets moveNow as the
 // window's timer does.
 SearchResult searchToEnd(const SearchRequest& request,
-                         std::function<void(const std::string&)> onLog = {});
+                         std::function<void(const SearchReport&)> onReport = {});
 
 }  // namespace taravin

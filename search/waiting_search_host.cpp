@@ -2,9 +2,9 @@
 
 namespace taravin {
 
-WaitingSearchHost::WaitingSearchHost(std::function<void(const std::string&)> onLog,
+WaitingSearchHost::WaitingSearchHost(std::function<void(const SearchReport&)> onReport,
                                      std::function<void()> onTimeout)
-    : onLog_(std::move(onLog)), onTimeout_(std::move(onTimeout)) {}
+    : onReport_(std::move(onReport)), onTimeout_(std::move(onTimeout)) {}
 
 void WaitingSearchHost::postSearchFinished(const SearchResult& result) {
     {
@@ -19,9 +19,9 @@ void WaitingSearchHost::postStatusText(const std::string& text) {
     statusTexts_.push_back(text);
 }
 
-bool WaitingSearchHost::appendLog(const std::string& line) {
-    if (onLog_) {
-        onLog_(line);
+bool WaitingSearchHost::report(const SearchReport& report) {
+    if (onReport_) {
+        onReport_(report);
     }
     return true;
 }

@@ -16,14 +16,14 @@ namespace taravin {
 // time-out runs on a thread timer, and the caller waits for the final notification.
 class WaitingSearchHost final : public SearchHost {
   public:
-    // `onLog` receives every log line (on the worker thread); `onTimeout` runs at each expiry
-    // of the time-out timer and normally sets moveNow.
-    WaitingSearchHost(std::function<void(const std::string&)> onLog,
+    // `onReport` receives every report (on the worker thread); `onTimeout` runs at each
+    // expiry of the time-out timer and normally sets moveNow.
+    WaitingSearchHost(std::function<void(const SearchReport&)> onReport,
                       std::function<void()> onTimeout);
 
     void postSearchFinished(const SearchResult& result) override;
     void postStatusText(const std::string& text) override;
-    bool appendLog(const std::string& line) override;
+    bool report(const SearchReport& report) override;
     void startTimeoutTimer(int periodMilliseconds) override;
     void killTimeoutTimer() override;
 
@@ -34,7 +34,7 @@ class WaitingSearchHost final : public SearchHost {
     bool timerRunning() const { return timerRunning_; }
 
   private:
-    std::function<void(const std::string&)> onLog_;
+    std::function<void(const SearchReport&)> onReport_;
     std::function<void()> onTimeout_;
     ThreadTimer timer_;
     bool timerRunning_ = false;

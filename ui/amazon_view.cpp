@@ -453,8 +453,13 @@ void CAmazonView::postStatusText(const std::string& text) {
     QCoreApplication::postEvent(this, new StatusTextEvent(text));
 }
 
-bool CAmazonView::appendLog(const std::string& line) {
-    return log_.append(line);
+bool CAmazonView::report(const SearchReport& report) {
+    for (const std::string& line : informationLines(report)) {
+        if (!log_.append(line)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CAmazonView::event(QEvent* event) {

@@ -84,7 +84,7 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     // SearchHost: the first three may come from the worker thread.
     void postSearchFinished(const SearchResult& result) override;
     void postStatusText(const std::string& text) override;
-    bool appendLog(const std::string& line) override;
+    bool report(const SearchReport& report) override;
     void startTimeoutTimer(int periodMilliseconds) override;
     void killTimeoutTimer() override;
 

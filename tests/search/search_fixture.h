@@ -20,7 +20,12 @@ class SearchFixture {
     explicit SearchFixture(const BoardSetup& setup = BoardSetup{})
         : tables_(FixedMemoryStatus(1u << 22), generator_, setup.rows, setup.columns),
           board_(buildBoard(setup, tables_.hashKeys())),
-          host_([this](const std::string& line) { log.push_back(line); },
+          host_(
+              [this](const SearchReport& report) {
+                  for (const std::string& line : informationLines(report)) {
+                      log.push_back(line);
+                  }
+              },
                 [this] { player_.flags().moveNow = true; }),
           player_(host_) {}
 

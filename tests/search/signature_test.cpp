@@ -53,7 +53,11 @@ TEST(Signature, AnyThreadCountGivesTheSameSearch) {
         for (const int32_t threads : {1, 3}) {
             std::vector<std::string>& log = logs[threads == 1 ? 0 : 1];
             results[threads == 1 ? 0 : 1] = runSignatureSearch(
-                search, threads, [&log](const std::string& line) { log.push_back(line); });
+                search, threads, [&log](const SearchReport& report) {
+                    for (const std::string& line : informationLines(report)) {
+                        log.push_back(line);
+                    }
+                });
         }
         EXPECT_EQ(signatureResultLine(results[0]), signatureResultLine(results[1]));
         EXPECT_EQ(logs[0], logs[1]) << signatureResultLine(results[0]);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "search/search_move.h"
+
+namespace taravin {
+
+// What a running search tells its host, as values; informationLines() gives the Information
+// Window's text of each, and other hosts (UCI, bench) read the values.
+struct SearchReport {
+    enum class Kind {
+        kStart,          // side
+        kSeedMove,       // the depth-one choice: moves[0], score, depth 1, nodes
+        kRootListEntry,  // one entry of QScout's root list: moves[0], score
+        kVariation,      // a published root improvement: its line, score, depth, nodes
+        kProbe,          // an MTD probe's line, score, depth, nodes
+        kDepthComplete,  // moves[0] the published move, score, depth, nodes
+        kTotals,         // nodes, hash hits
+    };
+    Kind kind = Kind::kStart;
+    // Root move first, each with its list index.
+    std::vector<SearchMove> moves;
+    int32_t side = 0;
+    int32_t score = 0;
+    int32_t depth = 0;
+    int32_t nodes = 0;
+    int32_t hashHits = 0;
+};
+
+// The Information Window's lines of a report.
+std::vector<std::string> informationLines(const SearchReport& report);
+
+}  // namespace taravin
