@@ -56,6 +56,20 @@ void CAmazonDoc::reloadSettings() {
     window_.killClockTimer();
     window_.clearDragState();
     loadSettings();
+    forgetGame();
+}
+
+void CAmazonDoc::forgetGame() {
+    lastMove_ = nullptr;
+    if (gameRecord_) {
+        gameRecord_->clear();
+    }
+    moveNumber_ = 1;
+    recordLength_ = 1;
+    evaluationText_.clear();
+    setTitle("");
+    setModified(false);
+    window_.redraw(ViewArea::kWhole);
 }
 
 void CAmazonDoc::startNewGame(bool start) {
@@ -80,6 +94,7 @@ void CAmazonDoc::resetGame() {
     gameRecord_ = std::make_unique<MoveRecordList>();
     setState(kPlay);
     setTitle("");
+    setModified(false);
 }
 
 void CAmazonDoc::stopGame() {
@@ -95,6 +110,13 @@ void CAmazonDoc::setState(int32_t state, int32_t sideUnableToMove) {
 void CAmazonDoc::setTitle(std::string title) {
     title_ = std::move(title);
     window_.titleChanged();
+}
+
+void CAmazonDoc::setModified(bool modified) {
+    if (modified_ != modified) {
+        modified_ = modified;
+        window_.titleChanged();
+    }
 }
 
 void CAmazonDoc::setSearchLimits(int32_t lastIteration, bool useTimeout) {

@@ -57,9 +57,17 @@ public:
     }
 
     int32_t marks(int32_t row, int32_t column) const { return marks_[indexOf(row, column)]; }
-    void setMark(int32_t row, int32_t column, int32_t bits) { marks_[indexOf(row, column)] |= bits; }
+    // The view's marks: a square the board does not have (one of an earlier, larger board)
+    // is ignored rather than written past the cells.
+    void setMark(int32_t row, int32_t column, int32_t bits) {
+        if (isInner(row, column)) {
+            marks_[indexOf(row, column)] |= bits;
+        }
+    }
     void clearMark(int32_t row, int32_t column, int32_t bits) {
-        marks_[indexOf(row, column)] &= ~bits;
+        if (isInner(row, column)) {
+            marks_[indexOf(row, column)] &= ~bits;
+        }
     }
     int32_t ownershipMarks(int32_t row, int32_t column) const {
         return ownership_[indexOf(row, column)];

@@ -23,7 +23,8 @@ constexpr std::array<CommandInfo, 28> kCommands{{
      "Save Game", false},
     {kPrintCommand, "P&rint...", "Ctrl+P", QKeyCombination(Qt::CTRL, Qt::Key_P),
      "Print the active document", "Print", false},
-    {kExitCommand, "E&xit", "", kNoKey, "Quit the game", "Exit", false},
+    {kExitCommand, "E&xit", "Ctrl+Q", QKeyCombination(Qt::CTRL, Qt::Key_Q), "Quit the game", "Exit",
+     false},
     {kBackwardCommand, "&Backward", "Left Arrow", QKeyCombination(Qt::Key_Left), "Move Backward",
      "Backward", false},
     {kForwardCommand, "&Forward", "Right Arrow", QKeyCombination(Qt::Key_Right), "Move Forward",
@@ -55,7 +56,7 @@ constexpr std::array<CommandInfo, 28> kCommands{{
      "Information window", true},
     {kSoundCommand, "", "", kNoKey, "Sound", "Sound", true},
     {kAboutCommand, "&About Taravin...", "", kNoKey, "", "", false},
-    {kOnlineHelpCommand, "&Online Help...", "", QKeyCombination(Qt::Key_F1), "Online help",
+    {kOnlineHelpCommand, "&Online Help...", "F1", QKeyCombination(Qt::Key_F1), "Online help",
      "Online help", false},
 }};
 

@@ -128,9 +128,32 @@ void CMainFrame::storePlacement() {
 
 void CMainFrame::updateTitle() {
     const std::string title = document_ ? document_->title() : std::string();
-    setWindowTitle(title.empty()
-                       ? kApplicationTitle
-                       : kApplicationTitle + QStringLiteral(" - ") + QString::fromStdString(title));
+    // "[*]" is where the platform shows that the game has unsaved changes.
+    setWindowTitle((title.empty() ? kApplicationTitle
+                                  : kApplicationTitle + QStringLiteral(" - ") +
+                                        QString::fromStdString(title)) +
+                   QStringLiteral("[*]"));
+    setWindowModified(document_ && document_->modified());
+}
+
+bool CMainFrame::maySetGameAside() {
+    if (!document_->modified()) {
+        return true;
+    }
+    const QString name = document_->title().empty() ? QStringLiteral("Untitled")
+                                                    : QString::fromStdString(document_->title());
+    QMessageBox box(QMessageBox::Question, kApplicationTitle,
+                    QStringLiteral("Save changes to %1?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return saveGame();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void CMainFrame::updateCommandStates() {
@@ -151,6 +174,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (document_ && document_->thinking()) {
         document_->searchFlags().abortSearch = true;
         view_->postDeferred(DeferredRequest::kClose, 0);
+        event->ignore();
+        return;
+    }
+    if (document_ && !maySetGameAside()) {
         event->ignore();
         return;
     }
@@ -185,7 +212,9 @@ void CMainFrame::runCommand(CommandId id) {
     CAmazonDoc& document = *document_;
     switch (id) {
         case kNewGameCommand:
-            view_->newGame();
+            if (maySetGameAside()) {
+                view_->newGame();
+            }
             break;
         case kPauseGameCommand:
             document.togglePause();
@@ -252,10 +281,14 @@ void CMainFrame::runCommand(CommandId id) {
             }
             break;
         case kBoardConfigurationCommand:
-            reloadAfterConfiguration(runBoardConfigurationDialog(this, profile_));
+            if (maySetGameAside()) {
+                reloadAfterConfiguration(runBoardConfigurationDialog(this, profile_));
+            }
             break;
         case kPlayerConfigurationCommand:
-            reloadAfterConfiguration(runPlayerConfigurationDialog(this, profile_));
+            if (maySetGameAside()) {
+                reloadAfterConfiguration(runPlayerConfigurationDialog(this, profile_));
+            }
             break;
         case kMarkLastMoveCommand:
             view_->toggleMarkLastMove();
@@ -293,6 +326,9 @@ void CMainFrame::runManualEntry() {
 }
 
 void CMainFrame::openGame() {
+    if (!maySetGameAside()) {
+        return;
+    }
     const std::optional<GameOpenChoice> choice = runGameOpenDialog(this, profile_);
     if (!choice) {
         return;
@@ -303,16 +339,22 @@ void CMainFrame::openGame() {
         view_->update();
         return;
     }
-    if (document_->openGame(*file.text, choice->loadPlayers, choice->fileName.toStdString())) {
+    // The title names the file as Save does; Save proposes the whole path again.
+    if (document_->openGame(*file.text, choice->loadPlayers,
+                            QFileInfo(choice->fileName).fileName().toStdString())) {
         saveFormat_ = looksLikeSgf(*file.text) ? GameFileFormat::kSgf : GameFileFormat::kNative;
+        gamePath_ = choice->fileName;
     }
 }
 
-void CMainFrame::saveGame() {
-    const std::optional<SaveTarget> target = runSaveFileDialog(
-        this, profile_, QString::fromStdString(document_->title()), saveFormat_);
+bool CMainFrame::saveGame() {
+    // The path the game came from or went to, while the title still names that file.
+    const QString title = QString::fromStdString(document_->title());
+    const QString proposed = QFileInfo(gamePath_).fileName() == title ? gamePath_ : title;
+    const std::optional<SaveTarget> target =
+        runSaveFileDialog(this, profile_, proposed, saveFormat_);
     if (!target) {
-        return;
+        return false;
     }
     const std::string text = target->format == GameFileFormat::kSgf ? document_->gameSgfText()
                                                                     : document_->gameText();
@@ -320,10 +362,14 @@ void CMainFrame::saveGame() {
         QMessageBox::critical(this, kApplicationTitle,
                               QStringLiteral("An error occurred while writing %1.\n%2")
                                   .arg(QFileInfo(target->path).fileName(), *error));
-        return;
+        return false;
     }
+    rememberGameFolder(profile_, target->path);
     saveFormat_ = target->format;
+    gamePath_ = target->path;
     document_->setTitle(QFileInfo(target->path).fileName().toStdString());
+    document_->markSaved();
+    return true;
 }
 
 void CMainFrame::showOnlineHelp() {

@@ -54,7 +54,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(menuEntries(menus[0]->menu()),
                  (QStringList{"&New Game\tCtrl+N", "&Pause Game\t", "&Stop Game\tCtrl+X", "-",
                               "&Open...\tCtrl+O", "Sa&ve...\tCtrl+S", "-", "P&rint...\tCtrl+P", "-",
-                              "E&xit\t"}));
+                              "E&xit\tCtrl+Q"}));
         QCOMPARE(menuEntries(menus[1]->menu()),
                  (QStringList{"&Backward\tLeft Arrow", "&Forward\tRight Arrow",
                               "Bac&k Five Moves\tPage Up", "Fo&rward Five Moves\tPage Down",
@@ -67,7 +67,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(menuEntries(menus[3]->menu()),
                  (QStringList{"&Mark Last Move\t", "&Information Window\t"}));
         QCOMPARE(menuEntries(menus[4]->menu()),
-                 (QStringList{"&Online Help...\t", "-", "&About Taravin...\t"}));
+                 (QStringList{"&Online Help...\tF1", "-", "&About Taravin...\t"}));
 
         CMainFrame& frame = fixture.frame();
         QCOMPARE(frame.action(kNewGameCommand)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -75,6 +75,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(frame.action(kBackFiveMovesCommand)->shortcut(), QKeySequence(Qt::Key_PageUp));
         QCOMPARE(frame.action(kForwardToEndCommand)->shortcut(), QKeySequence(Qt::Key_End));
         QCOMPARE(frame.action(kOnlineHelpCommand)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(frame.action(kExitCommand)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         QCOMPARE(frame.action(kStopComputingAndMoveCommand)->toolTip(),
                  QStringLiteral("Stop Computing & Move"));
         QCOMPARE(frame.action(kColorsCommand)->statusTip(), QStringLiteral("Color Configuation"));
@@ -438,11 +439,11 @@ class MainFrameTest : public QObject {
     void titleFollowsTheDocument() {
         WindowFixture fixture;
         fixture.open();
-        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin"));
+        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin[*]"));
         fixture.document().setTitle("game.txt");
-        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin - game.txt"));
+        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin - game.txt[*]"));
         fixture.frame().runCommand(kNewGameCommand);
-        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin"));
+        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin[*]"));
     }
 };
 

@@ -36,8 +36,9 @@ class TemporarySettings {
     QTemporaryDir folder_;
 };
 
-// Answers every modal dialog or message box that opens while it runs: Yes or OK where
-// offered, else the dialog is accepted. Keeps the texts of the message boxes it answered.
+// Answers every modal dialog or message box that opens while it runs: Yes, OK or Discard
+// (unsaved moves) where offered, else the dialog is accepted. Keeps the texts of the message
+// boxes it answered.
 class ModalAnswerer : public QObject {
   public:
     ModalAnswerer() {
@@ -55,9 +56,12 @@ class ModalAnswerer : public QObject {
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages_.push_back(box->text());
-            QAbstractButton* choice = box->button(QMessageBox::Yes);
-            if (!choice) {
-                choice = box->button(QMessageBox::Ok);
+            QAbstractButton* choice = nullptr;
+            for (const QMessageBox::StandardButton button :
+                 {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Discard}) {
+                if (!choice) {
+                    choice = box->button(button);
+                }
             }
             if (choice) {
                 choice->click();
