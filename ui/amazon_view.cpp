@@ -255,6 +255,9 @@ void CAmazonView::mousePressEvent(QMouseEvent* event) {
         emit gameChanged();
         return;
     }
+    if (event->button() == Qt::LeftButton && input_ && square) {
+        input_->explainRefusedPress();
+    }
     QWidget::mousePressEvent(event);
 }
 

@@ -168,6 +168,8 @@ void CMainFrame::updateCommandStates() {
             entry->setChecked(state.checked);
         }
     }
+    // The message line's hint follows the same state as the commands.
+    view_->redraw(ViewArea::kMessageLine);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

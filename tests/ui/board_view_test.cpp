@@ -4,6 +4,7 @@
 #include "ui/board_geometry.h"
 #include "ui/move_input.h"
 #include "ui/notifications.h"
+#include "ui/panel_texts.h"
 #include "ui/screen_size_class.h"
 #include "ui/view_painter.h"
 #include "ui_test_support.h"
@@ -253,6 +254,59 @@ class BoardViewTest : public QObject {
         const QImage outlined = view.grab().toImage();
         QCOMPARE(outlined.pixelColor(e6.topLeft()), QColor(Qt::black));
         QCOMPARE(outlined.pixelColor(e6.center()), QColor(192, 192, 192));
+    }
+
+    // When the game waits for a command rather than for the board, the message line says
+    // which one; a finished game names no side to move.
+    void statusHintsSayWhatComesNext() {
+        WindowFixture fixture;
+        fixture.makeComputer(kBlue, 30);
+        fixture.open();
+        CAmazonView& view = fixture.view();
+        CAmazonDoc& document = fixture.document();
+        CMainFrame& frame = fixture.frame();
+        const auto shown = [&] { return panelTexts(document).status[kMessageStatus]; };
+        const auto press = [&](Square square) {
+            QTest::mouseClick(&view, Qt::LeftButton, {}, squareCentre(view, square));
+        };
+        const auto computerAnswers = [&] {
+            frame.runCommand(kStopComputingAndMoveCommand);
+            QVERIFY(testing::waitFor([&] { return !document.thinking(); }, 10000));
+        };
+        press({1, 4});
+        QCOMPARE(shown(), QString::fromLatin1(kNewGameHint));
+        frame.runCommand(kNewGameCommand);
+        QCOMPARE(shown(), QString());
+        testing::playWithMouse(view, LegalMove{{1, 4}, {7, 4}, {7, 7}});
+        QVERIFY(document.thinking());
+        QCOMPARE(shown(), QString());
+        computerAnswers();
+        frame.runCommand(kBackwardCommand);
+        QCOMPARE(shown(), QStringLiteral("Choose Make A Move to let the computer play Blue."));
+        QCOMPARE(view.runningClock(), 0);
+        frame.runCommand(kMakeAMoveCommand);
+        QCOMPARE(shown(), QString());
+        computerAnswers();
+        frame.runCommand(kSwitchSidesCommand);
+        QCOMPARE(shown(), QStringLiteral("Choose Make A Move to let the computer play Red."));
+
+        // Blue's only amazon is walled in: Red's move ends the game.
+        frame.runCommand(kStopGameCommand);
+        QVERIFY(testing::waitFor([&] { return document.state() == kStop; }, 5000));
+        fixture.profile.writeInt("Settings", "Rows", 3);
+        fixture.profile.writeInt("Settings", "Columns", 3);
+        fixture.profile.writeString("Settings", "RedLocations", "A1");
+        fixture.profile.writeString("Settings", "BlueLocations", "C3");
+        fixture.profile.writeString("Settings", "ArrowLocations", "B2, B3, C2");
+        writeSetting(fixture.profile, sideKeys(kBlue).type, 0);
+        writeSetting(fixture.profile, sideKeys(kRed).type, 0);
+        frame.runCommand(kNewGameCommand);
+        fixture.settle();
+        document.applyMove({1, 1}, {2, 1}, {3, 1});
+        QCOMPARE(document.state(), static_cast<int32_t>(kOver));
+        QCOMPARE(panelTexts(document).currentMove, QStringLiteral("Blue - none"));
+        press({1, 3});
+        QCOMPARE(shown(), QString::fromLatin1(kGameOverHint));
     }
 
     void smallSquaresStretchThePieces() {
