@@ -18,6 +18,7 @@
 #include "ui/frame_placement.h"
 #include "ui/game_file_access.h"
 #include "ui/screen_size_class.h"
+#include "ui/secondary_window_placement.h"
 #include "ui/summary_printer.h"
 #include "ui/toolbar_icons.h"
 
@@ -377,6 +378,13 @@ bool CMainFrame::saveGame() {
 void CMainFrame::showOnlineHelp() {
     if (!help_) {
         help_ = new HelpWindow(this);
+        // Beside the window, or at least below its menu and toolbar.
+        const QSize decoration = frameGeometry().size() - size();
+        const QRect placed =
+            secondaryWindowRect(frameGeometry(), help_->size() + decoration,
+                                view_->mapToGlobal(QPoint(0, 0)).y(), screenArea(*this).workArea);
+        help_->move(placed.topLeft());
+        help_->resize(placed.size() - decoration);
     }
     help_->show();
     help_->raise();

@@ -1,5 +1,6 @@
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSaveFile>
 #include <QTest>
 #include <QToolBar>
@@ -9,6 +10,7 @@
 #include "ui/game_file_access.h"
 #include "ui/help_window.h"
 #include "ui/screen_size_class.h"
+#include "ui/secondary_window_placement.h"
 #include "ui/toolbar_icons.h"
 #include "ui_test_support.h"
 
@@ -302,8 +304,8 @@ class MainFrameTest : public QObject {
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Information Window"));
         QCOMPARE(window->width(), InformationWindow::kWidth);
-        QCOMPARE(window->frameGeometry().left(), frame.frameGeometry().right() + 1);
         QCOMPARE(window->height(), frame.frameGeometry().height());
+        QVERIFY(frame.screen()->availableGeometry().contains(window->geometry()));
 
         frame.runCommand(kNewGameCommand);
         QVERIFY(testing::waitFor([&] { return window->list().count() > 2; }, 10000));
@@ -418,9 +420,29 @@ class MainFrameTest : public QObject {
         WindowFixture fixture;
         fixture.open();
         fixture.frame().runCommand(kOnlineHelpCommand);
-        const HelpWindow* help = fixture.frame().findChild<HelpWindow*>();
+        HelpWindow* help = fixture.frame().findChild<HelpWindow*>();
         QVERIFY(help && help->isVisible());
         QVERIFY(help->toPlainText().contains("Entering a move with the mouse"));
+        // It leaves the menu and toolbar free, and Escape closes it.
+        QVERIFY(help->geometry().top() >= fixture.view().mapToGlobal(QPoint(0, 0)).y());
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(testing::waitFor([&] { return !fixture.frame().findChild<HelpWindow*>(); }, 2000));
+    }
+
+    // On a 1600-pixel screen a window beside the main one goes right of it, else left of it,
+    // else over its right part: never off the screen.
+    void secondaryWindowsStayOnTheScreen() {
+        const QRect screen(0, 0, 1600, 1000);
+        const QSize log(400, 900);
+        QCOMPARE(secondaryWindowRect(QRect(100, 40, 1000, 900), log, 40, screen),
+                 QRect(1100, 40, 400, 900));
+        QCOMPARE(secondaryWindowRect(QRect(500, 40, 1000, 900), log, 40, screen),
+                 QRect(100, 40, 400, 900));
+        QCOMPARE(secondaryWindowRect(QRect(100, 40, 1300, 900), log, 40, screen),
+                 QRect(1200, 40, 400, 900));
+        QCOMPARE(secondaryWindowRect(QRect(0, 0, 1600, 1000), QSize(400, 1200), 90, screen),
+                 QRect(1200, 0, 400, 1000));
     }
 
     void gameFilesAreReadWholeAndSavedSafely() {
