@@ -98,6 +98,9 @@ void CAmazonDoc::resetGame() {
 }
 
 void CAmazonDoc::stopGame() {
+    if (moveInProgress_->side() != kNoSide) {
+        stoppedSide_ = moveInProgress_->side();
+    }
     moveInProgress_ = std::make_unique<MoveRecord>(kNoSide, nullptr);
     setState(kStop);
 }
@@ -126,6 +129,10 @@ void CAmazonDoc::setSearchLimits(int32_t lastIteration, bool useTimeout) {
 
 int32_t CAmazonDoc::sideToMove() const {
     return moveInProgress_->side() == kRed ? kRed : kBlue;
+}
+
+int32_t CAmazonDoc::selectionSide() const {
+    return moveInProgress_->side() == kNoSide ? stoppedSide_ : sideToMove();
 }
 
 bool CAmazonDoc::sideToMoveIsHuman() const {

@@ -107,6 +107,9 @@ class CAmazonDoc {
     const PlayerRecord& player(int32_t side) const { return side == kRed ? *red_ : *blue_; }
     PlayerRecord& player(int32_t side) { return side == kRed ? *red_ : *blue_; }
     int32_t sideToMove() const;
+    // The side whose selection frames the board shows: the side to move, and after Stop the
+    // side whose move was in progress (a stopped game has no side of its own).
+    int32_t selectionSide() const;
     bool sideToMoveIsHuman() const;
     int32_t state() const { return state_; }
     int32_t moveNumber() const { return moveNumber_; }
@@ -136,6 +139,7 @@ class CAmazonDoc {
   private:
     void requestSearch(bool suggest);
     void setModified(bool modified);
+    void markSuggestion(const SearchResult& result, bool shown);
     void forgetGame();
     void startClock(int32_t side);
     void discardRecordsAfter(MoveRecord* move);
@@ -167,6 +171,7 @@ class CAmazonDoc {
     int32_t recordLength_ = 1;
     std::string title_;
     bool modified_ = false;
+    int32_t stoppedSide_ = kRed;
     std::string stateText_;
     std::string evaluationText_;
     std::string searchText_;

@@ -11,8 +11,14 @@
 
 namespace taravin {
 
-// Mark bits drawn by the board view.
-enum MarkBits : int32_t { kSelectedMark = 1, kLastMoveMark = 2 };
+// Mark bits drawn by the board view. The two suggested marks show a suggestion while it is
+// asked about: the amazon's two squares, and the arrow's.
+enum MarkBits : int32_t {
+    kSelectedMark = 1,
+    kLastMoveMark = 2,
+    kSuggestedMark = 4,
+    kSuggestedArrowMark = 8
+};
 
 // Distance that border cells read in every evaluation flood and neighbour count.
 constexpr int32_t kBorderDistance = 10;

@@ -299,6 +299,12 @@ void CMainFrame::runCommand(CommandId id) {
         case kInformationWindowCommand:
             view_->toggleInformationWindow(this);
             break;
+        case kShowLegalMovesCommand:
+            view_->toggleShowLegalMoves();
+            break;
+        case kShowTerritoryCommand:
+            view_->toggleShowTerritory();
+            break;
         case kSoundCommand:
             view_->toggleSound();
             break;

@@ -34,6 +34,21 @@ QString messageText(const CAmazonDoc& document) {
 }
 }  // namespace
 
+QStringList widestPanelTexts(const CAmazonDoc* document) {
+    QStringList texts{QStringLiteral("Blue - Computer (Alpha-Beta/Square Ownership)"),
+                      QStringLiteral("199. Blue: J10 - J10 (J10)"),
+                      QStringLiteral("Game State - Over.  Blue has won."),
+                      QStringLiteral("Invalid square selected for the arrow."),
+                      QString::fromLatin1(kMakeAMoveHint).arg(QStringLiteral("Blue")),
+                      QStringLiteral("Evaluation: -9999  Moves: 2176 Nodes: 9999999  Depth: 20"),
+                      QStringLiteral("J10-J10 (J10) - Eval: -9999 Depth: 20 Nodes: 9999999")};
+    if (document) {
+        texts << text(document->player(kRed).description())
+              << text(document->player(kBlue).description());
+    }
+    return texts;
+}
+
 QString numberedMoveText(int32_t number, const MoveRecord* move) {
     if (!move) {
         return {};

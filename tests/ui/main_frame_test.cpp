@@ -67,7 +67,8 @@ class MainFrameTest : public QObject {
                  (QStringList{"&Colors...\t", "&Options...\t", "&Board Configuration...\t",
                               "&Player Configuration...\t"}));
         QCOMPARE(menuEntries(menus[3]->menu()),
-                 (QStringList{"&Mark Last Move\t", "&Information Window\t"}));
+                 (QStringList{"&Mark Last Move\t", "&Information Window\t", "-",
+                              "Show &Legal Moves\t", "Show &Territory\t"}));
         QCOMPARE(menuEntries(menus[4]->menu()),
                  (QStringList{"&Online Help...\tF1", "-", "&About Taravin...\t"}));
 

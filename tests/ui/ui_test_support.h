@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -47,12 +48,17 @@ class ModalAnswerer : public QObject {
         timer_.start();
     }
     const std::vector<QString>& messages() const { return messages_; }
+    // Runs before each dialog or message box is answered, while it is still open.
+    void whileModalOpen(std::function<void()> look) { look_ = std::move(look); }
 
   private:
     void answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
             return;
+        }
+        if (look_) {
+            look_();
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages_.push_back(box->text());
@@ -77,6 +83,7 @@ class ModalAnswerer : public QObject {
 
     QTimer timer_;
     std::vector<QString> messages_;
+    std::function<void()> look_;
 };
 
 // A whole game window on a temporary profile with a small transposition table.
