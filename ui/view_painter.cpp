@@ -90,7 +90,7 @@ void paintSquare(QPainter& painter, const BoardGeometry& geometry, const Board& 
         paintSuggestion(painter, rect, marks, content, look);
     }
     if (marks & kSelectedMark) {
-        frameInside(painter, rect, 3 * markWidth(rect.width()), sideColor(look.selectionSide));
+        frameInside(painter, rect, 2 + markWidth(rect.width()), sideColor(look.selectionSide));
     }
     if ((marks & kLastMoveMark) && look.markLastMove) {
         paintLastMoveMark(painter, rect, look.lastMoveOption);
@@ -171,7 +171,7 @@ void paintPiece(QPainter& painter, const QRect& square, int32_t content, bool fi
                       static_cast<qreal>(square.height()) / kPieceImageHeight);
     } else {
         // The piece's box takes most of the square, the same share at every size.
-        constexpr qreal kShare = 0.84;
+        constexpr qreal kShare = 0.78;
         const qreal scale = kShare * square.height() / kPieceImageHeight;
         const QPointF centre = QRectF(square).center();
         painter.translate(centre.x() - scale * kPieceImageWidth / 2.0,
