@@ -55,6 +55,20 @@ void CAmazonDoc::reloadSettings() {
     window_.killClockTimer();
     window_.clearDragState();
     loadSettings();
+    forgetGame();
+}
+
+void CAmazonDoc::forgetGame() {
+    lastMove_ = nullptr;
+    if (gameRecord_) {
+        gameRecord_->clear();
+    }
+    moveNumber_ = 1;
+    recordLength_ = 1;
+    evaluationText_.clear();
+    setTitle("");
+    setModified(false);
+    window_.redraw(ViewArea::kWhole);
 }
 
 void CAmazonDoc::startNewGame(bool start) {
@@ -79,9 +93,13 @@ void CAmazonDoc::resetGame() {
     gameRecord_ = std::make_unique<MoveRecordList>();
     setState(kPlay);
     setTitle("");
+    setModified(false);
 }
 
 void CAmazonDoc::stopGame() {
+    if (moveInProgress_->side() != kNoSide) {
+        stoppedSide_ = moveInProgress_->side();
+    }
     moveInProgress_ = std::make_unique<MoveRecord>(kNoSide, nullptr);
     setState(kStop);
 }
@@ -96,6 +114,13 @@ void CAmazonDoc::setTitle(std::string title) {
     window_.titleChanged();
 }
 
+void CAmazonDoc::setModified(bool modified) {
+    if (modified_ != modified) {
+        modified_ = modified;
+        window_.titleChanged();
+    }
+}
+
 void CAmazonDoc::setSearchLimits(int32_t lastIteration, bool useTimeout) {
     lastIteration_ = lastIteration;
     useTimeout_ = useTimeout;
@@ -103,6 +128,10 @@ void CAmazonDoc::setSearchLimits(int32_t lastIteration, bool useTimeout) {
 
 int32_t CAmazonDoc::sideToMove() const {
     return moveInProgress_->side() == kRed ? kRed : kBlue;
+}
+
+int32_t CAmazonDoc::selectionSide() const {
+    return moveInProgress_->side() == kNoSide ? stoppedSide_ : sideToMove();
 }
 
 bool CAmazonDoc::sideToMoveIsHuman() const {

@@ -38,6 +38,8 @@ class CAmazonDoc {
     // Rebuilds the pools, the search tables, the board and the players from the profile.
     void loadSettings();
     // Stops the game and loads the settings again (New Game, Open, the configuration dialogs).
+    // The record of the earlier game goes with its board: the document then holds the new
+    // start position with no moves, as after New Game.
     void reloadSettings();
     // A new game on the loaded settings; with start, Red's clock runs and a computer Red
     // starts thinking.
@@ -78,8 +80,10 @@ class CAmazonDoc {
     std::string gameText() const;
     // Opens a game from its text: board setup into the profile, a new game on it, the
     // players (when asked), the moves replayed, then paused. A setup the board cannot hold
-    // is refused with a message and changes nothing; returns whether the game was opened.
+    // is refused with a message and changes nothing, and so is a text with no section marker
+    // and no move in it; returns whether the game was opened.
     bool readGame(const std::string& text, bool loadPlayers, const std::string& title);
+    static const char* const kNotAGameFileMessage;
     static const char* const kUnsupportedSetupMessage;
     // Opens an SGF game: its setup into the profile, a new game on it, the player names (when
     // asked), then the main line replayed up to the first move that is not legal, which a
@@ -103,6 +107,9 @@ class CAmazonDoc {
     const PlayerRecord& player(int32_t side) const { return side == kRed ? *red_ : *blue_; }
     PlayerRecord& player(int32_t side) { return side == kRed ? *red_ : *blue_; }
     int32_t sideToMove() const;
+    // The side whose selection frames the board shows: the side to move, and after Stop the
+    // side whose move was in progress (a stopped game has no side of its own).
+    int32_t selectionSide() const;
     bool sideToMoveIsHuman() const;
     int32_t state() const { return state_; }
     int32_t moveNumber() const { return moveNumber_; }
@@ -120,6 +127,10 @@ class CAmazonDoc {
     bool canStepForward() const;
 
     void setTitle(std::string title);
+    // Whether a move was made or the position stepped since the game was started, opened or
+    // last saved: what Save would write differs from the file.
+    bool modified() const { return modified_; }
+    void markSaved() { setModified(false); }
     void setSoundEnabled(bool enabled) { soundEnabled_ = enabled; }
     // The command line ends the deepening after this iteration and may run without a
     // time-out.
@@ -127,6 +138,9 @@ class CAmazonDoc {
 
   private:
     void requestSearch(bool suggest);
+    void setModified(bool modified);
+    void markSuggestion(const SearchResult& result, bool shown);
+    void forgetGame();
     void startClock(int32_t side);
     void discardRecordsAfter(MoveRecord* move);
     void updateEvaluationText(int32_t side);
@@ -156,6 +170,8 @@ class CAmazonDoc {
     int32_t moveNumber_ = 1;
     int32_t recordLength_ = 1;
     std::string title_;
+    bool modified_ = false;
+    int32_t stoppedSide_ = kRed;
     std::string stateText_;
     std::string evaluationText_;
     std::string searchText_;

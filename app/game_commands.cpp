@@ -50,6 +50,19 @@ void CAmazonDoc::handleDeferredStop() {
     window_.redraw(ViewArea::kCurrentMove);
 }
 
+void CAmazonDoc::markSuggestion(const SearchResult& result, bool shown) {
+    const std::pair<Square, int32_t> marks[] = {
+        {result.from, kSuggestedMark}, {result.to, kSuggestedMark}, {result.arrow, kSuggestedArrowMark}};
+    for (const auto& [square, mark] : marks) {
+        if (shown) {
+            board_->setMark(square.row, square.column, mark);
+        } else {
+            board_->clearMark(square.row, square.column, mark);
+        }
+        window_.redrawSquare(square.row, square.column);
+    }
+}
+
 void CAmazonDoc::suggestMove() {
     requestSearch(true);
 }
@@ -114,7 +127,11 @@ void CAmazonDoc::handleSearchFinished(const SearchResult& result) {
         return;
     }
     if (result.suggest) {
-        if (window_.askYesNo(suggestionQuestion(result))) {
+        // The move stands marked on the board while the question is open.
+        markSuggestion(result, true);
+        const bool accepted = window_.askYesNo(suggestionQuestion(result));
+        markSuggestion(result, false);
+        if (accepted) {
             applyMove(result.from, result.to, result.arrow);
         }
         return;

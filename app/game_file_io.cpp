@@ -13,6 +13,18 @@ namespace taravin {
 namespace {
 constexpr std::string_view kGameInfoStart = "<GAME-INFO-START>";
 constexpr std::string_view kBoardSetupStart = "<BOARD-SETUP-START>";
+constexpr std::string_view kMoveHistoryStart = "<MOVE-HISTORY-START>";
+
+// A file of moves alone is a game file too; one with no section and no move is something else.
+bool looksLikeGameFile(const std::string& text, const Profile& profile) {
+    for (const std::string_view marker : {kGameInfoStart, kBoardSetupStart, kMoveHistoryStart}) {
+        if (afterKeyAtLineStart(text, marker)) {
+            return true;
+        }
+    }
+    const BoardSetup stored = readBoardSetup(profile);
+    return !scanMoves(text, stored.rows, stored.columns).empty();
+}
 
 int32_t distinctSquares(std::string_view text, int32_t rows, int32_t columns) {
     std::vector<Square> squares = parseLocations(text, rows, columns);
@@ -37,6 +49,9 @@ bool supportedFileSetup(const Profile& profile, std::string_view setupText) {
 }
 
 }  // namespace
+
+const char* const CAmazonDoc::kNotAGameFileMessage =
+    "This file is not a Taravin game file: it holds no game information, board setup or moves.";
 
 const char* const CAmazonDoc::kUnsupportedSetupMessage =
     "The board setup of this game file is not supported: a board has 1 to 20 rows and columns "
@@ -73,6 +88,10 @@ void CAmazonDoc::replayMoves(const std::string& text) {
 }
 
 bool CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::string& title) {
+    if (!looksLikeGameFile(text, profile_)) {
+        window_.showStopMessage(kNotAGameFileMessage);
+        return false;
+    }
     const auto setup = afterKeyAtLineStart(text, kBoardSetupStart);
     if (setup && !supportedFileSetup(profile_, *setup)) {
         window_.showStopMessage(kUnsupportedSetupMessage);
@@ -103,6 +122,7 @@ bool CAmazonDoc::readGame(const std::string& text, bool loadPlayers, const std::
 void CAmazonDoc::finishOpening(const std::string& title) {
     window_.redraw(ViewArea::kWhole);
     setTitle(title);
+    setModified(false);
     computer_.flags().abortSearch = false;
     computer_.flags().moveNow = false;
     loading_ = false;

@@ -108,6 +108,7 @@ void CAmazonDoc::completeMove() {
     finished->takeBoardCopy();
     gameRecord_->append(moveInProgress_.release());
     moveInProgress_ = std::make_unique<MoveRecord>(next, board_.get());
+    setModified(true);
 
     if (player(next).isComputer() && !loading_) {
         requestSearch(false);

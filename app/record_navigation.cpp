@@ -55,6 +55,7 @@ void CAmazonDoc::placeMoveInProgress(MoveRecord* position) {
         window_.startClockTimer(sideToMove());
     }
     evaluationText_.clear();
+    setModified(true);
     window_.redraw(ViewArea::kWhole);
 }
 

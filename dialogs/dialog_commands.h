@@ -43,8 +43,8 @@ struct GameOpenChoice {
     bool loadPlayers = true;
 };
 std::optional<GameOpenChoice> runGameOpenDialog(QWidget* parent, Profile& profile);
-// The save-file dialog; the chosen path and format, its folder already stored under
-// "FileDlgDirectory".
+// The save-file dialog; the chosen path and format. The caller stores the folder under
+// "FileDlgDirectory" once the file is written.
 std::optional<SaveTarget> runSaveFileDialog(QWidget* parent, Profile& profile,
                                             const QString& proposedName, GameFileFormat format);
 

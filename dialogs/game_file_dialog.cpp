@@ -25,13 +25,11 @@ void startInStoredFolder(QFileDialog& dialog, Profile& profile) {
     }
 }
 
-std::optional<QString> chosenPath(QFileDialog& dialog, Profile& profile) {
+std::optional<QString> chosenPath(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const QString path = dialog.selectedFiles().front();
-    writeSetting(profile, kFileDlgDirectorySetting, QFileInfo(path).absolutePath().toStdString());
-    return path;
+    return dialog.selectedFiles().front();
 }
 
 GameFileFormat formatOf(const QString& path, const QString& selectedFilter) {
@@ -53,7 +51,15 @@ std::optional<QString> chooseGameFileToOpen(QWidget* parent, Profile& profile) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     startInStoredFolder(dialog, profile);
-    return chosenPath(dialog, profile);
+    const std::optional<QString> path = chosenPath(dialog);
+    if (path) {
+        rememberGameFolder(profile, *path);
+    }
+    return path;
+}
+
+void rememberGameFolder(Profile& profile, const QString& path) {
+    writeSetting(profile, kFileDlgDirectorySetting, QFileInfo(path).absolutePath().toStdString());
 }
 
 std::optional<SaveTarget> chooseGameFileToSave(QWidget* parent, Profile& profile,
@@ -73,7 +79,7 @@ std::optional<SaveTarget> chooseGameFileToSave(QWidget* parent, Profile& profile
     dialog.setFileMode(QFileDialog::AnyFile);
     startInStoredFolder(dialog, profile);
     dialog.selectFile(proposedName);
-    const std::optional<QString> path = chosenPath(dialog, profile);
+    const std::optional<QString> path = chosenPath(dialog);
     if (!path) {
         return std::nullopt;
     }

@@ -17,7 +17,8 @@ struct SaveTarget {
 };
 
 // The platform's file dialogs for game files, starting in the folder stored under
-// "FileDlgDirectory". The chosen path's folder is stored there; Cancel stores nothing.
+// "FileDlgDirectory". Opening stores the chosen path's folder there; saving leaves that to the
+// caller once the file is written, so a failed save does not move it. Cancel stores nothing.
 
 // Opening lists native and SGF games together; each file is read by its content.
 std::optional<QString> chooseGameFileToOpen(QWidget* parent, Profile& profile);
@@ -28,5 +29,8 @@ std::optional<QString> chooseGameFileToOpen(QWidget* parent, Profile& profile);
 std::optional<SaveTarget> chooseGameFileToSave(QWidget* parent, Profile& profile,
                                                const QString& proposedName,
                                                GameFileFormat format);
+
+// Stores the folder of a game file written or opened, where the next file dialog starts.
+void rememberGameFolder(Profile& profile, const QString& path);
 
 }  // namespace taravin

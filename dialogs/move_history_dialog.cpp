@@ -48,10 +48,23 @@ MoveHistoryDialog::MoveHistoryDialog(const MoveRecordList& record, const MoveRec
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
-    QPushButton* ok =
-        build.defaultButton(QStringLiteral("OK"), {90, 174, kButtonWidth, kButtonHeight});
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ok_ = build.defaultButton(QStringLiteral("OK"), {90, 174, kButtonWidth, kButtonHeight});
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     fill(record, current);
+    tableMargin_ =
+        QSize(width() - table_->geometry().right(), height() - table_->geometry().bottom());
+    okFromBottom_ = height() - ok_->y();
+    setMinimumSize(size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
+}
+
+void MoveHistoryDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const QRect table = table_->geometry();
+    table_->setGeometry(QRect(table.topLeft(), QPoint(width() - tableMargin_.width(),
+                                                      height() - tableMargin_.height())));
+    ok_->move((width() - ok_->width()) / 2, height() - okFromBottom_);
 }
 
 void MoveHistoryDialog::fill(const MoveRecordList& record, const MoveRecord* current) {

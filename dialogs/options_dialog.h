@@ -9,8 +9,8 @@ class QRadioButton;
 
 namespace taravin {
 
-// "Options": starting a game with the program, the move sound, and how the last move is
-// marked.
+// "Options": starting a game with the program, the move sound, how the last move is marked,
+// and whether the pieces keep their fixed size instead of growing with the squares.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -25,6 +25,7 @@ class OptionsDialog : public QDialog {
     QCheckBox* sound_;
     QRadioButton* whiteCellBorder_;
     QRadioButton* blackSquare_;
+    QCheckBox* fixedSizePieces_;
 };
 
 }  // namespace taravin

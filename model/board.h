@@ -11,8 +11,14 @@
 
 namespace taravin {
 
-// Mark bits drawn by the board view.
-enum MarkBits : int32_t { kSelectedMark = 1, kLastMoveMark = 2 };
+// Mark bits drawn by the board view. The two suggested marks show a suggestion while it is
+// asked about: the amazon's two squares, and the arrow's.
+enum MarkBits : int32_t {
+    kSelectedMark = 1,
+    kLastMoveMark = 2,
+    kSuggestedMark = 4,
+    kSuggestedArrowMark = 8
+};
 
 // Distance that border cells read in every evaluation flood and neighbour count.
 constexpr int32_t kBorderDistance = 10;
@@ -59,9 +65,17 @@ public:
     }
 
     int32_t marks(int32_t row, int32_t column) const { return marks_[indexOf(row, column)]; }
-    void setMark(int32_t row, int32_t column, int32_t bits) { marks_[indexOf(row, column)] |= bits; }
+    // The view's marks: a square the board does not have (one of an earlier, larger board)
+    // is ignored rather than written past the cells.
+    void setMark(int32_t row, int32_t column, int32_t bits) {
+        if (isInner(row, column)) {
+            marks_[indexOf(row, column)] |= bits;
+        }
+    }
     void clearMark(int32_t row, int32_t column, int32_t bits) {
-        marks_[indexOf(row, column)] &= ~bits;
+        if (isInner(row, column)) {
+            marks_[indexOf(row, column)] &= ~bits;
+        }
     }
     int32_t ownershipMarks(int32_t row, int32_t column) const {
         return ownership_[indexOf(row, column)];

@@ -190,4 +190,10 @@ bool storedPlacementApplies(const WindowPlacement& placement, int32_t currentRes
            fitsAsSize(placement.top, placement.bottom);
 }
 
+int32_t readLastMoveOption(const Profile& profile) {
+    return readSetting(profile, kLastMoveOptionSetting) == kBlackSquareOption
+               ? kBlackSquareOption
+               : kWhiteCellBorderOption;
+}
+
 }  // namespace taravin

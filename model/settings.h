@@ -142,6 +142,17 @@ inline constexpr IntSetting kMarkLastMoveSetting{kSettingsSection, "MarkLastMove
 inline constexpr IntSetting kLastMoveOptionSetting{kSettingsSection, "LastMoveOption", 0};
 inline constexpr IntSetting kAutoGameStartSetting{kSettingsSection, "AutoGameStart", 0};
 inline constexpr IntSetting kSoundSetting{kSettingsSection, "Sound", 1};
+// Pieces at the fixed 24 x 25 size instead of the square's; the View menu's overlays.
+inline constexpr IntSetting kFixedSizePiecesSetting{kSettingsSection, "FixedSizePieces", 0};
+inline constexpr IntSetting kShowLegalMovesSetting{kSettingsSection, "ShowLegalMoves", 0};
+inline constexpr IntSetting kShowTerritorySetting{kSettingsSection, "ShowTerritory", 0};
+
+// How the last move is marked: 0 a white cell border, 1 a black square in the upper right
+// corner. Any other stored value reads as the default border, for the dialog and the board
+// alike.
+inline constexpr int32_t kWhiteCellBorderOption = 0;
+inline constexpr int32_t kBlackSquareOption = 1;
+int32_t readLastMoveOption(const Profile& profile);
 
 // Colours, as 0x00BBGGRR.
 inline constexpr IntSetting kColor1CodeSetting{kSettingsSection, "Color1Code", 0xC08080};

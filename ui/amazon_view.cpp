@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "app/territory.h"
 #include "dialogs/dialog_commands.h"
+#include "model/queen_reach.h"
 #include "model/settings.h"
 #include "ui/application_title.h"
 #include "ui/notifications.h"
@@ -53,6 +55,8 @@ CAmazonView::CAmazonView(Profile& profile, QWidget* parent)
     // The view fills its own background, so only the invalidated rectangles are touched.
     setAttribute(Qt::WA_OpaquePaintEvent);
     readOptions();
+    showLegalMoves_ = readSetting(profile_, kShowLegalMovesSetting) != 0;
+    showTerritory_ = readSetting(profile_, kShowTerritorySetting) != 0;
 }
 
 CAmazonView::~CAmazonView() {
@@ -82,7 +86,8 @@ void CAmazonView::readColors() {
 void CAmazonView::readOptions() {
     sound_ = readSetting(profile_, kSoundSetting) != 0;
     autoStart_ = readSetting(profile_, kAutoGameStartSetting) != 0;
-    lastMoveOption_ = readSetting(profile_, kLastMoveOptionSetting);
+    lastMoveOption_ = readLastMoveOption(profile_);
+    fixedSizePieces_ = readSetting(profile_, kFixedSizePiecesSetting) != 0;
 }
 
 void CAmazonView::reloadSettings() {
@@ -140,6 +145,21 @@ void CAmazonView::toggleMarkLastMove() {
     emit gameChanged();
 }
 
+void CAmazonView::toggleViewSetting(const IntSetting& setting, bool& flag) {
+    flag = !flag;
+    writeSetting(profile_, setting, flag ? 1 : 0);
+    update();
+    emit gameChanged();
+}
+
+void CAmazonView::toggleShowLegalMoves() {
+    toggleViewSetting(kShowLegalMovesSetting, showLegalMoves_);
+}
+
+void CAmazonView::toggleShowTerritory() {
+    toggleViewSetting(kShowTerritorySetting, showTerritory_);
+}
+
 bool CAmazonView::soundOn() const {
     return readSetting(profile_, kSoundSetting) != 0;
 }
@@ -173,7 +193,8 @@ const QFont& CAmazonView::viewFont() const {
 }
 
 int CAmazonView::panelWidth() const {
-    return taravin::panelWidth(QFontMetrics(viewFont()), sizeClassMetrics(sizeClass_));
+    return taravin::panelWidth(QFontMetrics(viewFont()), sizeClassMetrics(sizeClass_),
+                               widestPanelTexts(document_));
 }
 
 void CAmazonView::updateLayout(const QFont& font) {
@@ -184,7 +205,8 @@ void CAmazonView::updateLayout(const QFont& font) {
     const int columns = board ? board->columns() : kDefaultBoardSize;
     geometry_ =
         computeBoardGeometry(width(), height(), rows, columns,
-                             taravin::panelWidth(metrics, sizeMetrics), sizeMetrics, flipped_);
+                             taravin::panelWidth(metrics, sizeMetrics, widestPanelTexts(document_)),
+                             sizeMetrics, flipped_);
     panel_ = computePanelLayout(metrics, geometry_.frame.right, sizeMetrics, width(), height());
 }
 
@@ -197,13 +219,42 @@ void CAmazonView::paintEvent(QPaintEvent* event) {
     const QFont& font = viewFont();
     painter.setFont(font);
     updateLayout(font);
-    const BoardLook look{color1_, color2_, markLastMove_, lastMoveOption_, document_->sideToMove()};
-    paintBoard(painter, geometry_, document_->board(), look, sizeClassMetrics(sizeClass_),
+    paintBoard(painter, geometry_, document_->board(), boardLook(), sizeClassMetrics(sizeClass_),
                event->rect());
     paintPanel(painter, panel_, panelTexts(*document_));
     if (dragImageShown_) {
-        painter.drawImage(dragPosition_, pieceImage(document_->sideToMove()));
+        paintPiece(painter, dragImageRect(dragPosition_), document_->sideToMove(),
+                   fixedSizePieces_);
     }
+}
+
+BoardLook CAmazonView::boardLook() const {
+    BoardLook look;
+    look.color1 = color1_;
+    look.color2 = color2_;
+    look.markLastMove = markLastMove_;
+    look.lastMoveOption = lastMoveOption_;
+    look.selectionSide = document_->selectionSide();
+    look.fixedSizePieces = fixedSizePieces_;
+    const Board* board = document_->board();
+    if (!board) {
+        return look;
+    }
+    const MoveRecord& move = document_->moveInProgress();
+    const int32_t input = move.inputState();
+    if (showLegalMoves_ && move.board() &&
+        (input == kSelectNewLocation || input == kThrowArrow)) {
+        look.reachable.assign(static_cast<std::size_t>(board->cellCount()), false);
+        for (const Square& square :
+             queenReach(*board, input == kSelectNewLocation ? move.from() : move.to())) {
+            look.reachable[static_cast<std::size_t>(board->indexOf(square.row, square.column))] =
+                true;
+        }
+    }
+    if (showTerritory_) {
+        look.territory = territoryOwners(*board);
+    }
+    return look;
 }
 
 void CAmazonView::showEvent(QShowEvent* event) {
@@ -223,7 +274,11 @@ void CAmazonView::showEvent(QShowEvent* event) {
 }
 
 QRect CAmazonView::dragImageRect(QPoint position) const {
-    return QRect(position, QSize(kPieceImageWidth, kPieceImageHeight));
+    // The piece hangs centred under the pointer, as large as on its square.
+    const QSize size = fixedSizePieces_
+                           ? QSize(kPieceImageWidth, kPieceImageHeight)
+                           : QSize(geometry_.squareSize, geometry_.squareSize);
+    return QRect(position - QPoint(size.width() / 2, size.height() / 2), size);
 }
 
 void CAmazonView::endDrag() {
@@ -254,6 +309,9 @@ void CAmazonView::mousePressEvent(QMouseEvent* event) {
         }
         emit gameChanged();
         return;
+    }
+    if (event->button() == Qt::LeftButton && input_ && square) {
+        input_->explainRefusedPress();
     }
     QWidget::mousePressEvent(event);
 }
@@ -360,6 +418,11 @@ void CAmazonView::tickClock(int32_t side) {
 }
 
 void CAmazonView::redrawSquare(int32_t row, int32_t column) {
+    // Any change of a square can change every square's territory or reach.
+    if (showTerritory_ || showLegalMoves_) {
+        update(geometry_.squares.toQRect());
+        return;
+    }
     update(geometry_.squareRect(Square{row, column}));
 }
 
@@ -404,6 +467,8 @@ bool CAmazonView::askYesNo(const std::string& text) {
 }
 
 void CAmazonView::showCongratulations(int32_t winner, const std::string& text) {
+    // The panel shows the finished game behind the box, not the prompt of the last move.
+    update();
     runCongratulationsDialog(window(), winner, QString::fromStdString(text));
 }
 

@@ -12,6 +12,7 @@
 #include "app/amazon_doc.h"
 #include "app/game_window.h"
 #include "model/profile.h"
+#include "model/settings.h"
 #include "search/search_host.h"
 #include "ui/board_geometry.h"
 #include "ui/information_window.h"
@@ -19,6 +20,7 @@
 #include "ui/notifications.h"
 #include "ui/panel_layout.h"
 #include "ui/synchronous_log.h"
+#include "ui/view_painter.h"
 
 namespace taravin {
 
@@ -46,10 +48,15 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     void reloadOptions();
     void switchSides();
     void toggleMarkLastMove();
+    void toggleShowLegalMoves();
+    void toggleShowTerritory();
     void toggleSound();
     void toggleInformationWindow(QWidget* owner);
 
     bool markLastMove() const { return markLastMove_; }
+    bool showLegalMoves() const { return showLegalMoves_; }
+    bool showTerritory() const { return showTerritory_; }
+    bool fixedSizePieces() const { return fixedSizePieces_; }
     bool soundOn() const;
     bool flipped() const { return flipped_; }
     bool dragging() const { return dragging_; }
@@ -112,6 +119,9 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     void handleDeferredClose();
     void endDrag();
     QRect dragImageRect(QPoint position) const;
+    // The board as painted now: the position's marks plus the overlays that are switched on.
+    BoardLook boardLook() const;
+    void toggleViewSetting(const IntSetting& setting, bool& flag);
     const QFont& viewFont() const;
     std::optional<TimerId> programTimer(int qtTimerId) const;
     void updateLayout(const QFont& font);
@@ -126,6 +136,9 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     QColor background_;
     bool markLastMove_ = false;
     int32_t lastMoveOption_ = 0;
+    bool fixedSizePieces_ = false;
+    bool showLegalMoves_ = false;
+    bool showTerritory_ = false;
     bool sound_ = true;
     bool autoStart_ = false;
     int32_t sizeClass_ = 0;

@@ -18,6 +18,8 @@ GameStatus gameStatus(CAmazonDoc& document, const CAmazonView& view) {
     status.sideToMoveHuman = document.sideToMoveIsHuman();
     status.inputState = document.moveInProgress().inputState();
     status.markLastMove = view.markLastMove();
+    status.showLegalMoves = view.showLegalMoves();
+    status.showTerritory = view.showTerritory();
     status.informationWindowOpen = view.informationWindowOpen();
     status.soundOn = view.soundOn();
     return status;
@@ -65,6 +67,10 @@ CommandState commandState(CommandId id, const GameStatus& status) {
             return {true, status.markLastMove};
         case kInformationWindowCommand:
             return {true, status.informationWindowOpen};
+        case kShowLegalMovesCommand:
+            return {true, status.showLegalMoves};
+        case kShowTerritoryCommand:
+            return {true, status.showTerritory};
         case kSoundCommand:
             return {true, status.soundOn};
         case kNoCommand:

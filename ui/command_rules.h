@@ -22,6 +22,8 @@ struct GameStatus {
     bool sideToMoveHuman = true;
     int32_t inputState = 0;
     bool markLastMove = false;
+    bool showLegalMoves = false;
+    bool showTerritory = false;
     bool informationWindowOpen = false;
     bool soundOn = true;
 };

@@ -11,7 +11,7 @@ constexpr QKeyCombination kNoKey = QKeyCombination(Qt::Key(0));
 
 // The full Player Configuration form (32775) and Depth Move Count (32823) are taken out of
 // the menu every time it is shown, so they have no entry here.
-constexpr std::array<CommandInfo, 28> kCommands{{
+constexpr std::array<CommandInfo, 30> kCommands{{
     {kNewGameCommand, "&New Game", "Ctrl+N", QKeyCombination(Qt::CTRL, Qt::Key_N),
      "Start a new game", "New Game", false},
     {kPauseGameCommand, "&Pause Game", "", kNoKey, "Pause the current game", "Pause Game", true},
@@ -23,7 +23,8 @@ constexpr std::array<CommandInfo, 28> kCommands{{
      "Save Game", false},
     {kPrintCommand, "P&rint...", "Ctrl+P", QKeyCombination(Qt::CTRL, Qt::Key_P),
      "Print the active document", "Print", false},
-    {kExitCommand, "E&xit", "", kNoKey, "Quit the game", "Exit", false},
+    {kExitCommand, "E&xit", "Ctrl+Q", QKeyCombination(Qt::CTRL, Qt::Key_Q), "Quit the game", "Exit",
+     false},
     {kBackwardCommand, "&Backward", "Left Arrow", QKeyCombination(Qt::Key_Left), "Move Backward",
      "Backward", false},
     {kForwardCommand, "&Forward", "Right Arrow", QKeyCombination(Qt::Key_Right), "Move Forward",
@@ -53,9 +54,13 @@ constexpr std::array<CommandInfo, 28> kCommands{{
     {kMarkLastMoveCommand, "&Mark Last Move", "", kNoKey, "Mark Last Move", "Mark Last Move", true},
     {kInformationWindowCommand, "&Information Window", "", kNoKey, "Information window",
      "Information window", true},
+    {kShowLegalMovesCommand, "Show &Legal Moves", "", kNoKey,
+     "Mark the squares the amazon or its arrow can reach", "Show Legal Moves", true},
+    {kShowTerritoryCommand, "Show &Territory", "", kNoKey,
+     "Tint each empty square with the side that reaches it first", "Show Territory", true},
     {kSoundCommand, "", "", kNoKey, "Sound", "Sound", true},
     {kAboutCommand, "&About Taravin...", "", kNoKey, "", "", false},
-    {kOnlineHelpCommand, "&Online Help...", "", QKeyCombination(Qt::Key_F1), "Online help",
+    {kOnlineHelpCommand, "&Online Help...", "F1", QKeyCombination(Qt::Key_F1), "Online help",
      "Online help", false},
 }};
 
@@ -79,7 +84,9 @@ constexpr std::array<CommandId, 15> kMoveMenu{kBackwardCommand,
                                               kMoveHistoryCommand};
 constexpr std::array<CommandId, 4> kSettingsMenu{
     kColorsCommand, kOptionsCommand, kBoardConfigurationCommand, kPlayerConfigurationCommand};
-constexpr std::array<CommandId, 2> kViewMenu{kMarkLastMoveCommand, kInformationWindowCommand};
+constexpr std::array<CommandId, 5> kViewMenu{kMarkLastMoveCommand, kInformationWindowCommand,
+                                             kNoCommand, kShowLegalMovesCommand,
+                                             kShowTerritoryCommand};
 constexpr std::array<CommandId, 3> kHelpMenu{kOnlineHelpCommand, kNoCommand, kAboutCommand};
 
 constexpr std::array<MenuInfo, 5> kMenus{{

@@ -34,6 +34,8 @@ enum CommandId : int {
     kPlayerConfigurationCommand = 174,
     kMarkLastMoveCommand = 32803,
     kInformationWindowCommand = 32821,
+    kShowLegalMovesCommand = 32830,
+    kShowTerritoryCommand = 32831,
     kSoundCommand = 32825,
     kAboutCommand = 57664,
     kOnlineHelpCommand = 57670,

@@ -47,6 +47,13 @@ SummaryInput summaryInput(const CAmazonDoc& document) {
     input.moveCounter = document.moveNumber();
     if (const Board* board = document.board()) {
         input.hasBoard = true;
+        input.rows = board->rows();
+        input.columns = board->columns();
+        for (int32_t row = board->rows(); row >= 1; --row) {
+            for (int32_t column = 1; column <= board->columns(); ++column) {
+                input.position.push_back(board->content(row, column));
+            }
+        }
         input.redAmazons = amazonSquares(*board, kRed);
         input.blueAmazons = amazonSquares(*board, kBlue);
         for (int32_t row = 1; row <= board->rows(); ++row) {
@@ -72,7 +79,22 @@ SummaryLayout layoutSummary(const SummaryInput& input, const SummaryMetrics& met
     layout.title.push_back({0, -t, input.title});
     layout.ruleY = -2 * t;
 
-    const int y0 = -3 * t;
+    if (diagramHeight(input, metrics) > 0) {
+        SummaryDiagram diagram{kSummaryValueX, -3 * t,          kDiagramSquare,
+                               input.rows,     input.columns, input.position};
+        for (int32_t m = 0; m < input.rows; ++m) {
+            layout.body.push_back({kSummaryValueX / 3, diagram.top - m * kDiagramSquare - (kDiagramSquare - l) / 2,
+                                   QString::number(input.rows - m)});
+        }
+        const int lettersTop = diagram.top - input.rows * kDiagramSquare - l / 4;
+        for (int32_t column = 0; column < input.columns; ++column) {
+            layout.body.push_back({kSummaryValueX + column * kDiagramSquare + kDiagramSquare / 3,
+                                   lettersTop, QString(QChar('A' + column))});
+        }
+        layout.diagram = std::move(diagram);
+    }
+
+    const int y0 = -3 * t - diagramHeight(input, metrics);
     const auto at = [&](int line) { return y0 - line * l; };
     const auto put = [&](int x, int line, const QString& text) {
         layout.body.push_back({x, at(line), text});
@@ -120,14 +142,23 @@ SummaryLayout layoutSummary(const SummaryInput& input, const SummaryMetrics& met
     return layout;
 }
 
-int estimatedPageCount(int32_t moveCounter, const SummaryMetrics& metrics, int pageHeightInches) {
+int diagramHeight(const SummaryInput& input, const SummaryMetrics& metrics) {
+    const bool shown = input.rows > 0 && input.columns > 0 &&
+                       input.position.size() == static_cast<std::size_t>(input.rows * input.columns);
+    // The squares, the line of letters under them and an empty line.
+    return shown ? input.rows * kDiagramSquare + 2 * metrics.bodyLine : 0;
+}
+
+int estimatedPageCount(int32_t moveCounter, const SummaryMetrics& metrics, int pageHeightInches,
+                       int extraTwips) {
     const int64_t pageTwips = int64_t{pageHeightInches} * kTwipsPerInch;
     if (pageTwips <= 0) {
         return 1;
     }
     const int64_t n = moveCounter;
     const int64_t length =
-        int64_t{metrics.bodyLine} * (n / 30 + n / 2 + 19) + 3 * int64_t{metrics.titleLine} + 100;
+        int64_t{metrics.bodyLine} * (n / 30 + n / 2 + 19) + 3 * int64_t{metrics.titleLine} + 100 +
+        extraTwips;
     return static_cast<int>(length / pageTwips + 1);
 }
 

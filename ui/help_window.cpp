@@ -1,5 +1,7 @@
 #include "ui/help_window.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QUrl>
 
 // The help page lives in a resource of a static library, so it is registered explicitly.
@@ -17,6 +19,9 @@ HelpWindow::HelpWindow(QWidget* owner) : QTextBrowser(owner) {
     setOpenExternalLinks(true);
     setSource(QUrl(QStringLiteral("qrc:/help/taravin.html")));
     resize(640, 560);
+    // A reading window closes on Escape like a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
 }  // namespace taravin

@@ -1,6 +1,10 @@
 #include "ui/information_window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include "ui/secondary_window_placement.h"
 
 namespace taravin {
 
@@ -16,8 +20,14 @@ InformationWindow::InformationWindow(QWidget* owner)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
     const QRect ownerFrame = owner->frameGeometry();
-    move(ownerFrame.right() + 1, ownerFrame.top());
-    resize(kWidth, ownerFrame.height());
+    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    // Its own frame is taken to be as wide as the owner's.
+    const QSize decoration = ownerFrame.size() - owner->size();
+    const QRect placed =
+        secondaryWindowRect(ownerFrame, QSize(kWidth, ownerFrame.height()) + decoration,
+                            ownerFrame.top(), screen->availableGeometry());
+    move(placed.topLeft());
+    resize(placed.size() - decoration);
 }
 
 void InformationWindow::appendLine(const std::string& line) {

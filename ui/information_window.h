@@ -12,7 +12,8 @@ class InformationWindow final : public QWidget {
   public:
     static constexpr int kWidth = 400;
 
-    // Opens at the owner's right edge, as high as the owner.
+    // Opens at the owner's right edge, as high as the owner, or where it still fits on the
+    // screen beside or over the owner.
     explicit InformationWindow(QWidget* owner);
 
     void appendLine(const std::string& line);

@@ -18,6 +18,7 @@
 #include "ui/frame_placement.h"
 #include "ui/game_file_access.h"
 #include "ui/screen_size_class.h"
+#include "ui/secondary_window_placement.h"
 #include "ui/summary_printer.h"
 #include "ui/toolbar_icons.h"
 
@@ -128,9 +129,32 @@ void CMainFrame::storePlacement() {
 
 void CMainFrame::updateTitle() {
     const std::string title = document_ ? document_->title() : std::string();
-    setWindowTitle(title.empty()
-                       ? kApplicationTitle
-                       : kApplicationTitle + QStringLiteral(" - ") + QString::fromStdString(title));
+    // "[*]" is where the platform shows that the game has unsaved changes.
+    setWindowTitle((title.empty() ? kApplicationTitle
+                                  : kApplicationTitle + QStringLiteral(" - ") +
+                                        QString::fromStdString(title)) +
+                   QStringLiteral("[*]"));
+    setWindowModified(document_ && document_->modified());
+}
+
+bool CMainFrame::maySetGameAside() {
+    if (!document_->modified()) {
+        return true;
+    }
+    const QString name = document_->title().empty() ? QStringLiteral("Untitled")
+                                                    : QString::fromStdString(document_->title());
+    QMessageBox box(QMessageBox::Question, kApplicationTitle,
+                    QStringLiteral("Save changes to %1?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return saveGame();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void CMainFrame::updateCommandStates() {
@@ -145,12 +169,18 @@ void CMainFrame::updateCommandStates() {
             entry->setChecked(state.checked);
         }
     }
+    // The message line's hint follows the same state as the commands.
+    view_->redraw(ViewArea::kMessageLine);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (document_ && document_->thinking()) {
         document_->searchFlags().abortSearch = true;
         view_->postDeferred(DeferredRequest::kClose, 0);
+        event->ignore();
+        return;
+    }
+    if (document_ && !maySetGameAside()) {
         event->ignore();
         return;
     }
@@ -185,7 +215,9 @@ void CMainFrame::runCommand(CommandId id) {
     CAmazonDoc& document = *document_;
     switch (id) {
         case kNewGameCommand:
-            view_->newGame();
+            if (maySetGameAside()) {
+                view_->newGame();
+            }
             break;
         case kPauseGameCommand:
             document.togglePause();
@@ -252,16 +284,26 @@ void CMainFrame::runCommand(CommandId id) {
             }
             break;
         case kBoardConfigurationCommand:
-            reloadAfterConfiguration(runBoardConfigurationDialog(this, profile_));
+            if (maySetGameAside()) {
+                reloadAfterConfiguration(runBoardConfigurationDialog(this, profile_));
+            }
             break;
         case kPlayerConfigurationCommand:
-            reloadAfterConfiguration(runPlayerConfigurationDialog(this, profile_));
+            if (maySetGameAside()) {
+                reloadAfterConfiguration(runPlayerConfigurationDialog(this, profile_));
+            }
             break;
         case kMarkLastMoveCommand:
             view_->toggleMarkLastMove();
             break;
         case kInformationWindowCommand:
             view_->toggleInformationWindow(this);
+            break;
+        case kShowLegalMovesCommand:
+            view_->toggleShowLegalMoves();
+            break;
+        case kShowTerritoryCommand:
+            view_->toggleShowTerritory();
             break;
         case kSoundCommand:
             view_->toggleSound();
@@ -293,6 +335,9 @@ void CMainFrame::runManualEntry() {
 }
 
 void CMainFrame::openGame() {
+    if (!maySetGameAside()) {
+        return;
+    }
     const std::optional<GameOpenChoice> choice = runGameOpenDialog(this, profile_);
     if (!choice) {
         return;
@@ -303,16 +348,22 @@ void CMainFrame::openGame() {
         view_->update();
         return;
     }
-    if (document_->openGame(*file.text, choice->loadPlayers, choice->fileName.toStdString())) {
+    // The title names the file as Save does; Save proposes the whole path again.
+    if (document_->openGame(*file.text, choice->loadPlayers,
+                            QFileInfo(choice->fileName).fileName().toStdString())) {
         saveFormat_ = looksLikeSgf(*file.text) ? GameFileFormat::kSgf : GameFileFormat::kNative;
+        gamePath_ = choice->fileName;
     }
 }
 
-void CMainFrame::saveGame() {
-    const std::optional<SaveTarget> target = runSaveFileDialog(
-        this, profile_, QString::fromStdString(document_->title()), saveFormat_);
+bool CMainFrame::saveGame() {
+    // The path the game came from or went to, while the title still names that file.
+    const QString title = QString::fromStdString(document_->title());
+    const QString proposed = QFileInfo(gamePath_).fileName() == title ? gamePath_ : title;
+    const std::optional<SaveTarget> target =
+        runSaveFileDialog(this, profile_, proposed, saveFormat_);
     if (!target) {
-        return;
+        return false;
     }
     const std::string text = target->format == GameFileFormat::kSgf ? document_->gameSgfText()
                                                                     : document_->gameText();
@@ -320,15 +371,26 @@ void CMainFrame::saveGame() {
         QMessageBox::critical(this, kApplicationTitle,
                               QStringLiteral("An error occurred while writing %1.\n%2")
                                   .arg(QFileInfo(target->path).fileName(), *error));
-        return;
+        return false;
     }
+    rememberGameFolder(profile_, target->path);
     saveFormat_ = target->format;
+    gamePath_ = target->path;
     document_->setTitle(QFileInfo(target->path).fileName().toStdString());
+    document_->markSaved();
+    return true;
 }
 
 void CMainFrame::showOnlineHelp() {
     if (!help_) {
         help_ = new HelpWindow(this);
+        // Beside the window, or at least below its menu and toolbar.
+        const QSize decoration = frameGeometry().size() - size();
+        const QRect placed =
+            secondaryWindowRect(frameGeometry(), help_->size() + decoration,
+                                view_->mapToGlobal(QPoint(0, 0)).y(), screenArea(*this).workArea);
+        help_->move(placed.topLeft());
+        help_->resize(placed.size() - decoration);
     }
     help_->show();
     help_->raise();

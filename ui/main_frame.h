@@ -47,7 +47,11 @@ class CMainFrame final : public QMainWindow {
     void storePlacement();
     void updateTitle();
     void openGame();
-    void saveGame();
+    // Whether the game was written.
+    bool saveGame();
+    // Before a command throws the game away: when it has unsaved changes, asks whether to
+    // save them. False when the user cancels or the save fails.
+    bool maySetGameAside();
     void showOnlineHelp();
     void runManualEntry();
     void reloadAfterConfiguration(bool confirmed);
@@ -58,8 +62,9 @@ class CMainFrame final : public QMainWindow {
     QToolBar* toolbar_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     QPointer<HelpWindow> help_;
-    // Save proposes the format the game was opened or last saved in.
+    // Save proposes the format and the path the game was opened or last saved with.
     GameFileFormat saveFormat_ = GameFileFormat::kNative;
+    QString gamePath_;
 };
 
 }  // namespace taravin

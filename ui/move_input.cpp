@@ -1,5 +1,7 @@
 #include "ui/move_input.h"
 
+#include "ui/panel_texts.h"
+
 namespace taravin {
 
 bool MoveInput::acceptsInput() const {
@@ -114,6 +116,14 @@ void MoveInput::cancelMove(const Square& target) {
     window_.redrawSquare(target.row, target.column);
     window_.redrawSquare(from.row, from.column);
     setMessage(kMoveCancelled);
+}
+
+void MoveInput::explainRefusedPress() {
+    if (document_.state() == kStop) {
+        setMessage(kNewGameHint);
+    } else if (document_.state() == kOver) {
+        setMessage(kGameOverHint);
+    }
 }
 
 void MoveInput::dropSelection() {

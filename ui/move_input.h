@@ -24,6 +24,9 @@ class MoveInput {
     bool press(const Square& square);
     // A release on the square: puts the queen down, or throws the arrow.
     void release(const Square& square);
+    // A press on the board that the game does not take because no game runs: the message
+    // line says what starts one.
+    void explainRefusedPress();
     // A release off the board (or no longer accepted) while dragging: the queen stays where
     // it was and a queen is to be chosen again; the message is kept.
     void dropSelection();

@@ -1,11 +1,10 @@
 #include "ui/panel_layout.h"
 
+#include <algorithm>
+
 namespace taravin {
 
 namespace {
-// The longest player description the panel is made wide enough for.
-constexpr const char* kWidestDescription = "Blue - Computer (Alpha-Beta/Square Ownership)";
-
 ClockPieces clockPieces(const QFontMetrics& metrics, int x, int top, int height,
                         const char* label) {
     const int twoDigits = metrics.horizontalAdvance(QStringLiteral("00"));
@@ -26,9 +25,13 @@ ClockPieces clockPieces(const QFontMetrics& metrics, int x, int top, int height,
 }
 }  // namespace
 
-int panelWidth(const QFontMetrics& metrics, const SizeClassMetrics& sizeMetrics) {
-    const int text = metrics.horizontalAdvance(QString::fromLatin1(kWidestDescription));
-    return text > 0 ? text + 3 * sizeMetrics.panelInset : 0;
+int panelWidth(const QFontMetrics& metrics, const SizeClassMetrics& sizeMetrics,
+               const QStringList& texts) {
+    int widest = 0;
+    for (const QString& text : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    return widest > 0 ? widest + 3 * sizeMetrics.panelInset : 0;
 }
 
 PanelLayout computePanelLayout(const QFontMetrics& metrics, int frameRight,

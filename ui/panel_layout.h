@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QRect>
+#include <QStringList>
 #include <array>
 
 #include "ui/board_geometry.h"
@@ -67,8 +68,9 @@ PanelLayout computePanelLayout(const QFontMetrics& metrics, int frameRight,
                                const SizeClassMetrics& sizeMetrics, int clientWidth,
                                int clientHeight);
 
-// The width the panel needs: the widest player description plus three panel insets, or 0
-// when the font measures nothing.
-int panelWidth(const QFontMetrics& metrics, const SizeClassMetrics& sizeMetrics);
+// The width the panel needs: its widest text plus three panel insets, or 0 when the font
+// measures nothing.
+int panelWidth(const QFontMetrics& metrics, const SizeClassMetrics& sizeMetrics,
+               const QStringList& texts);
 
 }  // namespace taravin

@@ -11,7 +11,43 @@ PanelTexts::Clock clockTexts(const PlayerRecord& player) {
     return {text(player.hoursText()), text(player.minutesText()), text(player.secondsTensText()),
             text(player.secondsUnitsText())};
 }
+
+QString sideName(int32_t side) {
+    return side == kRed ? QStringLiteral("Red") : QStringLiteral("Blue");
+}
+
+QString currentMoveText(const CAmazonDoc& document) {
+    if (document.state() == kOver) {
+        return sideName(document.sideToMove()) + QStringLiteral(" - none");
+    }
+    return text(document.moveInProgress().prompt());
+}
+
+QString messageText(const CAmazonDoc& document) {
+    const std::string& message = document.moveInProgress().message();
+    // Stepping, Switch Sides and resuming start no search: the computer waits to be asked.
+    if (message.empty() && document.state() == kPlay && !document.sideToMoveIsHuman() &&
+        !document.thinking()) {
+        return QString::fromLatin1(kMakeAMoveHint).arg(sideName(document.sideToMove()));
+    }
+    return text(message);
+}
 }  // namespace
+
+QStringList widestPanelTexts(const CAmazonDoc* document) {
+    QStringList texts{QStringLiteral("Blue - Computer (Alpha-Beta/Square Ownership)"),
+                      QStringLiteral("199. Blue: J10 - J10 (J10)"),
+                      QStringLiteral("Game State - Over.  Blue has won."),
+                      QStringLiteral("Invalid square selected for the arrow."),
+                      QString::fromLatin1(kMakeAMoveHint).arg(QStringLiteral("Blue")),
+                      QStringLiteral("Evaluation: -9999  Moves: 2176 Nodes: 9999999  Depth: 20"),
+                      QStringLiteral("J10-J10 (J10) - Eval: -9999 Depth: 20 Nodes: 9999999")};
+    if (document) {
+        texts << text(document->player(kRed).description())
+              << text(document->player(kBlue).description());
+    }
+    return texts;
+}
 
 QString numberedMoveText(int32_t number, const MoveRecord* move) {
     if (!move) {
@@ -28,11 +64,11 @@ PanelTexts panelTexts(const CAmazonDoc& document) {
     texts.bluePlayer = text(blue.description());
     texts.redClock = clockTexts(red);
     texts.blueClock = clockTexts(blue);
-    texts.currentMove = text(document.moveInProgress().prompt());
+    texts.currentMove = currentMoveText(document);
     const MoveRecord* last = document.lastMove();
     texts.lastMoves = {numberedMoveText(document.moveNumber() - 2, last ? last->previous : nullptr),
                        numberedMoveText(document.moveNumber() - 1, last)};
-    texts.status = {text(document.stateText()), text(document.moveInProgress().message()),
+    texts.status = {text(document.stateText()), messageText(document),
                     text(document.evaluationText()), text(document.searchText())};
     return texts;
 }

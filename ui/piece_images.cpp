@@ -23,11 +23,7 @@ QPainterPath crownBody() {
     return body;
 }
 
-QImage crownImage(const QColor& light, const QColor& dark) {
-    QImage image(kPieceImageWidth, kPieceImageHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
+void drawCrown(QPainter& painter, const QColor& light, const QColor& dark) {
     painter.setPen(QPen(dark, 1.0));
     painter.setBrush(light);
     painter.drawPath(crownBody());
@@ -46,28 +42,49 @@ QImage crownImage(const QColor& light, const QColor& dark) {
     painter.setPen(QPen(dark, 1.0));
     painter.setBrush(light);
     painter.drawRect(QRectF(4.5, 21.5, 15.0, 2.0));
-    return image;
 }
 
-QImage arrowImage() {
+void drawArrow(QPainter& painter) {
+    painter.setPen(QPen(Qt::black, 3.0, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(QPointF(4.0, 4.5), QPointF(20.0, 20.5));
+    painter.drawLine(QPointF(20.0, 4.5), QPointF(4.0, 20.5));
+}
+
+QImage renderedImage(int32_t content) {
     QImage image(kPieceImageWidth, kPieceImageHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 3.0, Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(QPointF(4.0, 4.5), QPointF(20.0, 20.5));
-    painter.drawLine(QPointF(20.0, 4.5), QPointF(4.0, 20.5));
+    drawPieceShape(painter, content);
     return image;
 }
 
 struct PieceImages {
-    QImage red = crownImage(QColor(255, 0, 0), QColor(128, 0, 0));
-    QImage blue = crownImage(QColor(0, 0, 255), QColor(0, 0, 128));
-    QImage arrow = arrowImage();
+    QImage red = renderedImage(kRed);
+    QImage blue = renderedImage(kBlue);
+    QImage arrow = renderedImage(kArrow);
     QImage none;
 };
 
 }  // namespace
+
+void drawPieceShape(QPainter& painter, int32_t content) {
+    painter.save();
+    switch (content) {
+        case kRed:
+            drawCrown(painter, QColor(255, 0, 0), QColor(128, 0, 0));
+            break;
+        case kBlue:
+            drawCrown(painter, QColor(0, 0, 255), QColor(0, 0, 128));
+            break;
+        case kArrow:
+            drawArrow(painter);
+            break;
+        default:
+            break;
+    }
+    painter.restore();
+}
 
 const QImage& pieceImage(int32_t content) {
     static const PieceImages images;

@@ -9,6 +9,7 @@
 
 #include "app/amazon_doc.h"
 #include "ui/application_title.h"
+#include "ui/view_painter.h"
 
 namespace taravin {
 
@@ -46,7 +47,37 @@ class PagePainter {
         painter_.drawLine(QPointF(0, deviceY), QPointF(right, deviceY));
     }
 
+    // Light and dark squares with a frame, and the pieces drawn to the square's size.
+    void diagram(const SummaryDiagram& board) {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing);
+        const auto square = [&](int32_t m, int32_t o) {
+            const QPointF topLeft =
+                device(board.left + o * board.square, board.top - m * board.square);
+            const QPointF bottomRight =
+                device(board.left + (o + 1) * board.square, board.top - (m + 1) * board.square);
+            return QRectF(topLeft, bottomRight).toRect();
+        };
+        for (int32_t m = 0; m < board.rows; ++m) {
+            for (int32_t o = 0; o < board.columns; ++o) {
+                const QRect rect = square(m, o);
+                painter_.fillRect(rect, (m + o) % 2 == 0 ? kLightSquare : kDarkSquare);
+                paintPiece(painter_, rect,
+                           board.position[static_cast<std::size_t>(m * board.columns + o)], false);
+            }
+        }
+        painter_.setPen(QPen(Qt::black, std::max(1.0, scaleX_ * kFrameTwips)));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(QRect(square(0, 0).topLeft(),
+                                square(board.rows - 1, board.columns - 1).bottomRight()));
+        painter_.restore();
+    }
+
   private:
+    static constexpr int kFrameTwips = 20;
+    static inline const QColor kLightSquare{235, 235, 235};
+    static inline const QColor kDarkSquare{190, 190, 190};
+
     QPointF device(int x, int y) const {
         return QPointF(x * scaleX_,
                        (static_cast<double>(-y) - static_cast<double>(pageTop_)) * scaleY_);
@@ -98,10 +129,23 @@ int pageHeightInches(QPrinter& printer) {
            std::max(printer.logicalDpiY(), 1);
 }
 
+void useSummaryPageMargins(QPrinter& printer) {
+    constexpr double kMarginMillimetres = 18.0;
+    printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                     kMarginMillimetres),
+                           QPageLayout::Millimeter);
+}
+
+int summaryPageCount(QPrinter& printer, const SummaryInput& input) {
+    const SummaryMetrics metrics = summaryMetrics(printer);
+    return estimatedPageCount(input.moveCounter, metrics, pageHeightInches(printer),
+                              diagramHeight(input, metrics));
+}
+
 bool printGameSummary(QPrinter& printer, const SummaryInput& input) {
     const SummaryMetrics metrics = summaryMetrics(printer);
     const SummaryLayout layout = layoutSummary(input, metrics);
-    const int pages = estimatedPageCount(input.moveCounter, metrics, pageHeightInches(printer));
+    const int pages = summaryPageCount(printer, input);
     const int first = std::clamp(printer.fromPage() > 0 ? printer.fromPage() : 1, 1, pages);
     const int last = std::clamp(printer.toPage() > 0 ? printer.toPage() : pages, first, pages);
 
@@ -111,14 +155,20 @@ bool printGameSummary(QPrinter& printer, const SummaryInput& input) {
     }
     const QFont titleFont = summaryTitleFont();
     const QFont bodyFont = summaryBodyFont();
-    const double right = printer.pageRect(QPrinter::DevicePixel).width();
+    const QRectF printable(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+    const double right = printable.width();
     for (int page = first; page <= last; ++page) {
         if (page > first) {
             printer.newPage();
         }
+        // The next page's first lines stay out of this page's lower margin.
+        painter.setClipRect(printable);
         PagePainter pagePainter(painter, printer, metrics, page);
         pagePainter.texts(layout.title, titleFont);
         pagePainter.rule(layout.ruleY, right);
+        if (layout.diagram) {
+            pagePainter.diagram(*layout.diagram);
+        }
         pagePainter.texts(layout.body, bodyFont);
     }
     return painter.end();
@@ -126,9 +176,9 @@ bool printGameSummary(QPrinter& printer, const SummaryInput& input) {
 
 void runPrintCommand(QWidget* parent, const CAmazonDoc& document) {
     QPrinter printer(QPrinter::HighResolution);
+    useSummaryPageMargins(printer);
     const SummaryInput input = summaryInput(document);
-    const int pages =
-        estimatedPageCount(input.moveCounter, summaryMetrics(printer), pageHeightInches(printer));
+    const int pages = summaryPageCount(printer, input);
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, pages);
     dialog.setFromTo(1, pages);

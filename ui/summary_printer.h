@@ -20,6 +20,12 @@ QFont summaryBodyFont();
 SummaryMetrics summaryMetrics(QPrinter& printer);
 int pageHeightInches(QPrinter& printer);
 
+// Margins of 18 mm all round, so nothing stands at the paper's edge.
+void useSummaryPageMargins(QPrinter& printer);
+
+// The estimated number of pages of the summary on this printer, the diagram included.
+int summaryPageCount(QPrinter& printer, const SummaryInput& input);
+
 // Prints the pages the printer's range names (every estimated page when it names none).
 // Returns false when the printer could not be started.
 bool printGameSummary(QPrinter& printer, const SummaryInput& input);

@@ -1,5 +1,7 @@
 #include "ui/view_painter.h"
 
+#include <algorithm>
+
 #include "ui/piece_images.h"
 
 namespace taravin {
@@ -19,30 +21,88 @@ void drawTextAt(QPainter& painter, int x, int top, const QString& text) {
     painter.drawText(x, top + painter.fontMetrics().ascent(), text);
 }
 
+QColor sideColor(int32_t side) {
+    return side == kRed ? kSelectedRed : kSelectedBlue;
+}
+
+QColor withAlpha(QColor color, int alpha) {
+    color.setAlpha(alpha);
+    return color;
+}
+
+constexpr int kTerritoryAlpha = 60;
+constexpr int kGhostAlpha = 110;
+constexpr int kDotAlpha = 170;
+
+// The suggested move: a dashed frame on its squares, and the amazon and the arrow shown faintly
+// where they would land.
+void paintSuggestion(QPainter& painter, const QRect& rect, int32_t marks, int32_t content,
+                     const BoardLook& look) {
+    const int width = markWidth(rect.width());
+    painter.save();
+    QPen pen(sideColor(look.selectionSide), 2 * width, Qt::DashLine);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(width, width, -width - 1, -width - 1));
+    if (content == kEmpty) {
+        painter.setOpacity(kGhostAlpha / 255.0);
+        paintPiece(painter, rect,
+                   (marks & kSuggestedArrowMark) != 0 ? kArrow : look.selectionSide,
+                   look.fixedSizePieces);
+    }
+    painter.restore();
+}
+
+void paintLastMoveMark(QPainter& painter, const QRect& rect, int32_t option) {
+    const int width = markWidth(rect.width());
+    if (option == 0) {
+        frameInside(painter, rect, width, Qt::white);
+        return;
+    }
+    // The corner square keeps its proportions: 5 pixels with a 1-pixel inset at the
+    // smallest size.
+    const QRect corner(rect.left() + rect.width() - 7 * width, rect.top() + width, 5 * width,
+                       5 * width);
+    painter.fillRect(corner, Qt::black);
+    painter.fillRect(corner.adjusted(width, width, -width, -width), kFrameBrush);
+}
+
 void paintSquare(QPainter& painter, const BoardGeometry& geometry, const Board& board,
                  const BoardLook& look, int screenRow, int screenColumn) {
     const QRect rect = geometry.screenSquareRect(screenRow, screenColumn);
     const Square square = geometry.squareAtScreen(screenRow, screenColumn);
+    const std::size_t cell = static_cast<std::size_t>(board.indexOf(square.row, square.column));
     const bool even = (screenRow + screenColumn) % 2 == 0;
     painter.fillRect(rect, even ? look.color1 : look.color2);
+    if (cell < look.territory.size() && look.territory[cell] != kEmpty) {
+        painter.fillRect(rect, withAlpha(sideColor(look.territory[cell]), kTerritoryAlpha));
+    }
     if (look.color1 == look.color2) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
     }
-    paintPiece(painter, rect, board.content(square));
+    const int32_t content = board.content(square);
+    paintPiece(painter, rect, content, look.fixedSizePieces);
     const int32_t marks = board.marks(square.row, square.column);
+    if (marks & (kSuggestedMark | kSuggestedArrowMark)) {
+        paintSuggestion(painter, rect, marks, content, look);
+    }
     if (marks & kSelectedMark) {
-        frameInside(painter, rect, 3, look.sideToMove == kRed ? kSelectedRed : kSelectedBlue);
+        frameInside(painter, rect, 2 + markWidth(rect.width()), sideColor(look.selectionSide));
     }
     if ((marks & kLastMoveMark) && look.markLastMove) {
-        if (look.lastMoveOption == 0) {
-            frameInside(painter, rect, 1, Qt::white);
-        } else {
-            painter.setPen(QPen(Qt::black, 1));
-            painter.setBrush(kFrameBrush);
-            painter.drawRect(QRect(rect.left() + rect.width() - 7, rect.top() + 1, 4, 4));
-        }
+        paintLastMoveMark(painter, rect, look.lastMoveOption);
+    }
+    if (cell < look.reachable.size() && look.reachable[cell]) {
+        const qreal radius = std::max(2.0, rect.width() / 8.0);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(withAlpha(sideColor(look.selectionSide), kDotAlpha));
+        painter.drawEllipse(QRectF(rect).center(), radius, radius);
+        painter.restore();
     }
 }
 
@@ -91,21 +151,35 @@ void paintClock(QPainter& painter, const ClockPieces& pieces, const char* label,
 
 }  // namespace
 
-void paintPiece(QPainter& painter, const QRect& square, int32_t content) {
-    const QImage& image = pieceImage(content);
-    if (image.isNull()) {
+int markWidth(int squareSize) {
+    return std::max(1, (squareSize + 12) / 24);
+}
+
+void paintPiece(QPainter& painter, const QRect& square, int32_t content, bool fixedSize) {
+    if (content != kRed && content != kBlue && content != kArrow) {
         return;
     }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     const int dx = (square.width() - kPieceImageWidth) / 2;
     const int dy = (square.height() - kPieceImageHeight) / 2;
-    if (dx >= 0 && dy >= 0) {
-        painter.drawImage(QPoint(square.left() + dx, square.top() + dy), image);
+    if (fixedSize && dx >= 0 && dy >= 0) {
+        painter.translate(square.left() + dx, square.top() + dy);
+    } else if (fixedSize) {
+        painter.translate(square.topLeft());
+        painter.scale(static_cast<qreal>(square.width()) / kPieceImageWidth,
+                      static_cast<qreal>(square.height()) / kPieceImageHeight);
     } else {
-        painter.save();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(square, image);
-        painter.restore();
+        // The piece's box takes most of the square, the same share at every size.
+        constexpr qreal kShare = 0.78;
+        const qreal scale = kShare * square.height() / kPieceImageHeight;
+        const QPointF centre = QRectF(square).center();
+        painter.translate(centre.x() - scale * kPieceImageWidth / 2.0,
+                          centre.y() - scale * kPieceImageHeight / 2.0);
+        painter.scale(scale, scale);
     }
+    drawPieceShape(painter, content);
+    painter.restore();
 }
 
 void paintBoard(QPainter& painter, const BoardGeometry& geometry, const Board* board,
@@ -128,8 +202,11 @@ void paintBoard(QPainter& painter, const BoardGeometry& geometry, const Board* b
 
 void paintPanel(QPainter& painter, const PanelLayout& layout, const PanelTexts& texts) {
     painter.setPen(QPen(Qt::black, 1));
+    // A window narrower than the panel needs ends a line in an ellipsis, never at its edge.
+    const int room = layout.rightEnd - layout.valueX;
     const auto value = [&](int line, const QString& text) {
-        drawTextAt(painter, layout.valueX, layout.lineTop(line), text);
+        drawTextAt(painter, layout.valueX, layout.lineTop(line),
+                   painter.fontMetrics().elidedText(text, Qt::ElideRight, room));
     };
     paintHeading(painter, layout, layout.playersHeading(), QStringLiteral("Players"));
     value(layout.redPlayerLine(), texts.redPlayer);

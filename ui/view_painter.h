@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "model/board.h"
 #include "ui/board_geometry.h"
@@ -17,8 +18,13 @@ struct BoardLook {
     QColor color1;
     QColor color2;
     bool markLastMove = false;
-    int32_t lastMoveOption = 0;  // 0 a white frame, 1 a small dark square in the corner
-    int32_t sideToMove = kRed;   // colours the selection frame
+    int32_t lastMoveOption = 0;     // 0 a white frame, 1 a small dark square in the corner
+    int32_t selectionSide = kRed;   // colours the selection frames, the suggestion and the dots
+    bool fixedSizePieces = false;   // the 24 x 25 pieces instead of ones sized to the square
+    // By board cell index: the squares the amazon or its arrow can reach, and each square's
+    // territory owner (kRed, kBlue or kEmpty). Empty when not shown.
+    std::vector<bool> reachable;
+    std::vector<int32_t> territory;
 };
 
 // The texts of the panel, line by line.
@@ -51,7 +57,12 @@ void paintBoard(QPainter& painter, const BoardGeometry& geometry, const Board* b
 // The headings, lines and clock pieces of the panel, in black.
 void paintPanel(QPainter& painter, const PanelLayout& layout, const PanelTexts& texts);
 
-// A piece on a square: unscaled and centred when the square holds the image, else stretched.
-void paintPiece(QPainter& painter, const QRect& square, int32_t content);
+// A piece on a square. At the fixed size it stands unscaled and centred when the square holds
+// it, else stretched to the square; otherwise it is drawn in proportion to the square. Both
+// are vector shapes, crisp at any screen resolution.
+void paintPiece(QPainter& painter, const QRect& square, int32_t content, bool fixedSize);
+
+// The width of the marks drawn on a square: one pixel on small squares, growing with them.
+int markWidth(int squareSize);
 
 }  // namespace taravin

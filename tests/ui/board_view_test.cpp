@@ -4,6 +4,7 @@
 #include "ui/board_geometry.h"
 #include "ui/move_input.h"
 #include "ui/notifications.h"
+#include "ui/panel_texts.h"
 #include "ui/screen_size_class.h"
 #include "ui/view_painter.h"
 #include "ui_test_support.h"
@@ -216,6 +217,8 @@ class BoardViewTest : public QObject {
     void piecesMarksAndColoursArePainted() {
         WindowFixture fixture;
         fixture.profile.writeInt("Settings", "MarkLastMove", 1);
+        // Hand-edited: no choice of the Options dialog, so the default border as it shows there.
+        fixture.profile.writeInt("Settings", "LastMoveOption", 2);
         fixture.open();
         fixture.frame().runCommand(kNewGameCommand);
         fixture.settle();
@@ -234,8 +237,12 @@ class BoardViewTest : public QObject {
         QCOMPARE(image.pixelColor(geometry.squareRect({5, 5}).center()), QColor(192, 192, 192));
         const QRect arrow = geometry.squareRect({7, 7});
         QCOMPARE(image.pixelColor(arrow.center()), QColor(Qt::black));  // the X's crossing
-        QCOMPARE(image.pixelColor(arrow.topLeft() + QPoint(12, 1)),
-                 image.pixelColor(arrow.topLeft() + QPoint(12, 2)));
+        // Inside the last-move frame, whose width grows with the square, no part of the X.
+        const int frame = markWidth(geometry.squareSize);
+        QVERIFY(frame > 1);
+        QCOMPARE(image.pixelColor(arrow.topLeft() + QPoint(12, frame - 1)), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(arrow.topLeft() + QPoint(12, frame)),
+                 image.pixelColor(arrow.topLeft() + QPoint(12, frame + 1)));
         QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(2, 2));
 
         // Turning the marks off through the command clears the three squares.
@@ -255,21 +262,176 @@ class BoardViewTest : public QObject {
         QCOMPARE(outlined.pixelColor(e6.center()), QColor(192, 192, 192));
     }
 
+    // When the game waits for a command rather than for the board, the message line says
+    // which one; a finished game names no side to move.
+    void statusHintsSayWhatComesNext() {
+        WindowFixture fixture;
+        fixture.makeComputer(kBlue, 30);
+        fixture.open();
+        CAmazonView& view = fixture.view();
+        CAmazonDoc& document = fixture.document();
+        CMainFrame& frame = fixture.frame();
+        const auto shown = [&] { return panelTexts(document).status[kMessageStatus]; };
+        const auto press = [&](Square square) {
+            QTest::mouseClick(&view, Qt::LeftButton, {}, squareCentre(view, square));
+        };
+        const auto computerAnswers = [&] {
+            frame.runCommand(kStopComputingAndMoveCommand);
+            QVERIFY(testing::waitFor([&] { return !document.thinking(); }, 10000));
+        };
+        press({1, 4});
+        QCOMPARE(shown(), QString::fromLatin1(kNewGameHint));
+        frame.runCommand(kNewGameCommand);
+        QCOMPARE(shown(), QString());
+        testing::playWithMouse(view, LegalMove{{1, 4}, {7, 4}, {7, 7}});
+        QVERIFY(document.thinking());
+        QCOMPARE(shown(), QString());
+        computerAnswers();
+        frame.runCommand(kBackwardCommand);
+        QCOMPARE(shown(), QStringLiteral("Blue (computer) waits for Make A Move."));
+        QCOMPARE(view.runningClock(), 0);
+        frame.runCommand(kMakeAMoveCommand);
+        QCOMPARE(shown(), QString());
+        computerAnswers();
+        frame.runCommand(kSwitchSidesCommand);
+        QCOMPARE(shown(), QStringLiteral("Red (computer) waits for Make A Move."));
+
+        // Blue's only amazon is walled in: Red's move ends the game.
+        frame.runCommand(kStopGameCommand);
+        QVERIFY(testing::waitFor([&] { return document.state() == kStop; }, 5000));
+        fixture.profile.writeInt("Settings", "Rows", 3);
+        fixture.profile.writeInt("Settings", "Columns", 3);
+        fixture.profile.writeString("Settings", "RedLocations", "A1");
+        fixture.profile.writeString("Settings", "BlueLocations", "C3");
+        fixture.profile.writeString("Settings", "ArrowLocations", "B2, B3, C2");
+        writeSetting(fixture.profile, sideKeys(kBlue).type, 0);
+        writeSetting(fixture.profile, sideKeys(kRed).type, 0);
+        frame.runCommand(kNewGameCommand);
+        fixture.settle();
+        // Behind the Congratulations box the panel already shows the winning move.
+        PaintRecorder recorder(view);
+        bool lastMoveRepainted = false;
+        fixture.answerer.whileModalOpen([&] {
+            lastMoveRepainted = recorder.painted.contains(view.panelLayout().lastMoves[1]);
+        });
+        document.applyMove({1, 1}, {2, 1}, {3, 1});
+        QVERIFY(lastMoveRepainted);
+        QCOMPARE(document.state(), static_cast<int32_t>(kOver));
+        QCOMPARE(panelTexts(document).currentMove, QStringLiteral("Blue - none"));
+        press({1, 3});
+        QCOMPARE(shown(), QString::fromLatin1(kGameOverHint));
+    }
+
+    // A stopped game has no side, but the frames of a move it stopped keep the mover's colour.
+    // The panel is as wide as its longest texts, a long player name among them; no line runs
+    // into the window's edge.
+    void thePanelHoldsItsTexts() {
+        WindowFixture fixture;
+        fixture.open(QSize(1200, 700));
+        const int humanPanel = fixture.view().panelWidth();
+        writeSetting(fixture.profile, sideKeys(kBlue).name,
+                     "Bartholomew Fitzgerald-Montgomery of Little Whinging");
+        fixture.frame().runCommand(kNewGameCommand);
+        fixture.settle();
+        CAmazonView& view = fixture.view();
+        QVERIFY(view.panelWidth() > humanPanel);
+        QVERIFY(view.width() - view.boardGeometry().frame.right >= view.panelWidth() - 10);
+        const QImage image = view.grab().toImage();
+        const PanelLayout& panel = view.panelLayout();
+        const QColor background = image.pixelColor(view.width() - 1, 1);
+        const int inset = sizeClassMetrics(view.sizeClass()).panelInset;
+        for (int y = panel.lineTop(panel.redPlayerLine()); y < view.height(); ++y) {
+            for (int x = view.width() - inset + 1; x < view.width(); ++x) {
+                QCOMPARE(image.pixelColor(x, y), background);
+            }
+        }
+    }
+
+    void stopWithAnArrowPendingKeepsTheFrameColour() {
+        WindowFixture fixture;
+        fixture.open();
+        fixture.frame().runCommand(kNewGameCommand);
+        fixture.settle();
+        CAmazonView& view = fixture.view();
+        QTest::mousePress(&view, Qt::LeftButton, {}, squareCentre(view, {1, 4}));
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, squareCentre(view, {7, 4}));
+        fixture.frame().runCommand(kStopGameCommand);
+        QVERIFY(testing::waitFor([&] { return fixture.document().state() == kStop; }, 2000));
+        const QRect d7 = view.boardGeometry().squareRect({7, 4});
+        QCOMPARE(view.grab().toImage().pixelColor(d7.topLeft() + QPoint(1, 1)), kSelectedRed);
+    }
+
+    // The View menu's overlays: dots on the squares the picked-up amazon, then its arrow, can
+    // reach; a tint of the side that reaches each empty square first. Both are stored.
+    void legalMovesAndTerritoryAreShown() {
+        WindowFixture fixture;
+        fixture.open();
+        CMainFrame& frame = fixture.frame();
+        CAmazonView& view = fixture.view();
+        frame.runCommand(kNewGameCommand);
+        fixture.settle();
+        const auto pixel = [&](Square square, QPoint offset) {
+            const QRect rect = view.boardGeometry().squareRect(square);
+            return view.grab().toImage().pixelColor(rect.topLeft() + offset);
+        };
+        const auto centre = [&](Square square) {
+            const QRect rect = view.boardGeometry().squareRect(square);
+            return pixel(square, rect.center() - rect.topLeft());
+        };
+        const QColor plainD2 = centre({2, 4});
+        const QColor plainE5 = centre({5, 5});
+        const QPoint corner(5, 5);
+        const QColor plainE1 = pixel({1, 5}, corner);
+        const QColor plainE10 = pixel({10, 5}, corner);
+
+        frame.runCommand(kShowLegalMovesCommand);
+        QVERIFY(frame.action(kShowLegalMovesCommand)->isChecked());
+        QCOMPARE(fixture.profile.readInt("Settings", "ShowLegalMoves", -1), 1);
+        QCOMPARE(centre({2, 4}), plainD2);  // nothing picked up yet
+        QTest::mousePress(&view, Qt::LeftButton, {}, squareCentre(view, {1, 4}));
+        QVERIFY(centre({2, 4}).red() > plainD2.red());  // D1 reaches D2
+        QCOMPARE(centre({5, 5}), plainE5);               // but not E5
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, squareCentre(view, {7, 4}));
+        QVERIFY(centre({1, 4}) != centre({1, 5}));  // the arrow may fly back to D1, not to E1
+        QTest::mouseClick(&view, Qt::LeftButton, {}, squareCentre(view, {7, 7}));
+        QCOMPARE(centre({2, 4}), plainD2);
+
+        frame.runCommand(kShowLegalMovesCommand);
+        frame.runCommand(kShowTerritoryCommand);
+        QCOMPARE(fixture.profile.readInt("Settings", "ShowTerritory", -1), 1);
+        const QColor redSide = pixel({1, 5}, corner);    // G1 reaches E1 in one move
+        const QColor blueSide = pixel({10, 5}, corner);  // D10 reaches E10 in one move
+        QVERIFY(redSide.red() > plainE1.red() && redSide.blue() < plainE1.blue());
+        QVERIFY(blueSide.blue() >= plainE10.blue() && blueSide.red() < plainE10.red());
+        // It follows the game: stepping back redraws every square's tint.
+        const QImage before = view.grab().toImage();
+        frame.runCommand(kBackwardCommand);
+        QVERIFY(view.grab().toImage() != before);
+        frame.runCommand(kShowTerritoryCommand);
+        QCOMPARE(pixel({1, 5}, corner), plainE1);
+    }
+
+    // The fixed-size look stretches pieces on small squares and centres them on large ones;
+    // the default look sizes them to the square.
     void smallSquaresStretchThePieces() {
-        QImage canvas(20, 20, QImage::Format_ARGB32_Premultiplied);
-        canvas.fill(Qt::white);
-        QPainter painter(&canvas);
-        paintPiece(painter, QRect(0, 0, 20, 20), kArrow);
-        painter.end();
+        const auto arrowOn = [](int size, bool fixedSize) {
+            QImage canvas(size, size, QImage::Format_ARGB32_Premultiplied);
+            canvas.fill(Qt::white);
+            QPainter painter(&canvas);
+            paintPiece(painter, QRect(0, 0, size, size), kArrow, fixedSize);
+            return canvas;
+        };
         // Stretched, the X reaches into the corners of the square.
-        QVERIFY(canvas.pixelColor(3, 3).value() < 128);
-        QImage big(40, 40, QImage::Format_ARGB32_Premultiplied);
-        big.fill(Qt::white);
-        QPainter bigPainter(&big);
-        paintPiece(bigPainter, QRect(0, 0, 40, 40), kArrow);
-        bigPainter.end();
+        QVERIFY(arrowOn(20, true).pixelColor(3, 3).value() < 128);
+        const QImage big = arrowOn(40, true);
         QCOMPARE(big.pixelColor(3, 3), QColor(Qt::white));  // centred, unscaled
+        QCOMPARE(big.pixelColor(9, 9), QColor(Qt::white));
         QVERIFY(big.pixelColor(20, 19).value() < 128);
+        const QImage scaled = arrowOn(40, false);
+        QCOMPARE(scaled.pixelColor(3, 3), QColor(Qt::white));
+        QVERIFY(scaled.pixelColor(9, 9).value() < 128);  // grown with the square
+        QCOMPARE(markWidth(24), 1);
+        QCOMPARE(markWidth(95), 4);
     }
 
     void clockTicksRepaintOnlyTheChangedPieces() {

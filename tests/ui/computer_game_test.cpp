@@ -76,11 +76,26 @@ class ComputerGameTest : public QObject {
         QVERIFY(QString::fromStdString(document.stateText()).startsWith("Game State - Over."));
     }
 
-    // A suggestion is offered as a question; Yes plays it.
+    // A suggestion is offered as a question, with its squares marked on the board while the
+    // question is open; Yes plays it.
     void suggestionIsAskedAndPlayed() {
         WindowFixture fixture;
         fixture.writeSmallBoard();
         fixture.profile.writeInt("Settings", "RedMoveTimeout", 3);
+        const auto markedSquares = [&](int32_t mark) {
+            int count = 0;
+            const Board& board = *fixture.document().board();
+            for (int32_t row = 1; row <= board.rows(); ++row) {
+                for (int32_t column = 1; column <= board.columns(); ++column) {
+                    count += (board.marks(row, column) & mark) != 0 ? 1 : 0;
+                }
+            }
+            return count;
+        };
+        std::pair<int, int> markedWhileAsked;
+        fixture.answerer.whileModalOpen([&] {
+            markedWhileAsked = {markedSquares(kSuggestedMark), markedSquares(kSuggestedArrowMark)};
+        });
         fixture.open();
         fixture.frame().runCommand(kNewGameCommand);
         fixture.frame().runCommand(kSuggestCommand);
@@ -89,6 +104,8 @@ class ComputerGameTest : public QObject {
         QCOMPARE(fixture.answerer.messages().size(), std::size_t{1});
         QVERIFY(fixture.answerer.messages().front().startsWith("The suggested move is "));
         QVERIFY(fixture.answerer.messages().front().endsWith(" Would you like to execute it?"));
+        QCOMPARE(markedWhileAsked, (std::pair<int, int>{2, 1}));
+        QCOMPARE(markedSquares(kSuggestedMark | kSuggestedArrowMark), 0);
     }
 };
 

@@ -156,7 +156,7 @@ class DialogSessionTest : public QObject {
         QVERIFY(QFile::exists(path));
         QCOMPARE(profile.readString("Settings", "FileDlgDirectory"),
                  QDir(files.path()).absolutePath().toStdString());
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - session.txt"));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - session.txt[*]"));
         frame.runCommand(kStopGameCommand);
         QVERIFY(waitFor([&] { return document.state() == kStop; }, 5000));
 

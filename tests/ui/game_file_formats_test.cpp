@@ -110,7 +110,7 @@ class GameFileFormatsTest : public QObject {
         QVERIFY(contentOf(files.filePath("native.txt")).startsWith("<GAME-INFO-START>"));
         QCOMPARE(saveAs(frame, files.filePath("exported.sgf")), kNativeFilter);
         QVERIFY(contentOf(files.filePath("exported.sgf")).startsWith("(;FF[4]GM[18]"));
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - exported.sgf"));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - exported.sgf[*]"));
         // The next save starts on SGF, and a bare name becomes an SGF file.
         QCOMPARE(saveAs(frame, files.filePath("again")), kSgfFilter);
         QVERIFY(contentOf(files.filePath("again.sgf")).startsWith("(;FF[4]GM[18]"));
@@ -119,7 +119,7 @@ class GameFileFormatsTest : public QObject {
         frame.runCommand(kStopGameCommand);
         QVERIFY(waitFor([&] { return document.state() == kStop; }, 5000));
         open(frame, files.filePath("native.txt"));
-        QCOMPARE(frame.windowTitle(), "Taravin - " + files.filePath("native.txt"));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - native.txt[*]"));
         QCOMPARE(static_cast<int>(document.gameRecord()->size()), 3);
         QCOMPARE(saveAs(frame, files.filePath("from native")), kNativeFilter);
         frame.runCommand(kStopGameCommand);
@@ -143,17 +143,52 @@ class GameFileFormatsTest : public QObject {
         playFirstLegalMoves(document, 10);
         frame.setWindowTitle(QStringLiteral("before"));
 
+        // A failed save does not move the folder the next file dialog starts in.
+        QTemporaryDir elsewhere;
+        window.profile.writeString("Settings", "FileDlgDirectory", elsewhere.path().toStdString());
         QString message;
         {
             // The disk is full once the earlier game's size is reached.
             const FileSizeLimit full(static_cast<rlim_t>(earlier.size()));
             message = saveOver(frame, path);
         }
+        QCOMPARE(window.profile.readString("Settings", "FileDlgDirectory"),
+                 elsewhere.path().toStdString());
         QCOMPARE(message, QStringLiteral("An error occurred while writing game.txt.\n") +
                               kDiskFullMessage);
         QCOMPARE(contentOf(path), earlier);
         QCOMPARE(QDir(files.path()).entryList(QDir::Files), QStringList{"game.txt"});
         QCOMPARE(frame.windowTitle(), QStringLiteral("before"));
+    }
+
+    // Neither a section nor a move in it: refused by name, the game on the board stays.
+    void aFileThatIsNoGameFileIsRefused() {
+        OwnWindow window;
+        CMainFrame& frame = window.session.frame();
+        CAmazonDoc& document = window.session.document();
+        frame.runCommand(kNewGameCommand);
+        playFirstLegalMoves(document, 2);
+        QTemporaryDir files;
+        const QString saved = files.filePath("kept.txt");
+        saveAs(frame, saved);
+        frame.runCommand(kStopGameCommand);
+        QVERIFY(waitFor([&] { return document.state() == kStop; }, 5000));
+        const QString notes = files.filePath("notes.txt");
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Shopping list\nmilk, bread, 2 apples\n");
+        file.close();
+
+        auto message = std::make_shared<QString>();
+        whenModalOpens<QMessageBox>([message](QMessageBox& box) {
+            *message = box.text();
+            box.accept();
+        });
+        open(frame, notes);
+        QCOMPARE(*message, QString::fromLatin1(CAmazonDoc::kNotAGameFileMessage));
+        QCOMPARE(document.gameRecord()->size(), std::size_t{2});
+        QCOMPARE(document.state(), static_cast<int32_t>(kStop));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - kept.txt[*]"));
     }
 };
 

@@ -122,6 +122,37 @@ class GameSummaryTest : public QObject {
         QCOMPARE(depthOf("15."), depthOf("13.") + 300);
     }
 
+    // The final position stands as a diagram between the title and the lists, which move down
+    // by its height; the page estimate counts it.
+    void theBoardDiagramStandsAboveTheLists() {
+        SummaryInput input = inputWithArrows(1);
+        input.rows = 2;
+        input.columns = 3;
+        input.position = {kBlue, kEmpty, kArrow, kEmpty, kRed, kEmpty};
+        const SummaryLayout layout = layoutSummary(input, kMetrics);
+        QVERIFY(layout.diagram.has_value());
+        QCOMPARE(layout.diagram->top, -3 * kMetrics.titleLine);
+        QCOMPARE(layout.diagram->position, input.position);
+        const int shift = diagramHeight(input, kMetrics);
+        QCOMPARE(shift, 2 * kDiagramSquare + 2 * kMetrics.bodyLine);
+        const auto yOf = [&](const QString& text) {
+            for (const SummaryText& item : layout.body) {
+                if (item.text == text) {
+                    return item.y;
+                }
+            }
+            return 1;
+        };
+        QCOMPARE(yOf("Players:"), -3 * kMetrics.titleLine - shift);
+        for (const QString coordinate : {"1", "2", "A", "B", "C"}) {
+            QVERIFY2(yOf(coordinate) > yOf("Players:"), qPrintable(coordinate));
+        }
+        input.position.pop_back();
+        QVERIFY2(!layoutSummary(input, kMetrics).diagram, "a position that does not fill the board");
+        const SummaryMetrics pages{400, 300, 0};
+        QVERIFY(estimatedPageCount(100, pages, 10, 10000) > estimatedPageCount(100, pages, 10));
+    }
+
     void pageCountFromTheMoveCounter() {
         const SummaryMetrics metrics{400, 300, 0};
         // 300 * (0 + 0 + 19) + 1200 + 100 = 7000 twips on 10-inch pages: one page.
@@ -157,7 +188,7 @@ class GameSummaryTest : public QObject {
         QVERIFY(metrics.bodyLine > 240);  // a 12-point font with its leading
         QVERIFY(metrics.titleLine > 360);
         QVERIFY(printGameSummary(printer, input));
-        const int expected = estimatedPageCount(31, metrics, pageHeightInches(printer));
+        const int expected = summaryPageCount(printer, input);
         QCOMPARE(pdfPageCount(folder.filePath("summary.pdf")), expected);
 
         // A long game runs over several pages.
@@ -168,7 +199,7 @@ class GameSummaryTest : public QObject {
         longGame.moveCounter = 331;
         printer.setOutputFileName(folder.filePath("long.pdf"));
         QVERIFY(printGameSummary(printer, longGame));
-        const int longPages = estimatedPageCount(331, metrics, pageHeightInches(printer));
+        const int longPages = summaryPageCount(printer, longGame);
         QVERIFY(longPages > 1);
         QCOMPARE(pdfPageCount(folder.filePath("long.pdf")), longPages);
     }

@@ -1,5 +1,6 @@
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSaveFile>
 #include <QTest>
 #include <QToolBar>
@@ -9,6 +10,7 @@
 #include "ui/game_file_access.h"
 #include "ui/help_window.h"
 #include "ui/screen_size_class.h"
+#include "ui/secondary_window_placement.h"
 #include "ui/toolbar_icons.h"
 #include "ui_test_support.h"
 
@@ -54,7 +56,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(menuEntries(menus[0]->menu()),
                  (QStringList{"&New Game\tCtrl+N", "&Pause Game\t", "&Stop Game\tCtrl+X", "-",
                               "&Open...\tCtrl+O", "Sa&ve...\tCtrl+S", "-", "P&rint...\tCtrl+P", "-",
-                              "E&xit\t"}));
+                              "E&xit\tCtrl+Q"}));
         QCOMPARE(menuEntries(menus[1]->menu()),
                  (QStringList{"&Backward\tLeft Arrow", "&Forward\tRight Arrow",
                               "Bac&k Five Moves\tPage Up", "Fo&rward Five Moves\tPage Down",
@@ -65,9 +67,10 @@ class MainFrameTest : public QObject {
                  (QStringList{"&Colors...\t", "&Options...\t", "&Board Configuration...\t",
                               "&Player Configuration...\t"}));
         QCOMPARE(menuEntries(menus[3]->menu()),
-                 (QStringList{"&Mark Last Move\t", "&Information Window\t"}));
+                 (QStringList{"&Mark Last Move\t", "&Information Window\t", "-",
+                              "Show &Legal Moves\t", "Show &Territory\t"}));
         QCOMPARE(menuEntries(menus[4]->menu()),
-                 (QStringList{"&Online Help...\t", "-", "&About Taravin...\t"}));
+                 (QStringList{"&Online Help...\tF1", "-", "&About Taravin...\t"}));
 
         CMainFrame& frame = fixture.frame();
         QCOMPARE(frame.action(kNewGameCommand)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -75,6 +78,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(frame.action(kBackFiveMovesCommand)->shortcut(), QKeySequence(Qt::Key_PageUp));
         QCOMPARE(frame.action(kForwardToEndCommand)->shortcut(), QKeySequence(Qt::Key_End));
         QCOMPARE(frame.action(kOnlineHelpCommand)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(frame.action(kExitCommand)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         QCOMPARE(frame.action(kStopComputingAndMoveCommand)->toolTip(),
                  QStringLiteral("Stop Computing & Move"));
         QCOMPARE(frame.action(kColorsCommand)->statusTip(), QStringLiteral("Color Configuation"));
@@ -301,8 +305,8 @@ class MainFrameTest : public QObject {
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Information Window"));
         QCOMPARE(window->width(), InformationWindow::kWidth);
-        QCOMPARE(window->frameGeometry().left(), frame.frameGeometry().right() + 1);
         QCOMPARE(window->height(), frame.frameGeometry().height());
+        QVERIFY(frame.screen()->availableGeometry().contains(window->geometry()));
 
         frame.runCommand(kNewGameCommand);
         QVERIFY(testing::waitFor([&] { return window->list().count() > 2; }, 10000));
@@ -417,9 +421,29 @@ class MainFrameTest : public QObject {
         WindowFixture fixture;
         fixture.open();
         fixture.frame().runCommand(kOnlineHelpCommand);
-        const HelpWindow* help = fixture.frame().findChild<HelpWindow*>();
+        HelpWindow* help = fixture.frame().findChild<HelpWindow*>();
         QVERIFY(help && help->isVisible());
         QVERIFY(help->toPlainText().contains("Entering a move with the mouse"));
+        // It leaves the menu and toolbar free, and Escape closes it.
+        QVERIFY(help->geometry().top() >= fixture.view().mapToGlobal(QPoint(0, 0)).y());
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(testing::waitFor([&] { return !fixture.frame().findChild<HelpWindow*>(); }, 2000));
+    }
+
+    // On a 1600-pixel screen a window beside the main one goes right of it, else left of it,
+    // else over its right part: never off the screen.
+    void secondaryWindowsStayOnTheScreen() {
+        const QRect screen(0, 0, 1600, 1000);
+        const QSize log(400, 900);
+        QCOMPARE(secondaryWindowRect(QRect(100, 40, 1000, 900), log, 40, screen),
+                 QRect(1100, 40, 400, 900));
+        QCOMPARE(secondaryWindowRect(QRect(500, 40, 1000, 900), log, 40, screen),
+                 QRect(100, 40, 400, 900));
+        QCOMPARE(secondaryWindowRect(QRect(100, 40, 1300, 900), log, 40, screen),
+                 QRect(1200, 40, 400, 900));
+        QCOMPARE(secondaryWindowRect(QRect(0, 0, 1600, 1000), QSize(400, 1200), 90, screen),
+                 QRect(1200, 0, 400, 1000));
     }
 
     void gameFilesAreReadWholeAndSavedSafely() {
@@ -438,11 +462,11 @@ class MainFrameTest : public QObject {
     void titleFollowsTheDocument() {
         WindowFixture fixture;
         fixture.open();
-        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin"));
+        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin[*]"));
         fixture.document().setTitle("game.txt");
-        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin - game.txt"));
+        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin - game.txt[*]"));
         fixture.frame().runCommand(kNewGameCommand);
-        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin"));
+        QCOMPARE(fixture.frame().windowTitle(), QStringLiteral("Taravin[*]"));
     }
 };
 

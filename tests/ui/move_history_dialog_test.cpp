@@ -124,10 +124,15 @@ class MoveHistoryDialogTest : public QObject {
         QCOMPARE(table.selectedRanges().at(0).topRow(), 45);
     }
 
-    void okCloses() {
+    void okClosesAndTheTableGrowsWithTheDialog() {
         MoveRecordList record;
         MoveHistoryDialog dialog(record, nullptr);
         dialog.show();
+        // Made larger, the table grows with the dialog and OK stays below it.
+        const QSize table = tableOf(dialog).size();
+        dialog.resize(dialog.size() + QSize(200, 150));
+        QCOMPARE(tableOf(dialog).size(), table + QSize(200, 150));
+        QVERIFY(captioned(dialog, "OK")->geometry().top() > tableOf(dialog).geometry().bottom());
         click(dialog, "OK");
         QVERIFY(!dialog.isVisible());
     }

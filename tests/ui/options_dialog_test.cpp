@@ -69,7 +69,8 @@ class OptionsDialogTest : public QObject {
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const std::vector<ProfileWrite> expected{{"Settings", "Sound", "0"},
                                                  {"Settings", "AutoGameStart", "1"},
-                                                 {"Settings", "LastMoveOption", "1"}};
+                                                 {"Settings", "LastMoveOption", "1"},
+                                                 {"Settings", "FixedSizePieces", "0"}};
         QCOMPARE(profile.writes(), expected);
     }
 
@@ -82,7 +83,8 @@ class OptionsDialogTest : public QObject {
         click(dialog, "OK");
         const std::vector<ProfileWrite> expected{{"Settings", "Sound", "1"},
                                                  {"Settings", "AutoGameStart", "0"},
-                                                 {"Settings", "LastMoveOption", "0"}};
+                                                 {"Settings", "LastMoveOption", "0"},
+                                                 {"Settings", "FixedSizePieces", "0"}};
         QCOMPARE(profile.writes(), expected);
     }
 

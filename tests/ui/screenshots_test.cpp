@@ -95,6 +95,55 @@ class ScreenshotsTest : public QObject {
         QVERIFY(testing::waitFor([&] { return !document.thinking(); }, 10000));
     }
 
+    // A small window and a maximised one with legal moves and territory shown: Red's amazon
+    // picked up in the first, Red's arrow pending in the second. Names start with
+    // $TARAVIN_SCREENSHOT_TAG (the high-resolution run sets one).
+    void overlaysSmallAndMaximised() {
+        const QString tag = qEnvironmentVariable("TARAVIN_SCREENSHOT_TAG");
+        PictureFolder folder;
+        for (const bool maximised : {false, true}) {
+            setScreenSizeClassOverride(maximised ? std::nullopt : std::optional<int32_t>(1));
+            WindowFixture fixture;
+            fixture.profile.writeInt("Settings", "MarkLastMove", 1);
+            fixture.profile.writeInt("Settings", "ShowLegalMoves", 1);
+            fixture.profile.writeInt("Settings", "ShowTerritory", 1);
+            fixture.open(QSize(600, 420));
+            CMainFrame& frame = fixture.frame();
+            if (maximised) {
+                frame.showMaximized();
+                QTest::qWait(200);
+            }
+            frame.runCommand(kNewGameCommand);
+            CAmazonDoc& document = fixture.document();
+            for (int round = 0; round < 12; ++round) {
+                const testing::LegalMove move =
+                    someMove(*document.board(), document.sideToMove(), round);
+                document.applyMove(move.from, move.to, move.arrow);
+            }
+            fixture.settle();
+            CAmazonView& view = fixture.view();
+            const PositionNode* amazon = document.board()->amazons(kRed).head();
+            const Square from{amazon->row, amazon->column};
+            QTest::mousePress(&view, Qt::LeftButton, {}, testing::squareCentre(view, from));
+            if (maximised) {
+                const testing::LegalMove move = someMove(*document.board(), kRed, 3);
+                QTest::mouseRelease(&view, Qt::LeftButton, {}, testing::squareCentre(view, from));
+                QTest::mousePress(&view, Qt::LeftButton, {},
+                                  testing::squareCentre(view, move.from));
+                QTest::mouseRelease(&view, Qt::LeftButton, {},
+                                    testing::squareCentre(view, move.to));
+                QCOMPARE(document.moveInProgress().inputState(),
+                         static_cast<int32_t>(kThrowArrow));
+            }
+            const QString name = tag + (maximised ? "maximised.png" : "small.png");
+            QVERIFY(frame.grab().toImage().save(folder.file(name)));
+            qInfo("%s: window %dx%d, squares of %d pixels, size class %d", qPrintable(name),
+                  frame.width(), frame.height(), view.boardGeometry().squareSize,
+                  view.sizeClass());
+        }
+        setScreenSizeClassOverride(2);
+    }
+
     void informationWindowDuringASearch() {
         setScreenSizeClassOverride(2);
         PictureFolder folder;
@@ -125,6 +174,7 @@ class ScreenshotsTest : public QObject {
             document.applyMove(move.from, move.to, move.arrow);
         }
         QPrinter printer(QPrinter::HighResolution);
+        useSummaryPageMargins(printer);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.file("summary.pdf"));
         QVERIFY(printGameSummary(printer, summaryInput(document)));

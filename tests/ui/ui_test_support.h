@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,8 +37,9 @@ class TemporarySettings {
     QTemporaryDir folder_;
 };
 
-// Answers every modal dialog or message box that opens while it runs: Yes or OK where
-// offered, else the dialog is accepted. Keeps the texts of the message boxes it answered.
+// Answers every modal dialog or message box that opens while it runs: Yes, OK or Discard
+// (unsaved moves) where offered, else the dialog is accepted. Keeps the texts of the message
+// boxes it answered.
 class ModalAnswerer : public QObject {
   public:
     ModalAnswerer() {
@@ -46,6 +48,8 @@ class ModalAnswerer : public QObject {
         timer_.start();
     }
     const std::vector<QString>& messages() const { return messages_; }
+    // Runs before each dialog or message box is answered, while it is still open.
+    void whileModalOpen(std::function<void()> look) { look_ = std::move(look); }
 
   private:
     void answer() {
@@ -53,11 +57,17 @@ class ModalAnswerer : public QObject {
         if (!modal) {
             return;
         }
+        if (look_) {
+            look_();
+        }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages_.push_back(box->text());
-            QAbstractButton* choice = box->button(QMessageBox::Yes);
-            if (!choice) {
-                choice = box->button(QMessageBox::Ok);
+            QAbstractButton* choice = nullptr;
+            for (const QMessageBox::StandardButton button :
+                 {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Discard}) {
+                if (!choice) {
+                    choice = box->button(button);
+                }
             }
             if (choice) {
                 choice->click();
@@ -73,6 +83,7 @@ class ModalAnswerer : public QObject {
 
     QTimer timer_;
     std::vector<QString> messages_;
+    std::function<void()> look_;
 };
 
 // A whole game window on a temporary profile with a small transposition table.
