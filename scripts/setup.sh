@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation2
   poppler-utils
-  librsvg2-bin
+  librsvg2-bin gzip
 )
 
 missing=()
