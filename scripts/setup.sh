@@ -8,7 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation2
   poppler-utils
-  librsvg2-bin gzip
+  librsvg2-bin gzip file
+  dpkg-dev
 )
 
 missing=()
