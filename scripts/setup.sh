@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev fonts-liberation2
   poppler-utils
   librsvg2-bin gzip file
-  dpkg-dev
+  desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()
