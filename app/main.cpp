@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QThread>
 #include <cstdio>
@@ -20,12 +22,24 @@ void showFatalError(const std::string& text) {
     }
 }
 
+// The application icon at every size the build rendered, for every window of the program.
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files)) {
+        icon.addFile(file.filePath());
+    }
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrow - Danlo Program"));
     QCoreApplication::setApplicationName(QStringLiteral("Taravin"));
+    // Ties the windows to the menu entry, whose icon Wayland desktops show.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARAVIN_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
     taravin::setFatalErrorHandler(showFatalError);
 
     taravin::QSettingsProfile profile;

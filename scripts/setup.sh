@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian machine lacks to build, test and run Taravin.
+# Installs what a fresh Debian machine lacks to build, test, run and package Taravin.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation2
   poppler-utils
+  librsvg2-bin gzip file
+  desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()

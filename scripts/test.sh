@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test; the exit code is the result.
+# Installs what is missing, builds everything, runs every test and checks the install tree;
+# the exit code is the result.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 cd "$root/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+"$root/scripts/check_install.sh" "$root/build"
 if [ "${TARAVIN_SANITIZERS:-1}" != 0 ]; then
   "$root/scripts/sanitizer_tests.sh"
 fi

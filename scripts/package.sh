@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the Debian package: installs what is missing, builds the programs (Release, no tests)
+# into build-package/ and lets CPack make build-package/taravin_<version>_<arch>.deb, whose
+# dependencies dpkg-shlibdeps takes from the libraries the programs link.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$root/build-package"
+"$root/scripts/setup.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DTARAVIN_BUILD_TESTS=OFF -DTARAVIN_BUILD_BENCH=OFF
+cmake --build "$build"
+(cd "$build" && cpack -G DEB)
+ls -1 "$build"/taravin_*.deb
