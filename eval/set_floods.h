@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "eval/square_set_layout.h"
+
+namespace taravin {
+
+// The empty squares one queen move away from a set of squares, by filling each direction in
+// doubling rounds over the empty squares. Built once per position: the runs of empty squares
+// that the rounds pass over depend only on the position.
+class QueenReach {
+  public:
+    QueenReach(const SquareSetLayout& layout, SquareSet empty);
+
+    // Every empty square on a ray of some origin. The origins need not be empty.
+    SquareSet from(SquareSet origins) const;
+
+  private:
+    static constexpr int32_t kMaxRounds = 5;
+
+    const SquareSetLayout& layout_;
+    SquareSet empty_;
+    // openRuns_[k][r]: the squares whose 2^r squares back along direction k, themselves
+    // included, are all empty.
+    std::array<std::array<SquareSet, kMaxRounds>, 8> openRuns_{};
+};
+
+// The empty squares one king step away from a set of squares.
+SquareSet kingReach(const SquareSetLayout& layout, SquareSet origins, SquareSet empty);
+
+// The last distance that has a layer of its own; farther squares share the next one, as the
+// score tables look them up.
+constexpr int32_t kLastSeparateLayer = 13;
+
+// A side's distances to the empty squares as sets: at[d] holds the squares first reached
+// after d moves (d = 1..13), at[14] those reached after 14 or more, at[0] the empty squares
+// never reached.
+struct DistanceLayers {
+    std::array<SquareSet, kLastSeparateLayer + 2> at{};
+    SquareSet reached = 0;
+};
+
+// Breadth-first layers from the seeds (amazon squares), each layer the squares that
+// reach(previous layer) adds.
+template <class Reach>
+DistanceLayers distanceLayers(SquareSet seeds, SquareSet empty, Reach reach) {
+    DistanceLayers layers;
+    SquareSet frontier = seeds;
+    for (int32_t distance = 1;; ++distance) {
+        frontier = reach(frontier) & ~layers.reached;
+        if (frontier == 0) {
+            break;
+        }
+        layers.at[std::min(distance, kLastSeparateLayer + 1)] |= frontier;
+        layers.reached |= frontier;
+    }
+    layers.at[0] = empty & ~layers.reached;
+    return layers;
+}
+
+}  // namespace taravin
