@@ -24,13 +24,13 @@ SumAndCarry addThree(SquareSet a, SquareSet b, SquareSet c) {
 
 // Per square, how many of its eight neighbours are in `members`; neighbours off the board
 // are members when `borderCounts`, as are the guard and top bits that stand for them.
-SlicedCount countNeighbours(const SquareSetLayout& layout, SquareSet members, bool borderCounts) {
+SlicedCount countNeighbours(SquareSet inner, SquareSet members, bool borderCounts) {
     std::array<SquareSet, 8> neighbour{};
     if (borderCounts) {
-        members |= ~layout.inner;
+        members |= ~inner;
     }
     for (std::size_t k = 0; k < neighbour.size(); ++k) {
-        const int32_t step = layout.steps[k];
+        const int32_t step = kSetSteps[k];
         neighbour[k] = shiftedBy(members, -step);
         // Below the bottom row lies border too; no set holds those bits.
         if (step < 0 && borderCounts) {
@@ -113,24 +113,27 @@ struct PairLookup {
 // The squares at distance `nearer` on one side (`nearSquares`) whose other side is farther:
 // each pair (nearer, farther) looked up with the farther distance grown by the rule, counted
 // on the farther side's squares beyond `nearer`.
-int32_t sumFartherPairs(const SquareSetLayout& layout, SquareSet nearSquares, int32_t nearer,
-                        const DistanceLayers& farther, SquareSet fartherBeyond,
-                        const RuleThresholds& rule, const PairLookup& lookup) {
+TARAVIN_COUNTS_SQUARES int32_t sumFartherPairs(SquareSet inner, SquareSet nearSquares,
+                                               int32_t nearer, const DistanceLayers& farther,
+                                               SquareSet fartherBeyond, const RuleThresholds& rule,
+                                               const PairLookup& lookup) {
     SquareSet plusOne = 0;
     SquareSet plusTwo = 0;
     // From the last layer on the farther distance is looked up as the last one anyway.
     if (rule.plusOne <= 8 && nearer < kLastSeparateLayer) {
         const bool borderCounts = nearer < kBorderDistance;
-        const SlicedCount count = countNeighbours(layout, fartherBeyond, borderCounts);
+        const SlicedCount count = countNeighbours(inner, fartherBeyond, borderCounts);
         plusOne = countAtLeast(count, rule.plusOne) & nearSquares;
         plusTwo = countAtLeast(count, rule.plusTwo) & nearSquares;
     }
     int32_t total = 0;
-    for (int32_t distance = nearer + 1; distance <= kLastSeparateLayer + 1; ++distance) {
-        const SquareSet pair = nearSquares & farther.at[distance];
+    SquareSet remaining = nearSquares;
+    for (int32_t distance = nearer + 1; remaining != 0; ++distance) {
+        const SquareSet pair = remaining & farther.at[distance];
         if (pair == 0) {
             continue;
         }
+        remaining &= ~pair;
         const int32_t all = countSquares(pair);
         const int32_t grownOne = plusOne == 0 ? 0 : countSquares(pair & plusOne);
         const int32_t grownTwo = plusTwo == 0 ? 0 : countSquares(pair & plusTwo);
@@ -143,9 +146,10 @@ int32_t sumFartherPairs(const SquareSetLayout& layout, SquareSet nearSquares, in
 
 }  // namespace
 
-int32_t sumOverLayerPairs(const SquareSetLayout& layout, const DistanceLayers& own,
-                          const DistanceLayers& opponent, const ScoreTable& table,
-                          const NeighbourRule& rule) {
+TARAVIN_COUNTS_SQUARES int32_t sumOverLayerPairs(SquareSet inner, const DistanceLayers& own,
+                                                 const DistanceLayers& opponent,
+                                                 const ScoreTable& table,
+                                                 const NeighbourRule& rule) {
     const RuleThresholds thresholds = thresholdsOf(rule);
     int32_t total = 0;
     // The squares each side reaches after more than `distance` moves.
@@ -162,13 +166,17 @@ int32_t sumOverLayerPairs(const SquareSetLayout& layout, const DistanceLayers& o
         }
         const SquareSet ownNearer = ownAt & opponentBeyond;
         if (ownNearer != 0) {
-            total += sumFartherPairs(layout, ownNearer, distance, opponent, opponentBeyond,
+            total += sumFartherPairs(inner, ownNearer, distance, opponent, opponentBeyond,
                                      thresholds, {table, true});
         }
         const SquareSet opponentNearer = opponentAt & ownBeyond;
         if (opponentNearer != 0) {
-            total += sumFartherPairs(layout, opponentNearer, distance, own, ownBeyond, thresholds,
+            total += sumFartherPairs(inner, opponentNearer, distance, own, ownBeyond, thresholds,
                                      {table, false});
+        }
+        // Farther layers are parts of what lies beyond.
+        if ((ownBeyond | opponentBeyond) == 0) {
+            break;
         }
     }
     return total;

@@ -10,11 +10,11 @@ namespace {
 
 // What every set evaluation starts from.
 struct PositionSets {
-    const SquareSetLayout& layout;
+    SquareSet inner;
     SquareSet empty;
 
     explicit PositionSets(const Board& board)
-        : layout(squareSetLayout(board)), empty(emptySquares(board, layout)) {}
+        : inner(innerSquares(board)), empty(emptySquares(board)) {}
 };
 
 DistanceLayers queenLayers(const QueenReach& reach, SquareSet seeds, SquareSet empty) {
@@ -28,12 +28,11 @@ const ScoreTable& arraysTable(int32_t moveNumber) {
 int32_t queenDistanceSum(Board& board, int32_t side, const ScoreTable& table,
                          const NeighbourRule& rule) {
     const PositionSets sets(board);
-    const QueenReach reach(sets.layout, sets.empty);
-    const DistanceLayers own =
-        queenLayers(reach, amazonSquares(board, ownSide(side), sets.layout), sets.empty);
+    const QueenReach reach(sets.empty);
+    const DistanceLayers own = queenLayers(reach, amazonSquares(board, ownSide(side)), sets.empty);
     const DistanceLayers opponent =
-        queenLayers(reach, amazonSquares(board, opponentSide(side), sets.layout), sets.empty);
-    board.evaluationTotal = sumOverLayerPairs(sets.layout, own, opponent, table, rule);
+        queenLayers(reach, amazonSquares(board, opponentSide(side)), sets.empty);
+    board.evaluationTotal = sumOverLayerPairs(sets.inner, own, opponent, table, rule);
     return board.evaluationTotal;
 }
 
@@ -45,18 +44,19 @@ struct QuickClasses {
 
 QuickClasses quickClasses(const Board& board, int32_t side, const PositionSets& sets,
                           const QueenReach& reach) {
-    const SquareSet one = reach.from(amazonSquares(board, side, sets.layout));
+    const SquareSet one = reach.from(amazonSquares(board, side));
     const SquareSet two = reach.from(one) & ~one;
     return {{sets.empty & ~(one | two), one, two}};
 }
 
 }  // namespace
 
-int32_t squareOwnershipOnSets(Board& board, int32_t side, int32_t /*moveNumber*/) {
+TARAVIN_COUNTS_SQUARES int32_t squareOwnershipOnSets(Board& board, int32_t side,
+                                                     int32_t /*moveNumber*/) {
     const PositionSets sets(board);
-    const QueenReach reach(sets.layout, sets.empty);
-    const SquareSet red = reach.from(amazonSquares(board, kRed, sets.layout));
-    const SquareSet blue = reach.from(amazonSquares(board, kBlue, sets.layout));
+    const QueenReach reach(sets.empty);
+    const SquareSet red = reach.from(amazonSquares(board, kRed));
+    const SquareSet blue = reach.from(amazonSquares(board, kBlue));
     board.redOwnedCount = countSquares(red & ~blue);
     board.blueOwnedCount = countSquares(blue & ~red);
     const int32_t difference = board.redOwnedCount - board.blueOwnedCount;
@@ -69,17 +69,17 @@ int32_t minDistanceArraysOnSets(Board& board, int32_t side, int32_t moveNumber) 
 
 int32_t minDistanceSeparateOnSets(Board& board, int32_t side, int32_t moveNumber) {
     const PositionSets sets(board);
-    const QueenReach reach(sets.layout, sets.empty);
+    const QueenReach reach(sets.empty);
     const PositionNode* own = board.amazons(ownSide(side)).head();
     const PositionNode* opponent = board.amazons(opponentSide(side)).head();
     // A missing amazon reaches nothing.
     const auto layersOf = [&](const PositionNode* amazon) {
-        const SquareSet seed = amazon ? sets.layout.squareAt(amazon->row, amazon->column) : 0;
+        const SquareSet seed = amazon ? squareAt(amazon->row, amazon->column) : 0;
         return queenLayers(reach, seed, sets.empty);
     };
     int32_t total = 0;
     for (int32_t slot = 0; slot < kMaxAmazonsPerSide; ++slot) {
-        total += sumOverLayerPairs(sets.layout, layersOf(own), layersOf(opponent),
+        total += sumOverLayerPairs(sets.inner, layersOf(own), layersOf(opponent),
                                    arraysTable(moveNumber), kArraysNeighbourRule);
         own = own ? own->next : nullptr;
         opponent = opponent ? opponent->next : nullptr;
@@ -96,19 +96,18 @@ int32_t minDistanceBaseOnSets(Board& board, int32_t side, int32_t moveNumber) {
 int32_t minDistanceStepsOnSets(Board& board, int32_t side, int32_t /*moveNumber*/) {
     const PositionSets sets(board);
     const auto layersOf = [&](int32_t amazonSide) {
-        return distanceLayers(
-            amazonSquares(board, amazonSide, sets.layout), sets.empty,
-            [&](SquareSet from) { return kingReach(sets.layout, from, sets.empty); });
+        return distanceLayers(amazonSquares(board, amazonSide), sets.empty,
+                              [&](SquareSet from) { return kingReach(from, sets.empty); });
     };
     board.evaluationTotal =
-        sumOverLayerPairs(sets.layout, layersOf(ownSide(side)), layersOf(opponentSide(side)),
+        sumOverLayerPairs(sets.inner, layersOf(ownSide(side)), layersOf(opponentSide(side)),
                           kStepsTable, kStepsNeighbourRule);
     return board.evaluationTotal;
 }
 
-int32_t quickDistanceOnSets(Board& board, int32_t side, int32_t moveNumber) {
+TARAVIN_COUNTS_SQUARES int32_t quickDistanceOnSets(Board& board, int32_t side, int32_t moveNumber) {
     const PositionSets sets(board);
-    const QueenReach reach(sets.layout, sets.empty);
+    const QueenReach reach(sets.empty);
     const QuickClasses own = quickClasses(board, ownSide(side), sets, reach);
     const QuickClasses opponent = quickClasses(board, opponentSide(side), sets, reach);
     const QuickTable& table = isEarlyMove(moveNumber) ? kQuickEarlyTable : kQuickLateTable;

@@ -2,33 +2,41 @@
 
 namespace taravin {
 
-QueenReach::QueenReach(const SquareSetLayout& layout, SquareSet empty)
-    : layout_(layout), empty_(empty) {
-    for (std::size_t k = 0; k < openRuns_.size(); ++k) {
+QueenReach::QueenReach(SquareSet empty) : empty_(empty) {
+    for (std::size_t k = 0; k < kSetSteps.size(); ++k) {
         SquareSet run = empty;
-        for (int32_t round = 0; round < layout.rounds[k]; ++round) {
-            openRuns_[k][round] = run;
-            run &= shiftedBy(run, layout.steps[k] << round);
+        for (int32_t round = 0; round < kFillRounds; ++round) {
+            openRuns_[round][k] = run;
+            run &= shiftedBy(run, kSetSteps[k] << round);
         }
     }
+}
+
+template <std::size_t First>
+SquareSet QueenReach::fromInDirections(SquareSet origins) const {
+    std::array<SquareSet, kDirectionGroup> fill;
+    fill.fill(origins);
+    for (int32_t round = 0; round < kFillRounds; ++round) {
+        for (std::size_t k = 0; k < kDirectionGroup; ++k) {
+            fill[k] |=
+                openRuns_[round][First + k] & shiftedBy(fill[k], kSetSteps[First + k] << round);
+        }
+    }
+    // Each fill now holds its origins and every empty square of their rays but the last one.
+    SquareSet reach = 0;
+    for (std::size_t k = 0; k < kDirectionGroup; ++k) {
+        reach |= shiftedBy(fill[k], kSetSteps[First + k]);
+    }
+    return reach;
 }
 
 SquareSet QueenReach::from(SquareSet origins) const {
-    SquareSet reach = 0;
-    for (std::size_t k = 0; k < openRuns_.size(); ++k) {
-        // After round r the fill holds the origins and up to 2^(r+1) - 1 squares beyond each.
-        SquareSet fill = origins;
-        for (int32_t round = 0; round < layout_.rounds[k]; ++round) {
-            fill |= openRuns_[k][round] & shiftedBy(fill, layout_.steps[k] << round);
-        }
-        reach |= shiftedBy(fill, layout_.steps[k]);
-    }
-    return reach & empty_;
+    return (fromInDirections<0>(origins) | fromInDirections<kDirectionGroup>(origins)) & empty_;
 }
 
-SquareSet kingReach(const SquareSetLayout& layout, SquareSet origins, SquareSet empty) {
+SquareSet kingReach(SquareSet origins, SquareSet empty) {
     const SquareSet row = origins | origins << 1 | origins >> 1;
-    return (row | row << layout.width | row >> layout.width) & empty;
+    return (row | row << kSetWidth | row >> kSetWidth) & empty;
 }
 
 }  // namespace taravin

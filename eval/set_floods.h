@@ -12,23 +12,27 @@ namespace taravin {
 // that the rounds pass over depend only on the position.
 class QueenReach {
   public:
-    QueenReach(const SquareSetLayout& layout, SquareSet empty);
+    explicit QueenReach(SquareSet empty);
 
     // Every empty square on a ray of some origin. The origins need not be empty.
     SquareSet from(SquareSet origins) const;
 
   private:
-    static constexpr int32_t kMaxRounds = 5;
+    // The fills of this many directions go round by round together, so that they overlap
+    // while their sets still fit the registers.
+    static constexpr std::size_t kDirectionGroup = 4;
 
-    const SquareSetLayout& layout_;
+    template <std::size_t First>
+    SquareSet fromInDirections(SquareSet origins) const;
+
     SquareSet empty_;
-    // openRuns_[k][r]: the squares whose 2^r squares back along direction k, themselves
+    // openRuns_[r][k]: the squares whose 2^r squares back along direction k, themselves
     // included, are all empty.
-    std::array<std::array<SquareSet, kMaxRounds>, 8> openRuns_{};
+    std::array<std::array<SquareSet, 8>, kFillRounds> openRuns_{};
 };
 
 // The empty squares one king step away from a set of squares.
-SquareSet kingReach(const SquareSetLayout& layout, SquareSet origins, SquareSet empty);
+SquareSet kingReach(SquareSet origins, SquareSet empty);
 
 // The last distance that has a layer of its own; farther squares share the next one, as the
 // score tables look them up.

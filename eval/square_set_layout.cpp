@@ -1,71 +1,38 @@
 #include "eval/square_set_layout.h"
 
-#include <algorithm>
-
 namespace taravin {
 
-namespace {
-
-// The least number of doubling rounds after which a fill covers a ray of maxSteps squares.
-int32_t roundsFor(int32_t maxSteps) {
-    int32_t rounds = 0;
-    while ((1 << rounds) < maxSteps) {
-        ++rounds;
-    }
-    return rounds;
-}
-
-SquareSetLayout makeLayout(int32_t rows, int32_t columns) {
-    SquareSetLayout layout;
-    layout.rows = rows;
-    layout.columns = columns;
-    layout.width = columns + 1;
-    for (int32_t row = 1; row <= rows; ++row) {
-        layout.inner |= lowestBits(columns) << ((row - 1) * layout.width);
-    }
-    for (std::size_t k = 0; k < kDirections.size(); ++k) {
-        const Direction& direction = kDirections[k];
-        layout.steps[k] = direction.rowStep * layout.width + direction.columnStep;
-        const int32_t longestRay = direction.rowStep == 0      ? columns - 1
-                                   : direction.columnStep == 0 ? rows - 1
-                                                               : std::min(rows, columns) - 1;
-        layout.rounds[k] = roundsFor(longestRay);
-    }
-    return layout;
-}
-
-}  // namespace
-
 bool fitsSquareSet(const Board& board) {
-    return (board.rows() + 1) * (board.columns() + 1) <= kSquareSetBits;
+    return board.rows() <= kSetSide && board.columns() <= kSetSide;
 }
 
-const SquareSetLayout& squareSetLayout(const Board& board) {
-    thread_local SquareSetLayout layout;
-    if (layout.rows != board.rows() || layout.columns != board.columns()) {
-        layout = makeLayout(board.rows(), board.columns());
+SquareSet innerSquares(const Board& board) {
+    SquareSet inner = 0;
+    for (int32_t row = board.rows(); row >= 1; --row) {
+        inner = inner << kSetWidth | lowestBits(board.columns());
     }
-    return layout;
+    return inner;
 }
 
-SquareSet emptySquares(const Board& board, const SquareSetLayout& layout) {
-    const int32_t* cells = board.contents();
+SquareSet emptySquares(const Board& board) {
+    const uint64_t* bits = board.emptyCellBits();
+    const auto columns = static_cast<uint64_t>(lowestBits(board.columns()));
     SquareSet empty = 0;
-    for (int32_t row = layout.rows; row >= 1; --row) {
-        const int32_t* first = cells + board.indexOf(row, 1);
-        uint64_t rowBits = 0;
-        for (int32_t column = layout.columns - 1; column >= 0; --column) {
-            rowBits = rowBits << 1 | (first[column] == kEmpty ? 1U : 0U);
-        }
-        empty = empty << layout.width | rowBits;
+    for (int32_t row = board.rows(); row >= 1; --row) {
+        const int32_t first = board.indexOf(row, 1);
+        const uint64_t* word = bits + (first >> 6);
+        const int32_t offset = first & 63;
+        // The second word's part, shifted in two steps so that offset 0 shifts by 64 safely.
+        const uint64_t rowBits = (word[0] >> offset | (word[1] << 1) << (63 - offset)) & columns;
+        empty = empty << kSetWidth | rowBits;
     }
     return empty;
 }
 
-SquareSet amazonSquares(const Board& board, int32_t side, const SquareSetLayout& layout) {
+SquareSet amazonSquares(const Board& board, int32_t side) {
     SquareSet squares = 0;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
-        squares |= layout.squareAt(node->row, node->column);
+        squares |= squareAt(node->row, node->column);
     }
     return squares;
 }

@@ -8,36 +8,43 @@
 
 namespace taravin {
 
-// Where each square of a board sits in a SquareSet: row by row from the bottom, each row
-// followed by one guard bit, so square (row, column) is bit (row - 1) * (columns + 1) +
-// column - 1. A guard bit is never a square: a ray that would wrap from one row's end to the
-// next row's start meets it first. The bits from the top row's end up stand for the border
-// above, and the guards for the borders left and right.
-struct SquareSetLayout {
-    int32_t rows = 0;
-    int32_t columns = 0;
-    int32_t width = 0;  // columns + 1
-    SquareSet inner = 0;
-    // Bit step to the neighbour in each direction of the common order.
+// Square sets serve boards of up to kSetSide rows and columns. Square (row, column) is bit
+// (row - 1) * kSetWidth + column - 1: each row takes kSetWidth bits, one more than the widest
+// board, and the bits past a board's last column are never squares, so that a ray which would
+// wrap from one row's end to the next row's start meets one first. Those bits and the bits
+// above the top row stand for the border. The fixed layout lets every shift be a constant.
+constexpr int32_t kSetSide = 10;
+constexpr int32_t kSetWidth = kSetSide + 1;
+static_assert((kSetSide + 1) * kSetWidth <= kSquareSetBits,
+              "the row of border above the top row must fit too");
+
+// Bit step to the neighbour in each direction of the common order.
+constexpr std::array<int32_t, 8> kSetSteps = [] {
     std::array<int32_t, 8> steps{};
-    // Doubling rounds a ray fill needs in each direction: 2^rounds reaches the longest ray.
-    std::array<int32_t, 8> rounds{};
-
-    SquareSet squareAt(int32_t row, int32_t column) const {
-        return SquareSet{1} << ((row - 1) * width + column - 1);
+    for (std::size_t k = 0; k < kDirections.size(); ++k) {
+        steps[k] = kDirections[k].rowStep * kSetWidth + kDirections[k].columnStep;
     }
-};
+    return steps;
+}();
 
-// Whether the board's squares, and one row of border above them, fit a SquareSet.
+// Doubling rounds after which a fill has covered the longest ray, kSetSide - 1 squares.
+constexpr int32_t kFillRounds = 4;
+static_assert((1 << kFillRounds) >= kSetSide - 1);
+
+constexpr SquareSet squareAt(int32_t row, int32_t column) {
+    return SquareSet{1} << ((row - 1) * kSetWidth + column - 1);
+}
+
+// Whether the board is small enough for square sets.
 bool fitsSquareSet(const Board& board);
 
-// The layout of the board's size; the board must fit.
-const SquareSetLayout& squareSetLayout(const Board& board);
+// Every square of the board.
+SquareSet innerSquares(const Board& board);
 
 // The empty squares of the board.
-SquareSet emptySquares(const Board& board, const SquareSetLayout& layout);
+SquareSet emptySquares(const Board& board);
 
 // The squares of the side's amazons.
-SquareSet amazonSquares(const Board& board, int32_t side, const SquareSetLayout& layout);
+SquareSet amazonSquares(const Board& board, int32_t side);
 
 }  // namespace taravin

@@ -37,9 +37,11 @@ Board::Board(int32_t rows, int32_t columns)
     }
     for (int32_t row = 0; row < totalRows(); ++row) {
         for (int32_t column = 0; column < stride(); ++column) {
-            if (!isInner(row, column)) {
+            if (isInner(row, column)) {
+                storeContent(indexOf(row, column), kEmpty);
+            } else {
                 const int32_t i = indexOf(row, column);
-                content_[i] = kArrow;
+                storeContent(i, kArrow);
                 distance_[0][i] = kBorderDistance;
                 distance_[1][i] = kBorderDistance;
             }
@@ -55,6 +57,7 @@ Board::Board(const Board& other)
       columns_(other.columns_),
       cellCount_(other.cellCount_),
       offsets_(other.offsets_),
+      emptyBits_(other.emptyBits_),
       moveCapacity_(other.moveCapacity_),
       keys_(other.keys_),
       hash_(other.hash_) {
@@ -124,8 +127,15 @@ int32_t Board::setContent(int32_t row, int32_t column, int32_t content, bool upd
         }
         toggleHash(i, content);
     }
-    content_[i] = content;
+    storeContent(i, content);
     return content;
+}
+
+void Board::storeContent(int32_t index, int32_t content) {
+    content_[index] = content;
+    const uint64_t bit = uint64_t{1} << (index & 63);
+    uint64_t& word = emptyBits_[static_cast<std::size_t>(index >> 6)];
+    word = content == kEmpty ? word | bit : word & ~bit;
 }
 
 void Board::recomputeHash() {
