@@ -7,9 +7,17 @@ bool fitsSquareSet(const Board& board) {
 }
 
 SquareSet innerSquares(const Board& board) {
-    SquareSet inner = 0;
-    for (int32_t row = board.rows(); row >= 1; --row) {
-        inner = inner << kSetWidth | lowestBits(board.columns());
+    // Kept for the last board size this thread saw: the search asks for one size only.
+    thread_local int32_t rows = 0;
+    thread_local int32_t columns = 0;
+    thread_local SquareSet inner = 0;
+    if (board.rows() != rows || board.columns() != columns) {
+        rows = board.rows();
+        columns = board.columns();
+        inner = 0;
+        for (int32_t row = rows; row >= 1; --row) {
+            inner = inner << kSetWidth | lowestBits(columns);
+        }
     }
     return inner;
 }
