@@ -52,7 +52,8 @@ template <class Reach>
 DistanceLayers distanceLayers(SquareSet seeds, SquareSet empty, Reach reach) {
     DistanceLayers layers;
     SquareSet frontier = seeds;
-    for (int32_t distance = 1;; ++distance) {
+    // Once every empty square is reached no layer can follow.
+    for (int32_t distance = 1; layers.reached != empty; ++distance) {
         frontier = reach(frontier) & ~layers.reached;
         if (frontier == 0) {
             break;
