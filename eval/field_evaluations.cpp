@@ -36,10 +36,6 @@ auto adjustedPairs(const Board& board, const int32_t* own, const int32_t* oppone
     };
 }
 
-const ScoreTable& arraysTable(int32_t moveNumber) {
-    return isEarlyMove(moveNumber) ? kArraysEarlyTable : kArraysLateTable;
-}
-
 // Whether a ray from the cell meets a one-move mark; marks of 2 set earlier do not count.
 bool seesOneMoveMark(const Board& board, const int32_t* distance, int32_t origin) {
     const int32_t* cells = board.contents();
@@ -108,7 +104,7 @@ int32_t minDistanceBaseOnFields(Board& board, int32_t side, int32_t moveNumber) 
     computeQueenDistances(board, kRed);
     computeQueenDistances(board, kBlue);
     board.evaluationTotal = sumOverEmptySquares(
-        board, isEarlyMove(moveNumber) ? kBaseEarlyTable : kBaseLateTable,
+        board, baseTable(moveNumber),
         rawPairs(board.distanceField(ownSide(side)), board.distanceField(opponentSide(side))));
     return board.evaluationTotal;
 }
@@ -129,7 +125,7 @@ int32_t quickDistanceOnFields(Board& board, int32_t side, int32_t moveNumber) {
     int32_t* blue = board.distanceField(kBlue);
     forEachOneMoveCell(board, kRed, [&](int32_t i) { red[i] = 1; });
     forEachOneMoveCell(board, kBlue, [&](int32_t i) { blue[i] = 1; });
-    const QuickTable& table = isEarlyMove(moveNumber) ? kQuickEarlyTable : kQuickLateTable;
+    const QuickTable& table = quickTable(moveNumber);
     const int32_t* cells = board.contents();
     const int32_t* own = board.distanceField(ownSide(side));
     const int32_t* opponent = board.distanceField(opponentSide(side));

@@ -21,10 +21,6 @@ DistanceLayers queenLayers(const QueenReach& reach, SquareSet seeds, SquareSet e
     return distanceLayers(seeds, empty, [&](SquareSet from) { return reach.from(from); });
 }
 
-const ScoreTable& arraysTable(int32_t moveNumber) {
-    return isEarlyMove(moveNumber) ? kArraysEarlyTable : kArraysLateTable;
-}
-
 int32_t queenDistanceSum(Board& board, int32_t side, const ScoreTable& table,
                          const NeighbourRule& rule) {
     const PositionSets sets(board);
@@ -89,8 +85,7 @@ int32_t minDistanceSeparateOnSets(Board& board, int32_t side, int32_t moveNumber
 }
 
 int32_t minDistanceBaseOnSets(Board& board, int32_t side, int32_t moveNumber) {
-    return queenDistanceSum(board, side, isEarlyMove(moveNumber) ? kBaseEarlyTable : kBaseLateTable,
-                            kNoNeighbourRule);
+    return queenDistanceSum(board, side, baseTable(moveNumber), kNoNeighbourRule);
 }
 
 int32_t minDistanceStepsOnSets(Board& board, int32_t side, int32_t /*moveNumber*/) {
@@ -110,7 +105,7 @@ TARAVIN_COUNTS_SQUARES int32_t quickDistanceOnSets(Board& board, int32_t side, i
     const QueenReach reach(sets.empty);
     const QuickClasses own = quickClasses(board, ownSide(side), sets, reach);
     const QuickClasses opponent = quickClasses(board, opponentSide(side), sets, reach);
-    const QuickTable& table = isEarlyMove(moveNumber) ? kQuickEarlyTable : kQuickLateTable;
+    const QuickTable& table = quickTable(moveNumber);
     int32_t total = 0;
     for (std::size_t ownClass = 0; ownClass < table.size(); ++ownClass) {
         for (std::size_t opponentClass = 0; opponentClass < table.size(); ++opponentClass) {

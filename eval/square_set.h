@@ -5,7 +5,7 @@
 
 namespace taravin {
 
-// A set of squares, one bit per square. How squares map to bits is SquareSetLayout's.
+// A set of squares, one bit per square, laid out as square_set_layout.h says.
 __extension__ typedef unsigned __int128 SquareSet;
 
 constexpr int32_t kSquareSetBits = 128;
