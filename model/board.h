@@ -79,7 +79,8 @@ class Board {
     int32_t* ownershipField() { return ownership_.data(); }
 
     // Evaluation fields by cell index: the side's distance (1 Red, 2 Blue) and the
-    // per-amazon distance slots 0..3.
+    // per-amazon distance slots 0..3. The floods fill them, and so do the evaluations of
+    // boards too large for square sets; evaluations on square sets leave them alone.
     int32_t* distanceField(int32_t side) { return distance_[fieldOf(side)].data(); }
     const int32_t* distanceField(int32_t side) const { return distance_[fieldOf(side)].data(); }
     int32_t distance(int32_t side, int32_t row, int32_t column) const {
