@@ -2,6 +2,15 @@
 
 namespace taravin {
 
+namespace {
+
+SquareSet squaresOf(const Board& board, int32_t content) {
+    const CompactSquares& words = board.compactSquares(content);
+    return SquareSet{words[1]} << 64 | words[0];
+}
+
+}  // namespace
+
 bool fitsSquareSet(const Board& board) {
     return board.rows() <= kSetSide && board.columns() <= kSetSide;
 }
@@ -23,26 +32,11 @@ SquareSet innerSquares(const Board& board) {
 }
 
 SquareSet emptySquares(const Board& board) {
-    const uint64_t* bits = board.emptyCellBits();
-    const auto columns = static_cast<uint64_t>(lowestBits(board.columns()));
-    SquareSet empty = 0;
-    for (int32_t row = board.rows(); row >= 1; --row) {
-        const int32_t first = board.indexOf(row, 1);
-        const uint64_t* word = bits + (first >> 6);
-        const int32_t offset = first & 63;
-        // The second word's part, shifted in two steps so that offset 0 shifts by 64 safely.
-        const uint64_t rowBits = (word[0] >> offset | (word[1] << 1) << (63 - offset)) & columns;
-        empty = empty << kSetWidth | rowBits;
-    }
-    return empty;
+    return squaresOf(board, kEmpty);
 }
 
 SquareSet amazonSquares(const Board& board, int32_t side) {
-    SquareSet squares = 0;
-    for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
-        squares |= squareAt(node->row, node->column);
-    }
-    return squares;
+    return squaresOf(board, side == kRed ? kRed : kBlue);
 }
 
 }  // namespace taravin

@@ -8,13 +8,14 @@
 
 namespace taravin {
 
-// Square sets serve boards of up to kSetSide rows and columns. Square (row, column) is bit
-// (row - 1) * kSetWidth + column - 1: each row takes kSetWidth bits, one more than the widest
-// board, and the bits past a board's last column are never squares, so that a ray which would
-// wrap from one row's end to the next row's start meets one first. Those bits and the bits
-// above the top row stand for the border. The fixed layout lets every shift be a constant.
-constexpr int32_t kSetSide = 10;
-constexpr int32_t kSetWidth = kSetSide + 1;
+// Square sets serve boards of up to kSetSide rows and columns, laid out as the board's compact
+// sets: square (row, column) is bit (row - 1) * kSetWidth + column - 1. Each row takes
+// kSetWidth bits, one more than the widest board, and the bits past a board's last column are
+// never squares, so that a ray which would wrap from one row's end to the next row's start
+// meets one first. Those bits and the bits above the top row stand for the border. The fixed
+// layout lets every shift be a constant.
+constexpr int32_t kSetSide = kCompactSide;
+constexpr int32_t kSetWidth = kCompactWidth;
 static_assert((kSetSide + 1) * kSetWidth <= kSquareSetBits,
               "the row of border above the top row must fit too");
 

@@ -17,12 +17,19 @@ enum MarkBits : int32_t { kSelectedMark = 1, kLastMoveMark = 2 };
 // Distance that border cells read in every evaluation flood and neighbour count.
 constexpr int32_t kBorderDistance = 10;
 
+// Boards of up to kCompactSide rows and columns also keep their squares as compact sets of
+// 128 bits: square (row, column) is bit (row - 1) * kCompactWidth + column - 1, each row
+// followed by one bit that is never a square.
+constexpr int32_t kCompactSide = 10;
+constexpr int32_t kCompactWidth = kCompactSide + 1;
+using CompactSquares = std::array<uint64_t, 2>;
+
 // The position: a cell array with a one-cell border ring (content 3), per-cell evaluation
 // fields, the two amazon lists and the running hash. Cells are addressed by index
 // row * stride() + column; the ring lets every walk stop at the edge without bounds tests.
 // The evaluation fields live in arrays beside the content, one array per field.
 class Board {
-  public:
+public:
     // Sizes outside 1..20 fall back to 10, so that nothing can address outside the arrays.
     Board(int32_t rows, int32_t columns);
     // Copies every field of every cell, moveCapacity, both lists (node by node), the hash
@@ -48,10 +55,9 @@ class Board {
     int32_t content(int32_t row, int32_t column) const { return content_[indexOf(row, column)]; }
     int32_t content(const Square& square) const { return content(square.row, square.column); }
     const int32_t* contents() const { return content_.data(); }
-    // One bit per cell, bit i of the array for cell index i, set while the cell is empty, so
-    // that the evaluations can read a row's squares at once. One word more than the cells
-    // need lets a read of two words start at any cell.
-    const uint64_t* emptyCellBits() const { return emptyBits_.data(); }
+    // The squares holding the content (kEmpty, kRed or kBlue) as a compact set, low word
+    // first; every set is empty on boards larger than kCompactSide.
+    const CompactSquares& compactSquares(int32_t content) const { return compact_[content]; }
 
     // Stores the content. With update it first keeps the amazon lists and the running hash
     // in step: an amazon placed on a square is appended at the tail of its side's list.
@@ -61,9 +67,7 @@ class Board {
     }
 
     int32_t marks(int32_t row, int32_t column) const { return marks_[indexOf(row, column)]; }
-    void setMark(int32_t row, int32_t column, int32_t bits) {
-        marks_[indexOf(row, column)] |= bits;
-    }
+    void setMark(int32_t row, int32_t column, int32_t bits) { marks_[indexOf(row, column)] |= bits; }
     void clearMark(int32_t row, int32_t column, int32_t bits) {
         marks_[indexOf(row, column)] &= ~bits;
     }
@@ -105,7 +109,9 @@ class Board {
 
     // The amazons of side 1 or 2 in the order they arrived on their squares.
     const NodeList& amazons(int32_t side) const { return lists_[fieldOf(side)]; }
-    int32_t amazonCount(int32_t side) const { return static_cast<int32_t>(amazons(side).size()); }
+    int32_t amazonCount(int32_t side) const {
+        return static_cast<int32_t>(amazons(side).size());
+    }
 
     // Hash values in use (shared by every board built at one settings load); without them
     // the running hash stays 0.
@@ -124,12 +130,10 @@ class Board {
     bool hasFreeNeighbour(int32_t row, int32_t column) const;
     bool hasMobileEnemyNeighbour(const PositionNode& amazon, int32_t side) const;
 
-  private:
+private:
     static int fieldOf(int32_t side) { return side == kRed ? 0 : 1; }
-    static constexpr int32_t kMaxCellCount = (kMaxBoardSize + 2) * (kMaxBoardSize + 2);
-
     void toggleHash(int32_t index, int32_t content);
-    void storeContent(int32_t index, int32_t content);
+    void storeContent(int32_t row, int32_t column, int32_t content);
     void appendAmazon(int32_t side, int32_t row, int32_t column);
     void removeAmazon(int32_t side, int32_t row, int32_t column);
 
@@ -138,7 +142,8 @@ class Board {
     int32_t cellCount_;
     std::array<int32_t, 8> offsets_{};
     std::vector<int32_t> content_;
-    std::array<uint64_t, kMaxCellCount / 64 + 2> emptyBits_{};
+    // Compact sets of the empty squares and of each side's amazons, by content code.
+    std::array<CompactSquares, kArrow> compact_{};
     std::vector<int32_t> marks_;
     std::vector<int32_t> ownership_;
     std::array<std::vector<int32_t>, 2> distance_;

@@ -128,12 +128,13 @@ TEST(SetEvaluations, MatchTheFieldEvaluations) {
     int32_t boardsOnSets = 0;
     int32_t distancesAboveFourteen = 0;
     for (int32_t trial = 0; trial < 3000; ++trial) {
-        const auto board = positions.next();
-        const bool onSets = fitsSquareSet(*board);
+        // A copy, as the search evaluates, which must carry everything the evaluations read.
+        Board board(*positions.next());
+        const bool onSets = fitsSquareSet(board);
         boardsOnSets += onSets ? 1 : 0;
-        expectSameAsOnFields(*board, {1, 12, 13, 25, 26, positions.between(2, 150)});
-        minDistanceStepsOnFields(*board, kRed, 1);
-        distancesAboveFourteen += onSets && largestDistance(*board) > 14 ? 1 : 0;
+        expectSameAsOnFields(board, {1, 12, 13, 25, 26, positions.between(2, 150)});
+        minDistanceStepsOnFields(board, kRed, 1);
+        distancesAboveFourteen += onSets && largestDistance(board) > 14 ? 1 : 0;
     }
     EXPECT_GT(boardsOnSets, 2000);
     EXPECT_GT(distancesAboveFourteen, 20);
