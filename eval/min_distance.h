@@ -8,7 +8,9 @@ namespace taravin {
 
 // The Minimum Distance family: every empty square adds the score table entry of its pair
 // (own distance, opponent distance). Each sets the board's evaluationTotal to the sum and
-// returns it; tables switch from the early to the late one after move 12.
+// returns it; tables switch from the early to the late one after move 12. Boards that fit a
+// SquareSet are worked out on square sets, larger ones over the per-cell fields, with the
+// same result.
 
 // Queen-move distances of both sides, neighbour rule 6 / +1, tables A and B.
 int32_t evaluateMinDistanceArrays(Board& board, int32_t side, int32_t moveNumber);

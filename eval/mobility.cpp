@@ -29,7 +29,11 @@ int32_t opponentMobility(const Board& board, int32_t side) {
 }  // namespace
 
 int32_t evaluateMobility(Board& board, int32_t side, int32_t moveNumber) {
-    const int32_t distanceScore = evaluateMinDistanceArrays(board, side, moveNumber);
+    return mobilityScore(board, side, moveNumber,
+                         evaluateMinDistanceArrays(board, side, moveNumber));
+}
+
+int32_t mobilityScore(const Board& board, int32_t side, int32_t moveNumber, int32_t distanceScore) {
     if (moveNumber > kLastMobilityMove) {
         return distanceScore;
     }

@@ -12,4 +12,7 @@ namespace taravin {
 // the Minimum Distance sum afterwards.
 int32_t evaluateMobility(Board& board, int32_t side, int32_t moveNumber);
 
+// The same value from a Minimum Distance (with arrays) score already worked out.
+int32_t mobilityScore(const Board& board, int32_t side, int32_t moveNumber, int32_t distanceScore);
+
 }  // namespace taravin

@@ -13,6 +13,8 @@ using NeighbourRule = std::array<int32_t, 9>;
 inline constexpr NeighbourRule kArraysNeighbourRule{0, 0, 0, 0, 0, 0, 1, 1, 1};
 // Minimum Distance steps: threshold 5, increment 1 for 5 or 6 neighbours and 2 for 7 or 8.
 inline constexpr NeighbourRule kStepsNeighbourRule{0, 0, 0, 0, 0, 1, 1, 2, 2};
+// Minimum Distance olympiad base: distances are looked up as they are.
+inline constexpr NeighbourRule kNoNeighbourRule{};
 
 struct DistancePair {
     int32_t own;

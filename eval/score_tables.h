@@ -133,4 +133,16 @@ inline constexpr QuickTable kQuickLateTable{{
     {20, 0, 10},
     {5, -10, 0},
 }};
+
+// The table each function uses at a move number.
+inline const ScoreTable& arraysTable(int32_t moveNumber) {
+    return isEarlyMove(moveNumber) ? kArraysEarlyTable : kArraysLateTable;
+}
+inline const ScoreTable& baseTable(int32_t moveNumber) {
+    return isEarlyMove(moveNumber) ? kBaseEarlyTable : kBaseLateTable;
+}
+inline const QuickTable& quickTable(int32_t moveNumber) {
+    return isEarlyMove(moveNumber) ? kQuickEarlyTable : kQuickLateTable;
+}
+
 }  // namespace taravin

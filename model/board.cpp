@@ -37,9 +37,9 @@ Board::Board(int32_t rows, int32_t columns)
     }
     for (int32_t row = 0; row < totalRows(); ++row) {
         for (int32_t column = 0; column < stride(); ++column) {
+            storeContent(row, column, isInner(row, column) ? kEmpty : kArrow);
             if (!isInner(row, column)) {
                 const int32_t i = indexOf(row, column);
-                content_[i] = kArrow;
                 distance_[0][i] = kBorderDistance;
                 distance_[1][i] = kBorderDistance;
             }
@@ -55,6 +55,7 @@ Board::Board(const Board& other)
       columns_(other.columns_),
       cellCount_(other.cellCount_),
       offsets_(other.offsets_),
+      compact_(other.compact_),
       moveCapacity_(other.moveCapacity_),
       keys_(other.keys_),
       hash_(other.hash_) {
@@ -142,8 +143,24 @@ int32_t Board::setContent(int32_t row, int32_t column, int32_t content, bool upd
         }
         toggleHash(i, content);
     }
-    content_[i] = content;
+    storeContent(row, column, content);
     return content;
+}
+
+void Board::storeContent(int32_t row, int32_t column, int32_t content) {
+    int32_t& stored = content_[indexOf(row, column)];
+    if (rows_ <= kCompactSide && columns_ <= kCompactSide && isInner(row, column)) {
+        const int32_t bit = (row - 1) * kCompactWidth + column - 1;
+        const uint64_t mask = uint64_t{1} << (bit & 63);
+        const auto word = static_cast<std::size_t>(bit >> 6);
+        if (stored >= kEmpty && stored < kArrow) {
+            compact_[stored][word] &= ~mask;
+        }
+        if (content >= kEmpty && content < kArrow) {
+            compact_[content][word] |= mask;
+        }
+    }
+    stored = content;
 }
 
 void Board::recomputeHash() {

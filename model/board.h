@@ -23,6 +23,13 @@ enum MarkBits : int32_t {
 // Distance that border cells read in every evaluation flood and neighbour count.
 constexpr int32_t kBorderDistance = 10;
 
+// Boards of up to kCompactSide rows and columns also keep their squares as compact sets of
+// 128 bits: square (row, column) is bit (row - 1) * kCompactWidth + column - 1, each row
+// followed by one bit that is never a square.
+constexpr int32_t kCompactSide = 10;
+constexpr int32_t kCompactWidth = kCompactSide + 1;
+using CompactSquares = std::array<uint64_t, 2>;
+
 // The position: a cell array with a one-cell border ring (content 3), per-cell evaluation
 // fields, the two amazon lists and the running hash. Cells are addressed by index
 // row * stride() + column; the ring lets every walk stop at the edge without bounds tests.
@@ -56,6 +63,9 @@ public:
     int32_t content(int32_t row, int32_t column) const { return content_[indexOf(row, column)]; }
     int32_t content(const Square& square) const { return content(square.row, square.column); }
     const int32_t* contents() const { return content_.data(); }
+    // The squares holding the content (kEmpty, kRed or kBlue) as a compact set, low word
+    // first; every set is empty on boards larger than kCompactSide.
+    const CompactSquares& compactSquares(int32_t content) const { return compact_[content]; }
 
     // Stores the content. With update it first keeps the amazon lists and the running hash
     // in step: an amazon placed on a square is appended at the tail of its side's list.
@@ -89,7 +99,8 @@ public:
     int32_t* ownershipField() { return ownership_.data(); }
 
     // Evaluation fields by cell index: the side's distance (1 Red, 2 Blue) and the
-    // per-amazon distance slots 0..3.
+    // per-amazon distance slots 0..3. The floods fill them, and so do the evaluations of
+    // boards too large for square sets; evaluations on square sets leave them alone.
     int32_t* distanceField(int32_t side) { return distance_[fieldOf(side)].data(); }
     const int32_t* distanceField(int32_t side) const { return distance_[fieldOf(side)].data(); }
     int32_t distance(int32_t side, int32_t row, int32_t column) const {
@@ -138,6 +149,7 @@ public:
 private:
     static int fieldOf(int32_t side) { return side == kRed ? 0 : 1; }
     void toggleHash(int32_t index, int32_t content);
+    void storeContent(int32_t row, int32_t column, int32_t content);
     void appendAmazon(int32_t side, int32_t row, int32_t column);
     void removeAmazon(int32_t side, int32_t row, int32_t column);
 
@@ -146,6 +158,8 @@ private:
     int32_t cellCount_;
     std::array<int32_t, 8> offsets_{};
     std::vector<int32_t> content_;
+    // Compact sets of the empty squares and of each side's amazons, by content code.
+    std::array<CompactSquares, kArrow> compact_{};
     std::vector<int32_t> marks_;
     std::vector<int32_t> ownership_;
     std::array<std::vector<int32_t>, 2> distance_;

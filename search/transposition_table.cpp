@@ -14,13 +14,8 @@ namespace {
 constexpr uint64_t kAvailableShare = 4;
 constexpr uint64_t kBytesPerMebibyte = 1048576;
 
-// Stored words are complements, so that zero memory reads as 0xFF bytes.
-int32_t encoded(int32_t value) {
-    return ~value;
-}
-int32_t decoded(int32_t stored) {
-    return ~stored;
-}
+// Every byte 0xFF: depth -1 and a lock no position has.
+constexpr HashEntry kEmptyEntry{-1, -1, -1, -1, -1};
 
 }  // namespace
 
@@ -36,20 +31,26 @@ uint32_t TranspositionTable::entryCountFor(uint64_t availableBytes) {
 TranspositionTable::TranspositionTable(uint32_t entryCount)
     : mask_(std::bit_floor(std::max(entryCount, 1U)) - 1),
       memory_(byteCount()),
-      entries_(static_cast<HashEntry*>(memory_.data())) {
+      entries_(static_cast<StoredEntry*>(memory_.data())) {
     if (!memory_.valid()) {
         fatalError(kMemoryAllocationErrorDot);
     }
 }
 
+const TranspositionTable::StoredEntry* TranspositionTable::current(uint32_t slot) const {
+    const StoredEntry& stored = entries_[slot];
+    return stored.generation == generation_ ? &stored : nullptr;
+}
+
 std::optional<int32_t> TranspositionTable::probe(HashPair hash, int32_t depth, int32_t& alpha,
                                                  int32_t& beta) const {
-    const HashEntry& stored = entries_[slotOf(hash.index)];
-    if (decoded(stored.lock) != static_cast<int32_t>(hash.lock) || decoded(stored.depth) != depth) {
+    // Entries stored before the last clear read as empty, which nothing matches.
+    const StoredEntry* stored = current(slotOf(hash.index));
+    if (!stored || stored->lock != static_cast<int32_t>(hash.lock) || stored->depth != depth) {
         return std::nullopt;
     }
-    const int32_t lower = decoded(stored.lower);
-    const int32_t upper = decoded(stored.upper);
+    const int32_t lower = stored->lower;
+    const int32_t upper = stored->upper;
     if (lower == upper) {
         return lower;
     }
@@ -69,21 +70,26 @@ std::optional<int32_t> TranspositionTable::probe(HashPair hash, int32_t depth, i
 }
 
 void TranspositionTable::store(HashPair hash, int32_t lower, int32_t upper, int32_t depth) {
-    HashEntry& stored = entries_[slotOf(hash.index)];
-    stored.depth = encoded(depth);
-    stored.upper = encoded(upper);
-    stored.lower = encoded(lower);
-    stored.lock = encoded(static_cast<int32_t>(hash.lock));
+    entries_[slotOf(hash.index)] = {depth, generation_, upper, lower,
+                                    static_cast<int32_t>(hash.lock)};
 }
 
 void TranspositionTable::clear() {
-    memory_.zero();
+    ++generation_;
+    // After 2^32 - 1 clears the generations come round again: only then is the memory wiped,
+    // so that no entry of an earlier round can read as current.
+    if (generation_ == 0) {
+        memory_.zero();
+        generation_ = 1;
+    }
 }
 
 HashEntry TranspositionTable::entry(uint32_t slot) const {
-    const HashEntry& stored = entries_[slotOf(slot)];
-    return {decoded(stored.depth), decoded(stored.reserved), decoded(stored.upper),
-            decoded(stored.lower), decoded(stored.lock)};
+    const StoredEntry* stored = current(slotOf(slot));
+    if (!stored) {
+        return kEmptyEntry;
+    }
+    return {stored->depth, kEmptyEntry.reserved, stored->upper, stored->lower, stored->lock};
 }
 
 std::string memoryLogLine(uint64_t totalBytes, uint64_t availableBytes, uint64_t tableBytes) {

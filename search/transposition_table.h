@@ -21,9 +21,10 @@ struct HashEntry {
 static_assert(sizeof(HashEntry) == 20);
 
 // The process's table of score bounds: one entry per slot, no buckets, a store always
-// replaces. It behaves exactly as a table filled with 0xFF bytes, but every word is kept
-// complemented so that untouched memory (zero pages) reads as empty; building and clearing
-// therefore cost in proportion to the entries written, not to the table's size.
+// replaces. It behaves exactly as a table filled with 0xFF bytes, but each stored entry keeps,
+// in the place of the reserved word, the generation of the table it was stored in, and an
+// entry of another generation reads as empty. Building takes untouched memory (zero pages,
+// generation 0) and clearing starts the next generation, so neither touches the entries.
 class TranspositionTable {
   public:
     // Entry counts stay within 32 bits and below the empty lock.
@@ -49,20 +50,34 @@ class TranspositionTable {
     std::optional<int32_t> probe(HashPair hash, int32_t depth, int32_t& alpha, int32_t& beta) const;
     // Overwrites the position's slot with the bounds found at depth.
     void store(HashPair hash, int32_t lower, int32_t upper, int32_t depth);
-    // Every entry empty again.
+    // Every entry empty again, at once.
     void clear();
 
     // The entry of a slot as a 0xFF-filled table holds it.
     HashEntry entry(uint32_t slot) const;
 
   private:
+    // A HashEntry as it lies in memory: the reserved word holds the generation.
+    struct StoredEntry {
+        int32_t depth;
+        uint32_t generation;
+        int32_t upper;
+        int32_t lower;
+        int32_t lock;
+    };
+    static_assert(sizeof(StoredEntry) == sizeof(HashEntry));
+
     // The slot of a hash index; any index stays inside the table, and indices below the
     // entry count are used as they are.
     uint32_t slotOf(uint32_t hashIndex) const { return hashIndex & mask_; }
+    // The stored entry of the position's slot, if it was stored since the last clear.
+    const StoredEntry* current(uint32_t slot) const;
 
     uint32_t mask_;
     ZeroedMemory memory_;
-    HashEntry* const entries_;
+    StoredEntry* const entries_;
+    // Never 0, the generation of untouched memory.
+    uint32_t generation_ = 1;
 };
 
 // "Total Memory: %lu (MB), Available Memory: %lu (MB), Hash Table Size: %lu (MB)", each

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "eval/field_evaluations.h"
 #include "eval/min_distance.h"
 #include "eval_positions.h"
 
@@ -27,6 +28,7 @@ TEST(MinDistanceArrays, SmallBoardSquareBySquare) {
     EXPECT_EQ(evaluateMinDistanceArrays(*board, kBlue, 1), -4);
     EXPECT_EQ(evaluateMinDistanceArrays(*board, 7, 1), -4);
     EXPECT_EQ(evaluateMinDistanceArrays(*board, 0, 1), -4);
+    EXPECT_EQ(minDistanceArraysOnFields(*board, kRed, 1), 4);
     EXPECT_EQ(board->distance(kRed, 2, 4), 2) << "the adjustment leaves the fields alone";
 }
 

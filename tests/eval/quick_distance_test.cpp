@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "eval/field_evaluations.h"
 #include "eval/quick_distance.h"
 #include "eval_positions.h"
 
@@ -17,6 +18,7 @@ TEST(QuickDistance, ClassesFromMarkedRaysInScanOrder) {
     auto board = makeBoard(2, 4, "A1", "B1");
     EXPECT_EQ(evaluateQuickDistance(*board, kRed, 1), -33);
     EXPECT_EQ(board->evaluationTotal, -33);
+    EXPECT_EQ(quickDistanceOnFields(*board, kRed, 1), -33);
     EXPECT_EQ(board->distance(kRed, 1, 4), 0);
     EXPECT_EQ(board->distance(kRed, 2, 4), 2);
     EXPECT_EQ(board->distance(kBlue, 2, 4), 2);

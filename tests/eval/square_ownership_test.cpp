@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "eval/field_evaluations.h"
 #include "eval/square_ownership.h"
 #include "eval_positions.h"
 
@@ -15,6 +16,7 @@ TEST(SquareOwnership, SquaresReachedByOneSideOnly) {
     EXPECT_EQ(evaluateSquareOwnership(*board, kRed, 1), -1);
     EXPECT_EQ(board->redOwnedCount, 0);
     EXPECT_EQ(board->blueOwnedCount, 1);
+    EXPECT_EQ(squareOwnershipOnFields(*board, kRed, 1), -1);
     EXPECT_EQ(board->ownershipMarks(2, 2), kRedReaches | kBlueReaches);
     EXPECT_EQ(board->ownershipMarks(1, 4), kBlueReaches);
     EXPECT_EQ(board->ownershipMarks(1, 1), 0);
@@ -28,6 +30,7 @@ TEST(SquareOwnership, ImmobileSidesAndStaleMarks) {
     board->setOwnership(3, 1, kBlueReaches | 4);
     EXPECT_EQ(evaluateSquareOwnership(*board, kRed, 1), 4);
     EXPECT_EQ(evaluateSquareOwnership(*board, kBlue, 30), -4);
+    EXPECT_EQ(squareOwnershipOnFields(*board, kBlue, 30), -4);
     EXPECT_EQ(board->ownershipMarks(3, 1), kRedReaches | 4)
         << "only the two reach bits are cleared";
     auto stuck = makeBoard(3, 3, "A1", "C3", "A2, B1, B2, B3, C2");
