@@ -76,6 +76,7 @@ void Board::copyPositionFrom(const Board& other) {
     evaluationTotal = other.evaluationTotal;
     redOwnedCount = other.redOwnedCount;
     blueOwnedCount = other.blueOwnedCount;
+    compact_ = other.compact_;
     moveCapacity_ = other.moveCapacity_;
     keys_ = other.keys_;
     hash_ = other.hash_;
