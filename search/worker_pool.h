@@ -10,7 +10,7 @@
 namespace taravin {
 
 // Work split over the participants of a pool. Each participant that takes part gets begin()
-// once, before its first item, then its items in increasing order.
+// once, before its first item, then a contiguous share of the items in increasing order.
 class Batch {
   public:
     virtual ~Batch() = default;
@@ -33,18 +33,17 @@ class WorkerPool {
 
   private:
     void work(int participant);
-    void take(Batch& batch, int participant);
+    void take(Batch& batch, int participant, int count);
 
     std::vector<std::thread> threads_;
     std::mutex mutex_;
     std::condition_variable started_;
     std::condition_variable finished_;
     Batch* batch_ = nullptr;
-    uint64_t generation_ = 0;
-    int busy_ = 0;
-    bool stopping_ = false;
-    std::atomic<int> next_{0};
     int count_ = 0;
+    bool stopping_ = false;
+    std::atomic<uint64_t> generation_{0};
+    std::atomic<int> busy_{0};
 };
 
 // The participants a pool should have on this machine: one per hardware thread.
