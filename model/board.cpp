@@ -48,28 +48,15 @@ Board::Board(int32_t rows, int32_t columns)
 }
 
 Board::Board(const Board& other)
-    : evaluationTotal(other.evaluationTotal),
-      redOwnedCount(other.redOwnedCount),
-      blueOwnedCount(other.blueOwnedCount),
-      rows_(other.rows_),
+    : rows_(other.rows_),
       columns_(other.columns_),
       cellCount_(other.cellCount_),
-      offsets_(other.offsets_),
-      compact_(other.compact_),
-      moveCapacity_(other.moveCapacity_),
-      keys_(other.keys_),
-      hash_(other.hash_) {
+      offsets_(other.offsets_) {
     try {
-        content_ = other.content_;
-        marks_ = other.marks_;
-        ownership_ = other.ownership_;
-        distance_ = other.distance_;
-        amazonDistance_ = other.amazonDistance_;
+        copyPositionFrom(other);
     } catch (const std::bad_alloc&) {
         fatalError(kMemoryAllocationError);
     }
-    appendCopies(lists_[0], other.lists_[0]);
-    appendCopies(lists_[1], other.lists_[1]);
 }
 
 void Board::copyPositionFrom(const Board& other) {

@@ -19,9 +19,9 @@ struct ScoringRequest {
 // Each participant starts from the base position and takes its items in increasing order;
 // before an item it replays on its board the list reordering that the items it skipped
 // left behind on the serial path.
-class CandidateBatch final : public Batch {
+class ReplayBatch : public Batch {
   public:
-    CandidateBatch(const ScoringRequest& request, std::vector<std::unique_ptr<Board>>& scratch)
+    ReplayBatch(const ScoringRequest& request, std::vector<std::unique_ptr<Board>>& scratch)
         : request_(request), scratch_(scratch), last_(scratch.size(), -1) {}
 
     void begin(int participant) override {
@@ -30,8 +30,34 @@ class CandidateBatch final : public Batch {
     }
 
     void run(int participant, int item) override {
-        Board& board = *scratch_[static_cast<std::size_t>(participant)];
-        int32_t& last = last_[static_cast<std::size_t>(participant)];
+        const auto slot = static_cast<std::size_t>(participant);
+        score(*scratch_[slot], last_[slot], item);
+        last_[slot] = item;
+    }
+
+  protected:
+    // Scores the item on the participant's board, whose last item was `last` (-1: none).
+    virtual void score(Board& board, int32_t last, int32_t item) = 0;
+
+    int32_t evaluate(Board& board) const {
+        return request_.scorer(board, request_.searchingSide, request_.moveNumber);
+    }
+
+    const ScoringRequest& request_;
+
+  private:
+    std::vector<std::unique_ptr<Board>>& scratch_;
+    std::vector<int32_t> last_;
+};
+
+// Candidates of one amazon stand together; the amazon stays on a destination while its
+// arrows are scored.
+class CandidateBatch final : public ReplayBatch {
+  public:
+    using ReplayBatch::ReplayBatch;
+
+  private:
+    void score(Board& board, int32_t last, int32_t item) override {
         const SearchMove* moves = request_.moves;
         SearchMove& move = request_.moves[item];
         const bool placed = last >= 0 && moves[last].amazonIndex == move.amazonIndex &&
@@ -53,48 +79,30 @@ class CandidateBatch final : public Batch {
             board.setContent(move.to, request_.side, true);
         }
         if (move.arrow == kNoArrow) {
-            move.score = request_.scorer(board, request_.searchingSide, request_.moveNumber);
+            move.score = evaluate(board);
         } else {
             board.setContent(move.arrow, kArrow, true);
-            move.score = request_.scorer(board, request_.searchingSide, request_.moveNumber);
+            move.score = evaluate(board);
             board.setContent(move.arrow, kEmpty, true);
         }
-        last = item;
     }
-
-  private:
-    const ScoringRequest& request_;
-    std::vector<std::unique_ptr<Board>>& scratch_;
-    std::vector<int32_t> last_;
 };
 
-class RescoreBatch final : public Batch {
+// Each move is made, evaluated and unmade, as the serial re-scoring does in list order.
+class RescoreBatch final : public ReplayBatch {
   public:
-    RescoreBatch(const ScoringRequest& request, std::vector<std::unique_ptr<Board>>& scratch)
-        : request_(request), scratch_(scratch), last_(scratch.size(), -1) {}
+    using ReplayBatch::ReplayBatch;
 
-    void begin(int participant) override {
-        scratch_[static_cast<std::size_t>(participant)]->copyPositionFrom(request_.base);
-        last_[static_cast<std::size_t>(participant)] = -1;
-    }
-
-    void run(int participant, int item) override {
-        Board& board = *scratch_[static_cast<std::size_t>(participant)];
-        int32_t& last = last_[static_cast<std::size_t>(participant)];
+  private:
+    void score(Board& board, int32_t last, int32_t item) override {
         for (int32_t skipped = last + 1; skipped < item; ++skipped) {
             sendToTail(board, request_.moves[skipped].from, request_.side);
         }
         SearchMove& move = request_.moves[item];
         const UndoRecord undo = makeMove(board, move.from, move.to, move.arrow, request_.side);
-        move.score = request_.scorer(board, request_.searchingSide, request_.moveNumber);
+        move.score = evaluate(board);
         unmakeMove(board, move.from, move.to, move.arrow, undo);
-        last = item;
     }
-
-  private:
-    const ScoringRequest& request_;
-    std::vector<std::unique_ptr<Board>>& scratch_;
-    std::vector<int32_t> last_;
 };
 
 }  // namespace
