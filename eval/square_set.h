@@ -17,8 +17,17 @@ inline int32_t countSquares(SquareSet set) {
 
 // Marks a function that counts many sets: it is built twice, once for processors with the
 // popcount instruction, and the loader picks the build that fits. Without the instruction a
-// count is a library call.
-#if defined(__x86_64__) && defined(__ELF__)
+// count is a library call. ThreadSanitizer's runtime is not up yet when the loader picks, so
+// its builds have one build only.
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define TARAVIN_THREAD_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_THREAD__)
+#define TARAVIN_THREAD_SANITIZER
+#endif
+#if defined(__x86_64__) && defined(__ELF__) && !defined(TARAVIN_THREAD_SANITIZER)
 #define TARAVIN_COUNTS_SQUARES __attribute__((target_clones("popcnt", "default")))
 #else
 #define TARAVIN_COUNTS_SQUARES
