@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "../app/document_consistency.h"
 #include "app/amazon_doc.h"
 #include "app/game_state.h"
 #include "app/headless_game_host.h"
 #include "model/board_setup.h"
 #include "model/memory_profile.h"
-#include "model/move_generation.h"
 #include "model/move_record.h"
 #include "model/settings.h"
 #include "search/memory_status.h"
@@ -99,20 +99,6 @@ std::vector<RecordedMove> movesOf(const CAmazonDoc& document) {
     return moves;
 }
 
-bool sameCells(const Board& a, const Board& b) {
-    if (a.rows() != b.rows() || a.columns() != b.columns()) {
-        return false;
-    }
-    for (int32_t row = 1; row <= a.rows(); ++row) {
-        for (int32_t column = 1; column <= a.columns(); ++column) {
-            if (a.content(row, column) != b.content(row, column)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 class Soak {
   public:
     int reports = 0;
@@ -150,24 +136,17 @@ class Soak {
     }
 
     void checkMoves(int game, const GamePlan& plan, const CAmazonDoc& document) {
-        const auto board = buildBoard(plan.setup);
-        int32_t side = kRed;
-        for (const MoveRecord* move = document.gameRecord()->head(); move; move = move->next) {
-            ++moves;
-            MoveRecord tester(side, board.get());
-            if (move->side() != side ||
-                !tester.isLegalMove(move->from(), move->to(), move->arrow())) {
-                report(game, plan, "illegal move " + move->text(true));
-                return;
-            }
-            makeMove(*board, move->from(), move->to(), move->arrow(), side);
-            if (!move->board() || !sameCells(*board, *move->board())) {
-                report(game, plan, "the record's board differs after " + move->text(true));
-                return;
-            }
-            side = otherSide(side);
+        const auto start = buildBoard(plan.setup);
+        const MoveRecordList& record = *document.gameRecord();
+        moves += static_cast<long>(record.size());
+        int32_t cursorIndex = 0;
+        if (const std::string fault = testing::checkRecord(record, nullptr, *start, cursorIndex);
+            !fault.empty()) {
+            report(game, plan, fault);
+            return;
         }
-        if (board->countLegalMoves(side) != 0) {
+        const int32_t sideToMove = record.size() % 2 == 0 ? kRed : kBlue;
+        if (document.board()->countLegalMoves(sideToMove) != 0) {
             report(game, plan, "the game ended while the side to move could still move");
         }
     }
@@ -180,7 +159,7 @@ class Soak {
         CAmazonDoc document(profile, host, host, memory);
         document.reloadSettings();
         if (!document.openGame(text, true, "soak") || movesOf(document) != movesOf(played) ||
-            !sameCells(*document.board(), *played.board())) {
+            !testing::sameContent(*document.board(), *played.board())) {
             report(game, plan, std::string("the ") + format + " text reads back to another game");
         }
     }
