@@ -4,32 +4,33 @@
 #include <array>
 #include <cstdint>
 
-#include "eval/square_set_layout.h"
+#include "eval/reach_fill.h"
 
 namespace taravin {
+
+// The instruction sets a queen-reach fill can run on; every one gives the same sets.
+enum class ReachKernel { kPortable, kAvx2, kAvx512 };
+
+// Whether this processor runs the kernel's instructions.
+bool runsReachKernel(ReachKernel kernel);
+
+// The fastest kernel this processor runs, found once.
+ReachKernel fastestReachKernel();
 
 // The empty squares one queen move away from a set of squares, by filling each direction in
 // doubling rounds over the empty squares. Built once per position: the runs of empty squares
 // that the rounds pass over depend only on the position.
 class QueenReach {
   public:
-    explicit QueenReach(SquareSet empty);
+    explicit QueenReach(SquareSet empty, ReachKernel kernel = fastestReachKernel());
 
     // Every empty square on a ray of some origin. The origins need not be empty.
     SquareSet from(SquareSet origins) const;
 
   private:
-    // The fills of this many directions go round by round together, so that they overlap
-    // while their sets still fit the registers.
-    static constexpr std::size_t kDirectionGroup = 4;
-
-    template <std::size_t First>
-    SquareSet fromInDirections(SquareSet origins) const;
-
     SquareSet empty_;
-    // openRuns_[r][k]: the squares whose 2^r squares back along direction k, themselves
-    // included, are all empty.
-    std::array<std::array<SquareSet, 8>, kFillRounds> openRuns_{};
+    ReachKernel kernel_;
+    alignas(64) SquareSet runs_[kRunTableSize];
 };
 
 // The empty squares one king step away from a set of squares.
