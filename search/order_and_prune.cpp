@@ -3,21 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "search/score_sort.h"
+
 namespace taravin {
 
 namespace {
-
-void sortByScore(SearchMove* begin, SearchMove* end, bool maximising) {
-    if (maximising) {
-        std::stable_sort(begin, end, [](const SearchMove& a, const SearchMove& b) {
-            return a.score > b.score;
-        });
-    } else {
-        std::stable_sort(begin, end, [](const SearchMove& a, const SearchMove& b) {
-            return a.score < b.score;
-        });
-    }
-}
 
 void rescore(SearchState& state, SearchMove& move, int32_t side) {
     const UndoRecord undo = makeListedMove(state.board, move, side);
