@@ -1,10 +1,10 @@
 #include "search/move_generators.h"
 
-#include <algorithm>
 #include <array>
 
 #include "eval/min_distance.h"
 #include "search/parallel_scoring.h"
+#include "search/score_sort.h"
 
 namespace taravin {
 
@@ -28,73 +28,87 @@ void appendArrowMoves(const Board& board, MoveList& list, const Square& from, in
     }
 }
 
-// Scores the moves appended from `first` on, and leaves the board as making and unmaking each
-// in turn would.
-void scoreAppended(SearchState& state, MoveList& list, int32_t first, int32_t side,
-                   EvaluationFunction scorer) {
-    const int32_t count = list.count - first;
-    state.scoring().scoreCandidates(state.board, list.moves + first, count, side, scorer,
-                                    state.context.side, state.context.moveNumber);
-    sendScoredToTail(state.board, list.moves + first, count, side);
+// A side's destinations, amazon by amazon: amazon k's are [start[k], start[k + 1]).
+struct Destinations {
+    std::array<SearchMove, kMaxAmazonsPerSide * 4 * kMaxBoardSize> moves;
+    std::array<int32_t, kMaxAmazonsPerSide + 1> start{};
+};
+
+void listDestinations(const Board& board, const AmazonSnapshot& amazons, Destinations& out) {
+    const int32_t* cells = board.contents();
+    int32_t count = 0;
+    for (int32_t k = 0; k < amazons.count; ++k) {
+        out.start[static_cast<std::size_t>(k)] = count;
+        const Square& from = amazons.squares[static_cast<std::size_t>(k)];
+        const int32_t origin = board.indexOf(from.row, from.column);
+        for (int32_t step : board.directionOffsets()) {
+            for (int32_t toIndex = origin + step; cells[toIndex] == kEmpty; toIndex += step) {
+                out.moves[static_cast<std::size_t>(count++)] = SearchMove{
+                    from, {board.rowOf(toIndex), board.columnOf(toIndex)}, kNoArrow, 0, 0, k};
+            }
+        }
+    }
+    out.start[static_cast<std::size_t>(amazons.count)] = count;
+}
+
+void scoreFrom(SearchState& state, MoveList& list, int32_t first, int32_t side,
+               EvaluationFunction scorer) {
+    state.scoring().scoreCandidates(state.board, list.moves + first, list.count - first, side,
+                                    scorer, state.context.side, state.context.moveNumber);
+}
+
+// Making and unmaking a move sends its amazon to the tail of its side's list: after scoring,
+// each amazon that can move gets there, in snapshot order, also when a full list left its
+// moves out.
+void sendMovableToTail(Board& board, const AmazonSnapshot& amazons, const Destinations& all,
+                       int32_t side) {
+    for (int32_t k = 0; k < amazons.count; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        if (all.start[at + 1] > all.start[at]) {
+            sendToTail(board, amazons.squares[at], side);
+        }
+    }
 }
 
 }  // namespace
 
-void generateAllMoves(SearchState& state, MoveList& list, const Square& from, int32_t side,
-                      int32_t amazonIndex, EvaluationFunction scorer) {
-    const Board& board = state.board;
-    const int32_t* cells = board.contents();
-    const int32_t origin = board.indexOf(from.row, from.column);
+void generateAllMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons,
+                      int32_t side, EvaluationFunction scorer) {
+    Destinations all;
+    listDestinations(state.board, amazons, all);
     const int32_t first = list.count;
-    bool moved = false;
-    for (int32_t step : board.directionOffsets()) {
-        for (int32_t toIndex = origin + step; cells[toIndex] == kEmpty; toIndex += step) {
-            appendArrowMoves(board, list, from, toIndex, amazonIndex);
-            moved = true;
-        }
+    for (int32_t k = 0; k < all.start[static_cast<std::size_t>(amazons.count)]; ++k) {
+        const SearchMove& destination = all.moves[static_cast<std::size_t>(k)];
+        appendArrowMoves(state.board, list, destination.from,
+                         state.board.indexOf(destination.to.row, destination.to.column),
+                         destination.amazonIndex);
     }
-    scoreAppended(state, list, first, side, scorer);
-    if (list.count == first && moved) {
-        sendToTail(state.board, from, side);
-    }
+    scoreFrom(state, list, first, side, scorer);
+    sendMovableToTail(state.board, amazons, all, side);
 }
 
-void generateSelectedMoves(SearchState& state, MoveList& list, const Square& from, int32_t side,
-                           int32_t amazonIndex, EvaluationFunction scorer, bool maximising) {
-    const Board& board = state.board;
-    const int32_t* cells = board.contents();
-    const int32_t origin = board.indexOf(from.row, from.column);
-    std::array<SearchMove, 4 * kMaxBoardSize> destinations;
-    int32_t count = 0;
-    for (int32_t step : board.directionOffsets()) {
-        for (int32_t toIndex = origin + step; cells[toIndex] == kEmpty; toIndex += step) {
-            destinations[static_cast<std::size_t>(count++)] = SearchMove{
-                from, {board.rowOf(toIndex), board.columnOf(toIndex)}, kNoArrow, 0, 0, amazonIndex};
-        }
-    }
-    state.scoring().scoreCandidates(state.board, destinations.data(), count, side,
+void generateSelectedMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons,
+                           int32_t side, EvaluationFunction scorer, bool maximising) {
+    Destinations all;
+    listDestinations(state.board, amazons, all);
+    const int32_t total = all.start[static_cast<std::size_t>(amazons.count)];
+    state.scoring().scoreCandidates(state.board, all.moves.data(), total, side,
                                     evaluateMinDistanceArrays, state.context.side,
                                     state.context.moveNumber);
-    const auto end = destinations.begin() + count;
-    if (maximising) {
-        std::stable_sort(destinations.begin(), end, [](const SearchMove& a, const SearchMove& b) {
-            return a.score > b.score;
-        });
-    } else {
-        std::stable_sort(destinations.begin(), end, [](const SearchMove& a, const SearchMove& b) {
-            return a.score < b.score;
-        });
-    }
-    const int32_t kept = count < 5 ? count : count / 2;
     const int32_t first = list.count;
-    for (int32_t i = 0; i < kept; ++i) {
-        const Square& to = destinations[static_cast<std::size_t>(i)].to;
-        appendArrowMoves(board, list, from, board.indexOf(to.row, to.column), amazonIndex);
+    for (int32_t k = 0; k < amazons.count; ++k) {
+        SearchMove* begin = all.moves.data() + all.start[static_cast<std::size_t>(k)];
+        SearchMove* end = all.moves.data() + all.start[static_cast<std::size_t>(k) + 1];
+        sortByScore(begin, end, maximising);
+        const auto count = static_cast<int32_t>(end - begin);
+        const int32_t kept = count < 5 ? count : count / 2;
+        for (const SearchMove* destination = begin; destination != begin + kept; ++destination) {
+            appendArrowMoves(state.board, list, destination->from,
+                             state.board.indexOf(destination->to.row, destination->to.column), k);
+        }
     }
-    scoreAppended(state, list, first, side, scorer);
-    if (list.count == first && count > 0) {
-        sendToTail(state.board, from, side);
-    }
+    scoreFrom(state, list, first, side, scorer);
+    sendMovableToTail(state.board, amazons, all, side);
 }
 
 }  // namespace taravin

@@ -10,13 +10,12 @@ namespace taravin {
 
 int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool maximising,
                           EvaluationFunction scorer) {
-    const AmazonSnapshot amazons = snapshotAmazons(state.board, side);
-    int32_t generated = 0;
-    for (; generated < amazons.count && state.continueSearch(); ++generated) {
-        generateSelectedMoves(state, list, amazons.squares[static_cast<std::size_t>(generated)],
-                              side, generated, scorer, maximising);
+    if (!state.continueSearch()) {
+        return 0;
     }
-    return generated;
+    const AmazonSnapshot amazons = snapshotAmazons(state.board, side);
+    generateSelectedMoves(state, list, amazons, side, scorer, maximising);
+    return amazons.count;
 }
 
 MoveList prepareNodeMoves(SearchState& state, int r, bool maximising, int32_t side,

@@ -6,8 +6,8 @@
 
 namespace taravin {
 
-// Runs the selective generator for each amazon of the side (in the order of a snapshot of its
-// list) while the search may go on; returns how many amazons were generated.
+// Runs the selective generator over the side's amazons (in the order of a snapshot of its
+// list) unless the search has stopped; returns how many amazons were generated.
 int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool maximising,
                           EvaluationFunction scorer);
 

@@ -12,11 +12,8 @@ int32_t oneStepSearch(SearchState& state, EvaluationFunction scorer) {
     if (!list.moves) {
         return kLossScore;
     }
-    const AmazonSnapshot amazons = snapshotAmazons(state.board, context.side);
-    for (int32_t k = 0; k < amazons.count; ++k) {
-        generateAllMoves(state, list, amazons.squares[static_cast<std::size_t>(k)], context.side, k,
-                         scorer);
-    }
+    generateAllMoves(state, list, snapshotAmazons(state.board, context.side), context.side,
+                     scorer);
     if (list.count == 0) {
         state.flags.moveNow = true;
         return kLossScore;

@@ -30,13 +30,12 @@ int32_t generateVariantMoves(SearchState& state, const QScoutVariant& variant, M
     if (!variant.generateEveryMove) {
         return generateNodeMoves(state, list, side, maximising, evaluateQuickDistance);
     }
-    const AmazonSnapshot amazons = snapshotAmazons(state.board, side);
-    int32_t generated = 0;
-    for (; generated < amazons.count && state.continueSearch(); ++generated) {
-        generateAllMoves(state, list, amazons.squares[static_cast<std::size_t>(generated)], side,
-                         generated, evaluateSquareOwnership);
+    if (!state.continueSearch()) {
+        return 0;
     }
-    return generated;
+    const AmazonSnapshot amazons = snapshotAmazons(state.board, side);
+    generateAllMoves(state, list, amazons, side, evaluateSquareOwnership);
+    return amazons.count;
 }
 
 int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bool maximising,

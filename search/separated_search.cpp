@@ -34,7 +34,10 @@ MoveList keptMoves(SearchState& state, const Square& square, int ply) {
         return list;
     }
     const int32_t side = state.context.side;
-    generateAllMoves(state, list, square, side, 0, evaluateQuickDistance);
+    AmazonSnapshot amazon;
+    amazon.squares[0] = square;
+    amazon.count = 1;
+    generateAllMoves(state, list, amazon, side, evaluateQuickDistance);
     orderAndPrune(state, side, kKeptMoves, list, true, nullptr, 1, false, kSeparatedOrdering);
     return list;
 }

@@ -14,6 +14,14 @@ namespace {
 int32_t constantScore(Board&, int32_t, int32_t) {
     return 0;
 }
+AmazonSnapshot amazonsOn(std::initializer_list<Square> squares) {
+    AmazonSnapshot amazons;
+    for (const Square& square : squares) {
+        amazons.squares[static_cast<std::size_t>(amazons.count++)] = square;
+    }
+    return amazons;
+}
+
 // Rewards exactly the positions in which the amazon of A4 has moved.
 int32_t prefersA4Moved(Board& board, int32_t, int32_t) {
     return board.content(4, 1) == kEmpty ? 1 : 0;
@@ -52,7 +60,7 @@ TEST_F(MoveListFixture, SelectiveGeneratorKeepsHalfTheDestinations) {
         auto small = buildBoard(setup);
         SearchState smallState(context, *small);
         MoveList list = smallState.moveListAt(0);
-        generateSelectedMoves(smallState, list, {1, 1}, kRed, 0, constantScore, true);
+        generateSelectedMoves(smallState, list, amazonsOn({{1, 1}}), kRed, constantScore, true);
         std::set<std::pair<int, int>> destinations;
         for (const SearchMove& move : list) {
             destinations.insert({move.to.row, move.to.column});
@@ -68,9 +76,10 @@ TEST_F(MoveListFixture, SelectiveGeneratorKeepsHalfTheDestinations) {
 TEST_F(MoveListFixture, OrderAndPruneKeepsEachAmazonsMinimumAndPutsTheFirstMoveFirst) {
     SearchState state(context, *board);
     MoveList list = state.moveListAt(0);
-    generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
+    generateAllMoves(state, list, amazonsOn({{4, 1}}), kRed, constantScore);
     const int32_t a4Moves = list.count;
-    generateAllMoves(state, list, {1, 4}, kRed, 1, constantScore);
+    list.count = 0;
+    generateAllMoves(state, list, amazonsOn({{4, 1}, {1, 4}}), kRed, constantScore);
     const SearchMove first{{1, 4}, {7, 4}, {7, 7}};
     orderAndPrune(state, kRed, 5, list, true, &first, 2, false);
     ASSERT_EQ(list.count, 1 + 5 + 3);
@@ -89,7 +98,7 @@ TEST_F(MoveListFixture, OrderAndPruneKeepsEachAmazonsMinimumAndPutsTheFirstMoveF
 TEST_F(MoveListFixture, OrderAndPruneWithMoreRoomThanMovesKeepsThemAll) {
     SearchState state(context, *board);
     MoveList list = state.moveListAt(0);
-    generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
+    generateAllMoves(state, list, amazonsOn({{4, 1}}), kRed, constantScore);
     const int32_t generated = list.count;
     orderAndPrune(state, kRed, 100000, list, false, nullptr, 1, false);
     EXPECT_EQ(list.count, generated);
@@ -99,14 +108,14 @@ TEST_F(MoveListFixture, OrderAndPruneWithMoreRoomThanMovesKeepsThemAll) {
 TEST_F(MoveListFixture, OrderAndPruneAfterAStopEmptiesTheList) {
     SearchState state(context, *board);
     MoveList list = state.moveListAt(0);
-    generateAllMoves(state, list, {4, 1}, kRed, 0, constantScore);
+    generateAllMoves(state, list, amazonsOn({{4, 1}}), kRed, constantScore);
     flags.abortSearch = true;
     const SearchMove first{{1, 4}, {7, 4}, {7, 7}};
     orderAndPrune(state, kRed, 5, list, true, &first, 1, false);
     EXPECT_EQ(list.count, 0);
     MoveList olympiad = state.moveListAt(1);
     flags.abortSearch = false;
-    generateAllMoves(state, olympiad, {4, 1}, kRed, 0, constantScore);
+    generateAllMoves(state, olympiad, amazonsOn({{4, 1}}), kRed, constantScore);
     const int32_t generated = olympiad.count;
     flags.abortSearch = true;
     orderAndPrune(state, kRed, 5, olympiad, true, nullptr, 1, false, kOlympiadOrdering);
@@ -121,8 +130,8 @@ TEST_F(MoveListFixture, GenerationLeavesTheBoardAsItWas) {
     const HashPair hash = board->hash();
     const std::vector<int32_t> cells(board->contents(), board->contents() + board->cellCount());
     MoveList list = state.moveListAt(0);
-    generateSelectedMoves(state, list, {1, 7}, kRed, 2, constantScore, true);
-    generateAllMoves(state, list, {4, 10}, kRed, 3, constantScore);
+    generateSelectedMoves(state, list, amazonsOn({{1, 7}, {4, 10}}), kRed, constantScore, true);
+    generateAllMoves(state, list, amazonsOn({{4, 10}, {1, 4}}), kRed, constantScore);
     EXPECT_EQ(board->hash(), hash);
     EXPECT_EQ(std::vector<int32_t>(board->contents(), board->contents() + board->cellCount()),
               cells);
