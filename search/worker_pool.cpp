@@ -6,10 +6,12 @@ namespace taravin {
 
 namespace {
 
-// Below this many items a batch costs less on the caller alone than waking the others.
-constexpr int kMinItemsToShare = 8;
-// Polls of the shared counters before a participant sleeps: a node's batches follow each other
-// within microseconds, faster than a sleeping thread wakes.
+// The fewest items claimed at a time. A claim moves the shared counter's cache line between
+// cores, so chunks grow with the batch: about four claims per participant.
+constexpr int kChunkItems = 8;
+constexpr int kClaimsPerParticipant = 4;
+// Polls for the next batch before a helper sleeps: a node's batches follow each other within
+// microseconds, faster than a sleeping thread wakes.
 constexpr int kSpinPolls = 20000;
 
 }  // namespace
@@ -23,7 +25,7 @@ WorkerPool::WorkerPool(int participants) {
 WorkerPool::~WorkerPool() {
     {
         std::lock_guard lock(mutex_);
-        stopping_ = true;
+        stopping_.store(true, std::memory_order_release);
         generation_.fetch_add(1, std::memory_order_release);
     }
     started_.notify_all();
@@ -32,21 +34,26 @@ WorkerPool::~WorkerPool() {
     }
 }
 
-void WorkerPool::take(Batch& batch, int participant, int count) {
-    // Contiguous shares keep each participant's items in increasing order.
-    const int participants = this->participants();
-    const int first = static_cast<int>(int64_t{count} * participant / participants);
-    const int end = static_cast<int>(int64_t{count} * (participant + 1) / participants);
-    for (int item = first; item < end; ++item) {
-        if (item == first) {
-            batch.begin(participant);
+void WorkerPool::takeChunks(Batch& batch, int participant, int count) {
+    const int chunk = std::max(kChunkItems, count / (participants() * kClaimsPerParticipant));
+    bool begun = false;
+    for (;;) {
+        const int first = nextItem_.fetch_add(chunk, std::memory_order_relaxed);
+        if (first >= count) {
+            return;
         }
-        batch.run(participant, item);
+        if (!begun) {
+            batch.begin(participant);
+            begun = true;
+        }
+        for (int item = first; item < std::min(first + chunk, count); ++item) {
+            batch.run(participant, item);
+        }
     }
 }
 
 void WorkerPool::run(Batch& batch, int count) {
-    if (threads_.empty() || count < kMinItemsToShare) {
+    if (threads_.empty() || count <= kChunkItems) {
         for (int item = 0; item < count; ++item) {
             if (item == 0) {
                 batch.begin(0);
@@ -55,45 +62,53 @@ void WorkerPool::run(Batch& batch, int count) {
         }
         return;
     }
+    bool wake = false;
     {
         std::lock_guard lock(mutex_);
         batch_ = &batch;
         count_ = count;
-        busy_.store(static_cast<int>(threads_.size()), std::memory_order_relaxed);
+        nextItem_.store(0, std::memory_order_relaxed);
+        open_.store(true, std::memory_order_seq_cst);
         generation_.fetch_add(1, std::memory_order_release);
+        wake = sleepers_ > 0;
     }
-    started_.notify_all();
-    take(batch, 0, count);
-    for (int poll = 0; poll < kSpinPolls && busy_.load(std::memory_order_acquire) != 0; ++poll) {
+    if (wake) {
+        started_.notify_all();
+    }
+    takeChunks(batch, 0, count);
+    // Helpers that came in before the close finish their chunks; later ones stay out.
+    open_.store(false, std::memory_order_seq_cst);
+    while (inside_.load(std::memory_order_seq_cst) != 0) {
+        std::this_thread::yield();
+    }
+}
+
+void WorkerPool::waitForBatch(uint64_t seen) {
+    for (int poll = 0; poll < kSpinPolls; ++poll) {
+        if (generation_.load(std::memory_order_acquire) != seen) {
+            return;
+        }
         std::this_thread::yield();
     }
     std::unique_lock lock(mutex_);
-    finished_.wait(lock, [this] { return busy_.load(std::memory_order_acquire) == 0; });
+    ++sleepers_;
+    started_.wait(lock, [&] { return generation_.load(std::memory_order_acquire) != seen; });
+    --sleepers_;
 }
 
 void WorkerPool::work(int participant) {
     uint64_t seen = 0;
     for (;;) {
-        for (int poll = 0;
-             poll < kSpinPolls && generation_.load(std::memory_order_acquire) == seen; ++poll) {
-            std::this_thread::yield();
+        waitForBatch(seen);
+        seen = generation_.load(std::memory_order_acquire);
+        inside_.fetch_add(1, std::memory_order_seq_cst);
+        if (open_.load(std::memory_order_seq_cst) &&
+            generation_.load(std::memory_order_seq_cst) == seen) {
+            takeChunks(*batch_, participant, count_);
         }
-        Batch* batch = nullptr;
-        int count = 0;
-        {
-            std::unique_lock lock(mutex_);
-            started_.wait(lock, [&] { return generation_.load(std::memory_order_acquire) != seen; });
-            if (stopping_) {
-                return;
-            }
-            seen = generation_.load(std::memory_order_acquire);
-            batch = batch_;
-            count = count_;
-        }
-        take(*batch, participant, count);
-        if (busy_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-            std::lock_guard lock(mutex_);
-            finished_.notify_one();
+        inside_.fetch_sub(1, std::memory_order_seq_cst);
+        if (stopping_.load(std::memory_order_acquire)) {
+            return;
         }
     }
 }

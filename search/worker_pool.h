@@ -10,7 +10,7 @@
 namespace taravin {
 
 // Work split over the participants of a pool. Each participant that takes part gets begin()
-// once, before its first item, then a contiguous share of the items in increasing order.
+// once, before its first item, then items in increasing order.
 class Batch {
   public:
     virtual ~Batch() = default;
@@ -18,8 +18,10 @@ class Batch {
     virtual void run(int participant, int item) = 0;
 };
 
-// Threads kept for the pool's life that run one batch at a time together with the caller, who
-// is participant 0. With one participant everything runs on the caller, in item order.
+// Threads kept for the pool's life that help the caller, participant 0, with one batch at a
+// time. The caller never waits for a helper to start: it claims items in chunks from a shared
+// counter and helpers join as they come, so on a busy machine the caller simply does more of
+// the work. With one participant everything runs on the caller, in item order.
 class WorkerPool {
   public:
     explicit WorkerPool(int participants);
@@ -33,17 +35,23 @@ class WorkerPool {
 
   private:
     void work(int participant);
-    void take(Batch& batch, int participant, int count);
+    // Claims and runs chunks of the open batch until none is left.
+    void takeChunks(Batch& batch, int participant, int count);
+    void waitForBatch(uint64_t seen);
 
     std::vector<std::thread> threads_;
     std::mutex mutex_;
     std::condition_variable started_;
-    std::condition_variable finished_;
+    int sleepers_ = 0;
+    std::atomic<bool> stopping_{false};
+    // Set by the caller before it announces a batch through generation_; read by helpers only
+    // while they are counted in inside_ and the batch is open.
     Batch* batch_ = nullptr;
     int count_ = 0;
-    bool stopping_ = false;
     std::atomic<uint64_t> generation_{0};
-    std::atomic<int> busy_{0};
+    std::atomic<bool> open_{false};
+    std::atomic<int> inside_{0};
+    alignas(64) std::atomic<int> nextItem_{0};
 };
 
 // The participants a pool should have on this machine: one per hardware thread.
