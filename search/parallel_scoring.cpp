@@ -21,18 +21,25 @@ struct ScoringRequest {
 // left behind on the serial path.
 class ReplayBatch : public Batch {
   public:
-    ReplayBatch(const ScoringRequest& request, std::vector<std::unique_ptr<Board>>& scratch)
-        : request_(request), scratch_(scratch), last_(scratch.size(), -1) {}
+    ReplayBatch(const ScoringRequest& request, std::vector<ScoringParticipant>& participants)
+        : request_(request), participants_(participants) {}
 
     void begin(int participant) override {
-        scratch_[static_cast<std::size_t>(participant)]->copyPositionFrom(request_.base);
-        last_[static_cast<std::size_t>(participant)] = -1;
+        ScoringParticipant& own = participants_[static_cast<std::size_t>(participant)];
+        // Built by the participant's own thread, so that its memory lies apart from the
+        // others' boards, which are written as often.
+        if (!own.board) {
+            own.board = std::make_unique<Board>(request_.base);
+        } else {
+            own.board->copyPositionFrom(request_.base);
+        }
+        own.lastItem = -1;
     }
 
     void run(int participant, int item) override {
-        const auto slot = static_cast<std::size_t>(participant);
-        score(*scratch_[slot], last_[slot], item);
-        last_[slot] = item;
+        ScoringParticipant& own = participants_[static_cast<std::size_t>(participant)];
+        score(*own.board, own.lastItem, item);
+        own.lastItem = item;
     }
 
   protected:
@@ -46,8 +53,7 @@ class ReplayBatch : public Batch {
     const ScoringRequest& request_;
 
   private:
-    std::vector<std::unique_ptr<Board>>& scratch_;
-    std::vector<int32_t> last_;
+    std::vector<ScoringParticipant>& participants_;
 };
 
 // Candidates of one amazon stand together; the amazon stays on a destination while its
@@ -120,17 +126,14 @@ void sendScoredToTail(Board& board, const SearchMove* moves, int32_t count, int3
     }
 }
 
-ParallelScoring::ParallelScoring(WorkerPool& pool, const Board& board) : pool_(pool) {
-    for (int participant = 0; participant < pool.participants(); ++participant) {
-        scratch_.push_back(std::make_unique<Board>(board));
-    }
-}
+ParallelScoring::ParallelScoring(WorkerPool& pool)
+    : pool_(pool), participants_(static_cast<std::size_t>(pool.participants())) {}
 
 void ParallelScoring::scoreCandidates(Board& board, SearchMove* moves, int32_t count,
                                       int32_t side, EvaluationFunction scorer,
                                       int32_t searchingSide, int32_t moveNumber) {
     const ScoringRequest request{board, moves, count, side, scorer, searchingSide, moveNumber};
-    CandidateBatch batch(request, scratch_);
+    CandidateBatch batch(request, participants_);
     pool_.run(batch, count);
 }
 
@@ -138,7 +141,7 @@ void ParallelScoring::rescoreInOrder(Board& board, SearchMove* moves, int32_t co
                                      int32_t side, EvaluationFunction scorer,
                                      int32_t searchingSide, int32_t moveNumber) {
     const ScoringRequest request{board, moves, count, side, scorer, searchingSide, moveNumber};
-    RescoreBatch batch(request, scratch_);
+    RescoreBatch batch(request, participants_);
     pool_.run(batch, count);
     for (int32_t item = 0; item < count; ++item) {
         sendToTail(board, moves[item].from, side);

@@ -11,14 +11,21 @@
 
 namespace taravin {
 
+// A participant's scratch board and the last item it scored there, on a cache line of its
+// own: the participants update theirs after every item.
+struct alignas(64) ScoringParticipant {
+    std::unique_ptr<Board> board;
+    int32_t lastItem = -1;
+};
+
 // Scores the candidate moves of a node on the pool's participants, each on a board copy of
 // its own, and leaves the search board exactly as scoring them one after another on it
 // would: every make and unmake moves the amazon to the tail of its side's list, which later
 // generation order and some evaluations depend on.
 class ParallelScoring {
   public:
-    // Scratch boards shaped like `board`, one per participant of the pool.
-    ParallelScoring(WorkerPool& pool, const Board& board);
+    // A scratch board for each participant of the pool, made at its first batch.
+    explicit ParallelScoring(WorkerPool& pool);
 
     // Scores candidates in generation order (each amazon's together, in the order of the
     // node's snapshot): the amazon of `side` moved from `from` to `to` and, when `arrow` is
@@ -33,7 +40,7 @@ class ParallelScoring {
 
   private:
     WorkerPool& pool_;
-    std::vector<std::unique_ptr<Board>> scratch_;
+    std::vector<ScoringParticipant> participants_;
 };
 
 // After scoring candidates: each amazon that had one goes to the tail, in candidate order.

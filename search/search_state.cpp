@@ -21,7 +21,7 @@ SearchState::SearchState(SearchContext& searchContext, Board& searchBoard)
       flags(*searchContext.flags),
       board(searchBoard),
       table(searchContext.table),
-      scoring_(searchContext.pool ? *searchContext.pool : ownPool_, searchBoard),
+      scoring_(searchContext.pool ? *searchContext.pool : ownPool_),
       listBuffers_(kMaxPlies),
       childPvs_(kMaxPlies + 1) {}
 
