@@ -10,12 +10,12 @@
 
 #include "app/territory.h"
 #include "dialogs/dialog_commands.h"
+#include "gui_base/application_title.h"
+#include "gui_base/piece_images.h"
 #include "model/queen_reach.h"
 #include "model/settings.h"
-#include "ui/application_title.h"
 #include "ui/notifications.h"
 #include "ui/panel_texts.h"
-#include "ui/piece_images.h"
 #include "ui/screen_size_class.h"
 #include "ui/view_painter.h"
 
