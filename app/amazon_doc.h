@@ -7,11 +7,11 @@
 
 #include "app/game_state.h"
 #include "app/game_window.h"
+#include "formats/sgf_game.h"
 #include "model/board.h"
 #include "model/move_record.h"
 #include "model/player_record.h"
 #include "model/profile.h"
-#include "model/sgf_game.h"
 #include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"

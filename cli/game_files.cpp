@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "app/text_file.h"
-#include "model/sgf_writer.h"
+#include "formats/sgf_writer.h"
 
 namespace taravin::cli {
 

@@ -13,7 +13,7 @@
 #include "cli/game_files.h"
 #include "cli/match_players.h"
 #include "cli/position_argument.h"
-#include "model/sgf_writer.h"
+#include "formats/sgf_writer.h"
 
 namespace taravin::cli {
 

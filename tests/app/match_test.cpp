@@ -6,9 +6,9 @@
 #include "app/builtin_match_player.h"
 #include "app/match_game.h"
 #include "app/match_standings.h"
+#include "formats/sgf_reader.h"
+#include "formats/sgf_writer.h"
 #include "model/move_generation.h"
-#include "model/sgf_reader.h"
-#include "model/sgf_writer.h"
 
 namespace taravin {
 namespace {
