@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text_file.h"
+#include "cli/text_file.h"
 #include "formats/sgf_writer.h"
 
 namespace taravin::cli {

@@ -1,4 +1,4 @@
-#include "app/match_game.h"
+#include "match/match_game.h"
 
 #include <mutex>
 
