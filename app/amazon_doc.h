@@ -103,6 +103,8 @@ class CAmazonDoc {
     MoveRecord& moveInProgress() { return *moveInProgress_; }
     const MoveRecord& moveInProgress() const { return *moveInProgress_; }
     const MoveRecord* lastMove() const { return lastMove_; }
+    // Sets or clears the last-move frames of the last move's three squares and redraws them.
+    void markLastMove(bool marked);
     const MoveRecordList* gameRecord() const { return gameRecord_.get(); }
     const PlayerRecord& player(int32_t side) const { return side == kRed ? *red_ : *blue_; }
     PlayerRecord& player(int32_t side) { return side == kRed ? *red_ : *blue_; }
@@ -144,7 +146,6 @@ class CAmazonDoc {
     void startClock(int32_t side);
     void discardRecordsAfter(MoveRecord* move);
     void updateEvaluationText(int32_t side);
-    void clearLastMoveMarks();
     void placeBoard(MoveRecord* position);
     void placeMoveInProgress(MoveRecord* position);
     void replayMoves(const std::string& text);

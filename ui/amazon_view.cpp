@@ -130,17 +130,7 @@ void CAmazonView::switchSides() {
 
 void CAmazonView::toggleMarkLastMove() {
     markLastMove_ = !markLastMove_;
-    Board* board = document_->board();
-    if (const MoveRecord* last = document_->lastMove(); last && board) {
-        for (const Square& square : {last->from(), last->to(), last->arrow()}) {
-            if (markLastMove_) {
-                board->setMark(square.row, square.column, kLastMoveMark);
-            } else {
-                board->clearMark(square.row, square.column, kLastMoveMark);
-            }
-            redrawSquare(square.row, square.column);
-        }
-    }
+    document_->markLastMove(markLastMove_);
     writeSetting(profile_, kMarkLastMoveSetting, markLastMove_ ? 1 : 0);
     emit gameChanged();
 }
@@ -291,10 +281,8 @@ void CAmazonView::endDrag() {
 }
 
 void CAmazonView::clearDragState() {
-    Board* board = document_ ? document_->board() : nullptr;
-    if (dragging_ && board && board->isInner(dragFrom_.row, dragFrom_.column)) {
-        board->clearMark(dragFrom_.row, dragFrom_.column, kSelectedMark);
-        redrawSquare(dragFrom_.row, dragFrom_.column);
+    if (dragging_ && input_) {
+        input_->clearSelection(dragFrom_);
     }
     endDrag();
 }
