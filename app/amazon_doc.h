@@ -7,11 +7,11 @@
 
 #include "app/game_state.h"
 #include "app/game_window.h"
+#include "formats/sgf_game.h"
 #include "model/board.h"
 #include "model/move_record.h"
 #include "model/player_record.h"
 #include "model/profile.h"
-#include "model/sgf_game.h"
 #include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
@@ -103,6 +103,8 @@ class CAmazonDoc {
     MoveRecord& moveInProgress() { return *moveInProgress_; }
     const MoveRecord& moveInProgress() const { return *moveInProgress_; }
     const MoveRecord* lastMove() const { return lastMove_; }
+    // Sets or clears the last-move frames of the last move's three squares and redraws them.
+    void markLastMove(bool marked);
     const MoveRecordList* gameRecord() const { return gameRecord_.get(); }
     const PlayerRecord& player(int32_t side) const { return side == kRed ? *red_ : *blue_; }
     PlayerRecord& player(int32_t side) { return side == kRed ? *red_ : *blue_; }
@@ -144,7 +146,6 @@ class CAmazonDoc {
     void startClock(int32_t side);
     void discardRecordsAfter(MoveRecord* move);
     void updateEvaluationText(int32_t side);
-    void clearLastMoveMarks();
     void placeBoard(MoveRecord* position);
     void placeMoveInProgress(MoveRecord* position);
     void replayMoves(const std::string& text);

@@ -2,8 +2,8 @@
 #include <ostream>
 
 #include "app/amazon_doc.h"
-#include "model/game_file_reader.h"
-#include "model/game_file_writer.h"
+#include "formats/game_file_reader.h"
+#include "formats/game_file_writer.h"
 #include "model/location_parser.h"
 #include "model/memory_profile.h"
 #include "model/settings.h"

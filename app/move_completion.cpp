@@ -27,19 +27,23 @@ std::string marginText(int32_t winner, int32_t points) {
 
 }  // namespace
 
-void CAmazonDoc::clearLastMoveMarks() {
-    if (!lastMove_) {
+void CAmazonDoc::markLastMove(bool marked) {
+    if (!lastMove_ || !board_) {
         return;
     }
     for (const Square& square : {lastMove_->from(), lastMove_->to(), lastMove_->arrow()}) {
-        board_->clearMark(square.row, square.column, kLastMoveMark);
+        if (marked) {
+            board_->setMark(square.row, square.column, kLastMoveMark);
+        } else {
+            board_->clearMark(square.row, square.column, kLastMoveMark);
+        }
         window_.redrawSquare(square.row, square.column);
     }
 }
 
 void CAmazonDoc::applyMove(const Square& from, const Square& to, const Square& arrow) {
     const int32_t side = sideToMove();
-    clearLastMoveMarks();
+    markLastMove(false);
     MoveRecord& move = *moveInProgress_;
     board_->setContent(from, kEmpty, true);
     board_->setMark(from.row, from.column, kLastMoveMark);

@@ -1,9 +1,9 @@
 #include "app/amazon_doc.h"
 #include "eval/reach_queries.h"
+#include "formats/sgf_reader.h"
+#include "formats/sgf_writer.h"
 #include "model/board_setup.h"
 #include "model/settings.h"
-#include "model/sgf_reader.h"
-#include "model/sgf_writer.h"
 
 namespace taravin {
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text_file.h"
-#include "model/sgf_writer.h"
+#include "cli/text_file.h"
+#include "formats/sgf_writer.h"
 
 namespace taravin::cli {
 

@@ -5,15 +5,15 @@
 #include <mutex>
 #include <thread>
 
-#include "app/match_game.h"
-#include "app/match_standings.h"
-#include "app/text_file.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/game_files.h"
 #include "cli/match_players.h"
 #include "cli/position_argument.h"
-#include "model/sgf_writer.h"
+#include "cli/text_file.h"
+#include "formats/sgf_writer.h"
+#include "match/match_game.h"
+#include "match/match_standings.h"
 
 namespace taravin::cli {
 

@@ -7,11 +7,11 @@
 #include <sstream>
 
 #include "cli/printable_text.h"
+#include "formats/uci_notation.h"
 #include "model/board_setup.h"
 #include "model/move_record.h"
 #include "model/mt19937.h"
 #include "model/player_codes.h"
-#include "model/uci_notation.h"
 #include "search/memory_status.h"
 
 namespace taravin::cli {

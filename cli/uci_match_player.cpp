@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/printable_text.h"
-#include "model/uci_notation.h"
+#include "formats/uci_notation.h"
 
 namespace taravin::cli {
 

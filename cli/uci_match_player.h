@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/builtin_match_player.h"
-#include "app/match_game.h"
 #include "cli/child_process.h"
+#include "match/builtin_match_player.h"
+#include "match/match_game.h"
 
 namespace taravin::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/uci_search_host.h"
 
-#include "model/uci_notation.h"
+#include "formats/uci_notation.h"
 
 namespace taravin::cli {
 

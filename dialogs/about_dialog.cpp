@@ -5,7 +5,7 @@
 
 #include "dialogs/dialog_builder.h"
 #include "dialogs/hyperlink_label.h"
-#include "ui/application_title.h"
+#include "gui_base/application_title.h"
 
 namespace taravin {
 

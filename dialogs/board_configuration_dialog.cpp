@@ -5,7 +5,7 @@
 
 #include "dialogs/dialog_builder.h"
 #include "dialogs/field_check.h"
-#include "model/location_validator.h"
+#include "formats/location_validator.h"
 #include "model/settings.h"
 
 namespace taravin {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "dialogs/dialog_builder.h"
+#include "gui_base/piece_images.h"
 #include "model/square.h"
-#include "ui/piece_images.h"
 
 namespace taravin {
 

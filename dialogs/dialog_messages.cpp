@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <utility>
 
-#include "ui/application_title.h"
+#include "gui_base/application_title.h"
 
 namespace taravin {
 

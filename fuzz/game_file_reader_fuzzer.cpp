@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "formats/game_file_reader.h"
+#include "formats/sgf_reader.h"
 #include "fuzz/fuzz_check.h"
-#include "model/game_file_reader.h"
 #include "model/memory_profile.h"
-#include "model/sgf_reader.h"
 
 namespace {
 

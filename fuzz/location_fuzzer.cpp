@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/location_validator.h"
 #include "fuzz/fuzz_check.h"
 #include "model/board_setup.h"
 #include "model/location_parser.h"
-#include "model/location_validator.h"
 
 namespace {
 

@@ -23,6 +23,7 @@ cmake --build "$root/build-asan"
 
 echo "== ThreadSanitizer: search and game-flow tests"
 configure build-tsan -DTARAVIN_TSAN=ON -DTARAVIN_BUILD_GUI=OFF
-cmake --build "$root/build-tsan" --target taravin_tests_search taravin_tests_app
+cmake --build "$root/build-tsan" --target taravin_tests_search taravin_tests_app taravin_tests_match
 "$root/build-tsan/bin/taravin_tests_search"
 "$root/build-tsan/bin/taravin_tests_app"
+"$root/build-tsan/bin/taravin_tests_match"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything, runs every test and checks the install tree;
-# the exit code is the result.
+# Checks that folder dependencies point down, installs what is missing, builds everything, runs
+# every test and checks the install tree; the exit code is the result.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/check_includes.sh"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 cd "$root/build"

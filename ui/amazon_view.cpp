@@ -10,12 +10,12 @@
 
 #include "app/territory.h"
 #include "dialogs/dialog_commands.h"
+#include "gui_base/application_title.h"
+#include "gui_base/piece_images.h"
 #include "model/queen_reach.h"
 #include "model/settings.h"
-#include "ui/application_title.h"
 #include "ui/notifications.h"
 #include "ui/panel_texts.h"
-#include "ui/piece_images.h"
 #include "ui/screen_size_class.h"
 #include "ui/view_painter.h"
 
@@ -130,17 +130,7 @@ void CAmazonView::switchSides() {
 
 void CAmazonView::toggleMarkLastMove() {
     markLastMove_ = !markLastMove_;
-    Board* board = document_->board();
-    if (const MoveRecord* last = document_->lastMove(); last && board) {
-        for (const Square& square : {last->from(), last->to(), last->arrow()}) {
-            if (markLastMove_) {
-                board->setMark(square.row, square.column, kLastMoveMark);
-            } else {
-                board->clearMark(square.row, square.column, kLastMoveMark);
-            }
-            redrawSquare(square.row, square.column);
-        }
-    }
+    document_->markLastMove(markLastMove_);
     writeSetting(profile_, kMarkLastMoveSetting, markLastMove_ ? 1 : 0);
     emit gameChanged();
 }
@@ -291,10 +281,8 @@ void CAmazonView::endDrag() {
 }
 
 void CAmazonView::clearDragState() {
-    Board* board = document_ ? document_->board() : nullptr;
-    if (dragging_ && board && board->isInner(dragFrom_.row, dragFrom_.column)) {
-        board->clearMark(dragFrom_.row, dragFrom_.column, kSelectedMark);
-        redrawSquare(dragFrom_.row, dragFrom_.column);
+    if (dragging_ && input_) {
+        input_->clearSelection(dragFrom_);
     }
     endDrag();
 }

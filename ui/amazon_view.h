@@ -11,12 +11,12 @@
 
 #include "app/amazon_doc.h"
 #include "app/game_window.h"
+#include "app/move_input.h"
 #include "model/profile.h"
 #include "model/settings.h"
 #include "search/search_host.h"
 #include "ui/board_geometry.h"
 #include "ui/information_window.h"
-#include "ui/move_input.h"
 #include "ui/notifications.h"
 #include "ui/panel_layout.h"
 #include "ui/synchronous_log.h"

@@ -1,7 +1,7 @@
 #include "ui/game_summary.h"
 
 #include "app/amazon_doc.h"
-#include "ui/application_title.h"
+#include "gui_base/application_title.h"
 
 namespace taravin {
 

@@ -11,9 +11,9 @@
 #include <QToolBar>
 
 #include "dialogs/dialog_commands.h"
+#include "formats/sgf_reader.h"
+#include "gui_base/application_title.h"
 #include "model/settings.h"
-#include "model/sgf_reader.h"
-#include "ui/application_title.h"
 #include "ui/command_rules.h"
 #include "ui/frame_placement.h"
 #include "ui/game_file_access.h"

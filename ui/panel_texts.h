@@ -5,10 +5,8 @@
 
 namespace taravin {
 
-// What the message line says when the game waits for a command rather than for the board.
+// What the message line says when a computer side waits for Make A Move.
 inline constexpr const char* kMakeAMoveHint = "%1 (computer) waits for Make A Move.";
-inline constexpr const char* kNewGameHint = "Choose New Game to start a game.";
-inline constexpr const char* kGameOverHint = "Game over: Stop Game, then New Game.";
 
 // The panel's texts for the game as the document holds it. A finished game names no side to
 // move, and a computer side that waits for Make A Move says so in the message line.

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/amazon_doc.h"
-#include "ui/application_title.h"
+#include "gui_base/application_title.h"
 #include "ui/view_painter.h"
 
 namespace taravin {

@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <QPolygonF>
 
+#include "gui_base/piece_images.h"
 #include "model/square.h"
-#include "ui/piece_images.h"
 
 namespace taravin {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/piece_images.h"
+#include "gui_base/piece_images.h"
 
 namespace taravin {
 

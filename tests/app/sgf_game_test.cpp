@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "document_fixture.h"
+#include "formats/sgf_reader.h"
 #include "model/settings.h"
-#include "model/sgf_reader.h"
 
 namespace taravin {
 namespace {

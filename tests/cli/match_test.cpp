@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli_runner.h"
-#include "model/sgf_reader.h"
+#include "formats/sgf_reader.h"
 
 namespace taravin {
 namespace {

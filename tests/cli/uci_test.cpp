@@ -3,9 +3,9 @@
 #include <thread>
 
 #include "cli_runner.h"
+#include "formats/uci_notation.h"
 #include "model/board_setup.h"
 #include "model/move_record.h"
-#include "model/uci_notation.h"
 
 namespace taravin {
 namespace {

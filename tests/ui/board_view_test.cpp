@@ -1,8 +1,8 @@
 #include <QPaintEvent>
 #include <QTest>
 
+#include "app/move_input.h"
 #include "ui/board_geometry.h"
-#include "ui/move_input.h"
 #include "ui/notifications.h"
 #include "ui/panel_texts.h"
 #include "ui/screen_size_class.h"

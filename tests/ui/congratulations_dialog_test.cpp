@@ -5,8 +5,8 @@
 
 #include "dialog_test_support.h"
 #include "dialogs/congratulations_dialog.h"
+#include "gui_base/piece_images.h"
 #include "model/square.h"
-#include "ui/piece_images.h"
 
 namespace taravin {
 

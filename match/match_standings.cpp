@@ -1,4 +1,4 @@
-#include "app/match_standings.h"
+#include "match/match_standings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/text_file.h"
+#include "cli/text_file.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/location_validator.h"
+#include "formats/location_validator.h"
 
 namespace taravin {
 namespace {

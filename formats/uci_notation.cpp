@@ -1,4 +1,4 @@
-#include "model/uci_notation.h"
+#include "formats/uci_notation.h"
 
 #include <algorithm>
 #include <cctype>

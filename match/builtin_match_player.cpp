@@ -1,4 +1,4 @@
-#include "app/builtin_match_player.h"
+#include "match/builtin_match_player.h"
 
 #include "model/mt19937.h"
 #include "search/memory_status.h"

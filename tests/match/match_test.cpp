@@ -3,12 +3,12 @@
 #include <functional>
 #include <thread>
 
-#include "app/builtin_match_player.h"
-#include "app/match_game.h"
-#include "app/match_standings.h"
+#include "formats/sgf_reader.h"
+#include "formats/sgf_writer.h"
+#include "match/builtin_match_player.h"
+#include "match/match_game.h"
+#include "match/match_standings.h"
 #include "model/move_generation.h"
-#include "model/sgf_reader.h"
-#include "model/sgf_writer.h"
 
 namespace taravin {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/match_game.h"
+#include "match/match_game.h"
 #include "search/computer_player.h"
 #include "search/search_tables.h"
 #include "search/thread_timer.h"

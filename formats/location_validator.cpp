@@ -1,4 +1,4 @@
-#include "model/location_validator.h"
+#include "formats/location_validator.h"
 
 #include <algorithm>
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/game_file_reader.h"
 #include "model/board.h"
-#include "model/game_file_reader.h"
 
 namespace taravin {
 

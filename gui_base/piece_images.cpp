@@ -1,4 +1,4 @@
-#include "ui/piece_images.h"
+#include "gui_base/piece_images.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "formats/uci_notation.h"
 #include "model/board_setup.h"
-#include "model/uci_notation.h"
 
 namespace taravin {
 namespace {

@@ -1,6 +1,4 @@
-#include "ui/move_input.h"
-
-#include "ui/panel_texts.h"
+#include "app/move_input.h"
 
 namespace taravin {
 
@@ -84,12 +82,7 @@ void MoveInput::throwArrow(const Square& target) {
 void MoveInput::completeWithArrow(const Square& target) {
     MoveRecord& move = document_.moveInProgress();
     Board& board = *document_.board();
-    if (const MoveRecord* last = document_.lastMove()) {
-        for (const Square& square : {last->from(), last->to(), last->arrow()}) {
-            board.clearMark(square.row, square.column, kLastMoveMark);
-            window_.redrawSquare(square.row, square.column);
-        }
-    }
+    document_.markLastMove(false);
     board.setContent(target, kArrow, true);
     board.setMark(target.row, target.column, kLastMoveMark);
     move.setArrow(target.row, target.column);
@@ -137,6 +130,15 @@ void MoveInput::dropSelection() {
     window_.redrawSquare(from.row, from.column);
     move.reset();
     window_.redraw(ViewArea::kCurrentMove);
+}
+
+void MoveInput::clearSelection(const Square& square) {
+    Board* board = document_.board();
+    if (!board || !board->isInner(square.row, square.column)) {
+        return;
+    }
+    board->clearMark(square.row, square.column, kSelectedMark);
+    window_.redrawSquare(square.row, square.column);
 }
 
 }  // namespace taravin

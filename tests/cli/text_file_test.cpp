@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "app/text_file.h"
+#include "cli/text_file.h"
 #include "tests/file_size_limit.h"
 
 namespace taravin {

@@ -5,9 +5,14 @@
 
 namespace taravin {
 
+// What the message line says to a press on the board while no game runs.
+inline constexpr const char* kNewGameHint = "Choose New Game to start a game.";
+inline constexpr const char* kGameOverHint = "Game over: Stop Game, then New Game.";
+
 // The mouse entry of a move as the board sees it: pick up an own queen, put it down on a
-// square it reaches, then throw the arrow. Works on the document's board and move in
-// progress, redraws through the window, and hands the finished move to move completion.
+// square it reaches, then throw the arrow. The view hands it the squares under the pointer;
+// it works on the document's board and move in progress, redraws through the window, and
+// hands the finished move to move completion.
 class MoveInput {
   public:
     MoveInput(CAmazonDoc& document, GameWindow& window) : document_(document), window_(window) {}
@@ -30,6 +35,9 @@ class MoveInput {
     // A release off the board (or no longer accepted) while dragging: the queen stays where
     // it was and a queen is to be chosen again; the message is kept.
     void dropSelection();
+    // Takes the selection frame off the square of a queen that a drag picked up, when the
+    // game forgets the drag (Stop, new settings).
+    void clearSelection(const Square& square);
 
   private:
     void placeQueen(const Square& target);

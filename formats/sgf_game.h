@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/game_file_reader.h"
+#include "formats/game_file_reader.h"
 #include "model/square.h"
 
 namespace taravin {

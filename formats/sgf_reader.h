@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/sgf_game.h"
+#include "formats/sgf_game.h"
 
 namespace taravin {
 

@@ -1,14 +1,14 @@
-#include "model/sgf_reader.h"
+#include "formats/sgf_reader.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstddef>
 
+#include "formats/text_encoding.h"
 #include "model/board_setup.h"
 #include "model/location_parser.h"
 #include "model/settings.h"
-#include "model/text_encoding.h"
 
 namespace taravin {
 

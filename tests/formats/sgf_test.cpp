@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "formats/sgf_reader.h"
+#include "formats/sgf_writer.h"
 #include "model/mt19937.h"
-#include "model/sgf_reader.h"
-#include "model/sgf_writer.h"
 
 namespace taravin {
 namespace {

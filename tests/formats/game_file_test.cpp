@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "formats/game_file_reader.h"
+#include "formats/game_file_writer.h"
 #include "model/board_setup.h"
-#include "model/game_file_reader.h"
-#include "model/game_file_writer.h"
 #include "model/memory_profile.h"
 #include "model/mt19937.h"
 #include "model/settings.h"

@@ -1,8 +1,8 @@
-#include "model/sgf_writer.h"
+#include "formats/sgf_writer.h"
 
 #include <string_view>
 
-#include "model/text_encoding.h"
+#include "formats/text_encoding.h"
 
 namespace taravin {
 

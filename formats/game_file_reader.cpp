@@ -1,4 +1,4 @@
-#include "model/game_file_reader.h"
+#include "formats/game_file_reader.h"
 
 #include <cstddef>
 #include <limits>

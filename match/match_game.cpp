@@ -1,12 +1,12 @@
-#include "app/match_game.h"
+#include "match/match_game.h"
 
 #include <mutex>
 
 #include "app/amazon_doc.h"
 #include "app/headless_game_host.h"
+#include "formats/uci_notation.h"
 #include "model/memory_profile.h"
 #include "model/settings.h"
-#include "model/uci_notation.h"
 #include "search/memory_status.h"
 
 namespace taravin {

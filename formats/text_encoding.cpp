@@ -1,4 +1,4 @@
-#include "model/text_encoding.h"
+#include "formats/text_encoding.h"
 
 namespace taravin {
 

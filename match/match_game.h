@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "formats/game_file_reader.h"
+#include "formats/sgf_game.h"
 #include "model/board.h"
 #include "model/board_setup.h"
-#include "model/game_file_reader.h"
-#include "model/sgf_game.h"
 
 namespace taravin {
 

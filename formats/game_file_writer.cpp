@@ -1,4 +1,4 @@
-#include "model/game_file_writer.h"
+#include "formats/game_file_writer.h"
 
 #include <cstddef>
 #include <utility>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/sgf_game.h"
+#include "formats/sgf_game.h"
 
 namespace taravin {
 
