@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/game_window.h"
+#include "headless/thread_timer.h"
 #include "search/search_host.h"
-#include "search/thread_timer.h"
 
 namespace taravin {
 

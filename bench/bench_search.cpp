@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include "headless/waiting_search_host.h"
 #include "model/random_playout.h"
 #include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/waiting_search_host.h"
 
 namespace {
 

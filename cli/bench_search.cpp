@@ -4,11 +4,11 @@
 #include <string>
 
 #include "cli/bench_lines.h"
+#include "headless/synchronous_search.h"
 #include "model/player_codes.h"
 #include "model/random_playout.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/synchronous_search.h"
 
 namespace taravin::cli {
 

@@ -5,10 +5,10 @@
 
 #include "cli/commands.h"
 #include "cli/position_argument.h"
+#include "headless/synchronous_search.h"
 #include "model/mt19937.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/synchronous_search.h"
 
 namespace taravin::cli {
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "headless/thread_timer.h"
+#include "headless/waiting_search_host.h"
 #include "match/match_game.h"
 #include "search/computer_player.h"
 #include "search/search_tables.h"
-#include "search/thread_timer.h"
-#include "search/waiting_search_host.h"
 
 namespace taravin {
 

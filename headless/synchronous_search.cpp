@@ -1,6 +1,6 @@
-#include "search/synchronous_search.h"
+#include "headless/synchronous_search.h"
 
-#include "search/waiting_search_host.h"
+#include "headless/waiting_search_host.h"
 
 namespace taravin {
 
