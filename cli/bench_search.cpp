@@ -54,7 +54,7 @@ void benchSearch(const BenchSearch& bench) {
     request.useTimeout = false;
     request.logOpen = true;
     request.table = &tables.table();
-    const SearchResult result = searchToEnd(request, [&](const SearchReport& report) {
+    const SearchResult result = *searchToEnd(request, [&](const SearchReport& report) {
         if (report.kind == SearchReport::Kind::kDepthComplete &&
             report.depth >= bench.firstShownDepth) {
             std::lock_guard lock(mutex);

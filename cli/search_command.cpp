@@ -115,7 +115,7 @@ int runSearch(const std::vector<std::string>& words) {
     request.logOpen = log;
     request.table = &tables.table();
     std::mutex printing;
-    const SearchResult result = searchToEnd(request, [&](const SearchReport& report) {
+    const SearchResult result = *searchToEnd(request, [&](const SearchReport& report) {
         std::lock_guard lock(printing);
         for (const std::string& line : informationLines(report)) {
             std::printf("%s\n", line.c_str());

@@ -81,7 +81,7 @@ SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t thread
     request.table = &tables.table();
     request.threads = threads;
     request.logOpen = static_cast<bool>(onReport);
-    return {search, searchToEnd(request, std::move(onReport))};
+    return {search, *searchToEnd(request, std::move(onReport))};
 }
 
 std::string signatureResultLine(const SignatureResult& entry) {
