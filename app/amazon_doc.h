@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <iosfwd>
 #include <memory>
 #include <string>
 
@@ -75,8 +74,7 @@ class CAmazonDoc {
     // One tick of the clock timer of the side.
     void tickClock(int32_t side);
 
-    // Writes the game up to the position on the board; false when the stream failed.
-    bool writeGame(std::ostream& out) const;
+    // The game up to the position on the board, as the native game file holds it.
     std::string gameText() const;
     // Opens a game from its text: board setup into the profile, a new game on it, the
     // players (when asked), the moves replayed, then paused. A setup the board cannot hold
@@ -123,7 +121,6 @@ class CAmazonDoc {
     const std::string& searchText() const { return searchText_; }
     bool thinking() const { return computer_.thinking(); }
     bool pauseDiscard() const { return pauseDiscard_; }
-    bool loading() const { return loading_; }
     SearchFlags& searchFlags() { return computer_.flags(); }
     bool canStepBack() const;
     bool canStepForward() const;

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <ostream>
 
 #include "app/amazon_doc.h"
 #include "formats/game_file_reader.h"
@@ -69,13 +68,6 @@ std::string CAmazonDoc::gameText() const {
         }
     }
     return writeGameText(source);
-}
-
-bool CAmazonDoc::writeGame(std::ostream& out) const {
-    const std::string text = gameText();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    return static_cast<bool>(out);
 }
 
 void CAmazonDoc::replayMoves(const std::string& text) {

@@ -10,18 +10,6 @@ HeadlessGameHost::~HeadlessGameHost() {
     timeoutTimer_.stop();
 }
 
-void HeadlessGameHost::setInformationWindow(std::function<void(const std::string&)> onLine) {
-    std::lock_guard lock(mutex_);
-    onLine_ = std::move(onLine);
-}
-
-void HeadlessGameHost::appendInformation(const std::string& line) {
-    std::lock_guard lock(mutex_);
-    if (onLine_) {
-        onLine_(line);
-    }
-}
-
 void HeadlessGameHost::push(Event event) {
     std::lock_guard lock(mutex_);
     events_.push_back(std::move(event));
@@ -47,10 +35,7 @@ void HeadlessGameHost::postStatusText(const std::string& text) {
     push(std::move(event));
 }
 
-bool HeadlessGameHost::report(const SearchReport& report) {
-    for (const std::string& line : informationLines(report)) {
-        appendInformation(line);
-    }
+bool HeadlessGameHost::report(const SearchReport&) {
     return true;
 }
 

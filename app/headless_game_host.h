@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/game_window.h"
+#include "headless/thread_timer.h"
 #include "search/search_host.h"
-#include "search/thread_timer.h"
 
 namespace taravin {
 
@@ -40,8 +40,6 @@ class HeadlessGameHost final : public GameWindow, public SearchHost {
 
     // The answer to yes/no questions (the suggestion); Yes unless set.
     void setAnswer(bool yes) { answer_ = yes; }
-    // An open Information Window receives every line here (on the thread that writes it).
-    void setInformationWindow(std::function<void(const std::string&)> onLine);
     // Runs after each notification the document has handled.
     void setAfterEvent(std::function<void()> afterEvent) { afterEvent_ = std::move(afterEvent); }
     // Runs when the time-out timer expires (normally: the document's handleSearchTimeout).
@@ -61,8 +59,9 @@ class HeadlessGameHost final : public GameWindow, public SearchHost {
     void showBusy(bool) override {}
     void postDeferred(DeferredRequest request, int delayMilliseconds) override;
     void clearDragState() override {}
-    bool informationWindowOpen() const override { return static_cast<bool>(onLine_); }
-    void appendInformation(const std::string& line) override;
+    // No Information Window: the search writes no log lines.
+    bool informationWindowOpen() const override { return false; }
+    void appendInformation(const std::string&) override {}
 
     void postSearchFinished(const SearchResult& result) override;
     void postStatusText(const std::string& text) override;
@@ -83,7 +82,6 @@ class HeadlessGameHost final : public GameWindow, public SearchHost {
     std::mutex mutex_;
     std::condition_variable arrived_;
     std::deque<Event> events_;
-    std::function<void(const std::string&)> onLine_;
     std::function<void()> afterEvent_;
     std::function<void()> onTimeout_;
     ThreadTimer timeoutTimer_;

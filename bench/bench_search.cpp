@@ -1,10 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include "headless/synchronous_search.h"
 #include "model/random_playout.h"
-#include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/waiting_search_host.h"
 
 namespace {
 
@@ -19,8 +18,6 @@ void BM_Search(benchmark::State& state, int32_t algorithm, bool middleGame) {
     SearchTables tables(FixedMemoryStatus(kTableMemory), generator, 10, 10);
     const auto board = playRandomMoves(BoardSetup{}, middleGame ? kMiddleGamePlies : 0,
                                        Mt19937::kDefaultSeed, tables.hashKeys());
-    WaitingSearchHost host(nullptr, nullptr);
-    ComputerPlayer player(host);
     SearchRequest request;
     request.board = board.get();
     request.moveNumber = middleGame ? kMiddleGamePlies + 1 : 1;
@@ -30,9 +27,7 @@ void BM_Search(benchmark::State& state, int32_t algorithm, bool middleGame) {
     request.table = &tables.table();
     int64_t nodes = 0;
     for (auto _ : state) {
-        player.requestSearch(request);
-        nodes += host.waitForResult().nodeCount;
-        player.searchEnded();
+        nodes += searchToEnd(request)->nodeCount;
     }
     state.counters["nodes/s"] =
         benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);

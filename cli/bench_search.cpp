@@ -4,11 +4,11 @@
 #include <string>
 
 #include "cli/bench_lines.h"
+#include "headless/synchronous_search.h"
 #include "model/player_codes.h"
 #include "model/random_playout.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/synchronous_search.h"
 
 namespace taravin::cli {
 
@@ -54,7 +54,7 @@ void benchSearch(const BenchSearch& bench) {
     request.useTimeout = false;
     request.logOpen = true;
     request.table = &tables.table();
-    const SearchResult result = searchToEnd(request, [&](const SearchReport& report) {
+    const SearchResult result = *searchToEnd(request, [&](const SearchReport& report) {
         if (report.kind == SearchReport::Kind::kDepthComplete &&
             report.depth >= bench.firstShownDepth) {
             std::lock_guard lock(mutex);

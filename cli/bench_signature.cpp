@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "cli/bench_lines.h"
-#include "search/signature_searches.h"
+#include "headless/signature_searches.h"
 
 namespace taravin::cli {
 

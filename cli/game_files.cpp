@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/text_file.h"
 #include "formats/sgf_writer.h"
+#include "formats/text_file.h"
 
 namespace taravin::cli {
 
@@ -57,12 +57,18 @@ bool isSgfFileName(const std::string& path) {
 
 bool saveGameFile(const std::string& path, const CAmazonDoc& document, std::string& error,
                   const std::string& date) {
+    std::optional<SaveFailure> failure;
     if (!isSgfFileName(path)) {
-        return saveTextFile(path, document.gameText(), error);
+        failure = saveTextFile(path, document.gameText());
+    } else {
+        SgfGame game = document.sgfGame();
+        game.date = date;
+        failure = saveTextFile(path, writeSgf(game));
     }
-    SgfGame game = document.sgfGame();
-    game.date = date;
-    return saveTextFile(path, writeSgf(game), error);
+    if (failure) {
+        error = failure->message;
+    }
+    return !failure;
 }
 
 }  // namespace taravin::cli

@@ -10,8 +10,8 @@
 #include "cli/game_files.h"
 #include "cli/match_players.h"
 #include "cli/position_argument.h"
-#include "cli/text_file.h"
 #include "formats/sgf_writer.h"
+#include "formats/text_file.h"
 #include "match/match_game.h"
 #include "match/match_standings.h"
 
@@ -127,9 +127,8 @@ class MatchRunner {
         number.insert(0, digits.size() - number.size(), '0');
         const std::string path =
             (std::filesystem::path(settings_.outFolder) / ("game-" + number + ".sgf")).string();
-        std::string error;
-        if (!saveTextFile(path, writeSgf(record), error)) {
-            std::fprintf(stderr, "taravin-cli match: %s\n", error.c_str());
+        if (const std::optional<SaveFailure> failure = saveTextFile(path, writeSgf(record))) {
+            std::fprintf(stderr, "taravin-cli match: %s\n", failure->message.c_str());
         }
     }
 

@@ -5,10 +5,10 @@
 
 #include "cli/commands.h"
 #include "cli/position_argument.h"
+#include "headless/synchronous_search.h"
 #include "model/mt19937.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/synchronous_search.h"
 
 namespace taravin::cli {
 
@@ -115,7 +115,7 @@ int runSearch(const std::vector<std::string>& words) {
     request.logOpen = log;
     request.table = &tables.table();
     std::mutex printing;
-    const SearchResult result = searchToEnd(request, [&](const SearchReport& report) {
+    const SearchResult result = *searchToEnd(request, [&](const SearchReport& report) {
         std::lock_guard lock(printing);
         for (const std::string& line : informationLines(report)) {
             std::printf("%s\n", line.c_str());

@@ -7,10 +7,10 @@
 
 #include "cli/line_output.h"
 #include "cli/uci_search_host.h"
+#include "headless/thread_timer.h"
 #include "model/board.h"
 #include "search/computer_player.h"
 #include "search/search_tables.h"
-#include "search/thread_timer.h"
 
 namespace taravin::cli {
 

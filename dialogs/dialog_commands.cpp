@@ -4,7 +4,6 @@
 #include "dialogs/board_configuration_dialog.h"
 #include "dialogs/colors_dialog.h"
 #include "dialogs/congratulations_dialog.h"
-#include "dialogs/depth_move_count_dialog.h"
 #include "dialogs/game_file_dialog.h"
 #include "dialogs/game_open_dialog.h"
 #include "dialogs/manual_entry_dialog.h"
@@ -29,16 +28,6 @@ bool runBoardConfigurationDialog(QWidget* parent, Profile& profile) {
 
 bool runPlayerConfigurationDialog(QWidget* parent, Profile& profile) {
     PlayerConfigurationDialog dialog(PlayerConfigurationDialog::Form::kReduced, profile, parent);
-    return confirmed(dialog);
-}
-
-bool runFullPlayerConfigurationDialog(QWidget* parent, Profile& profile) {
-    PlayerConfigurationDialog dialog(PlayerConfigurationDialog::Form::kFull, profile, parent);
-    return confirmed(dialog);
-}
-
-bool runDepthMoveCountDialog(QWidget* parent, Profile& profile) {
-    DepthMoveCountDialog dialog(profile, parent);
     return confirmed(dialog);
 }
 

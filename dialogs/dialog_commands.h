@@ -18,9 +18,6 @@ namespace taravin {
 bool runBoardConfigurationDialog(QWidget* parent, Profile& profile);
 // The reduced form that the menu and toolbar open (writes QScout and evaluation 1).
 bool runPlayerConfigurationDialog(QWidget* parent, Profile& profile);
-// The full form with algorithm and evaluation choices (not offered by the menu).
-bool runFullPlayerConfigurationDialog(QWidget* parent, Profile& profile);
-bool runDepthMoveCountDialog(QWidget* parent, Profile& profile);
 bool runColorsDialog(QWidget* parent, Profile& profile);
 bool runOptionsDialog(QWidget* parent, Profile& profile);
 

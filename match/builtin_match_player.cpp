@@ -1,5 +1,6 @@
 #include "match/builtin_match_player.h"
 
+#include "headless/synchronous_search.h"
 #include "model/mt19937.h"
 #include "search/memory_status.h"
 
@@ -10,9 +11,7 @@ BuiltinMatchPlayer::BuiltinMatchPlayer(int32_t algorithm, int32_t evaluation, Th
     : algorithm_(algorithm),
       evaluation_(evaluation),
       limit_(limit),
-      tableMemoryBytes_(tableMemoryBytes),
-      host_(nullptr, [this] { player_.flags().moveNow = true; }),
-      player_(host_) {}
+      tableMemoryBytes_(tableMemoryBytes) {}
 
 MatchAnswer BuiltinMatchPlayer::chooseMove(const MatchTurn& turn) {
     if (!tables_ || tables_->hashKeys()->cellCount != turn.board.cellCount()) {
@@ -34,19 +33,14 @@ MatchAnswer BuiltinMatchPlayer::chooseMove(const MatchTurn& turn) {
     request.lastIteration = limit_.depth > 0 ? limit_.depth : kDeepestIteration;
     request.useTimeout = false;
     request.table = &tables_->table();
-    if (!player_.requestSearch(request)) {
+    const std::optional<SearchResult> result =
+        searchToEnd(request, {}, std::chrono::milliseconds(limit_.moveMilliseconds));
+    if (!result) {
         return {MatchAnswer::Kind::kFailure, {}, "its search could not start"};
     }
-    if (limit_.moveMilliseconds > 0) {
-        moveTimer_.start(std::chrono::milliseconds(limit_.moveMilliseconds),
-                         [this] { player_.flags().moveNow = true; });
-    }
-    const SearchResult result = host_.waitForResult();
-    player_.searchEnded();
-    moveTimer_.stop();
-    switch (result.outcome) {
+    switch (result->outcome) {
         case SearchOutcome::kMoveFound:
-            return {MatchAnswer::Kind::kMove, {result.from, result.to, result.arrow}, {}};
+            return {MatchAnswer::Kind::kMove, {result->from, result->to, result->arrow}, {}};
         case SearchOutcome::kNoMove:
             return {MatchAnswer::Kind::kNoMove, {}, {}};
         case SearchOutcome::kMemoryFailure:

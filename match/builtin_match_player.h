@@ -4,10 +4,7 @@
 #include <memory>
 
 #include "match/match_game.h"
-#include "search/computer_player.h"
 #include "search/search_tables.h"
-#include "search/thread_timer.h"
-#include "search/waiting_search_host.h"
 
 namespace taravin {
 
@@ -37,9 +34,6 @@ class BuiltinMatchPlayer final : public MatchPlayer {
     ThinkingLimit limit_;
     uint64_t tableMemoryBytes_;
     std::unique_ptr<SearchTables> tables_;
-    WaitingSearchHost host_;
-    ComputerPlayer player_;
-    ThreadTimer moveTimer_;
 };
 
 }  // namespace taravin

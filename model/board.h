@@ -93,9 +93,6 @@ public:
     void setOwnership(int32_t row, int32_t column, int32_t bits) {
         ownership_[indexOf(row, column)] |= bits;
     }
-    void clearOwnership(int32_t row, int32_t column, int32_t bits) {
-        ownership_[indexOf(row, column)] &= ~bits;
-    }
     int32_t* ownershipField() { return ownership_.data(); }
 
     // Evaluation fields by cell index: the side's distance (1 Red, 2 Blue) and the
@@ -112,16 +109,10 @@ public:
     const int32_t* amazonDistanceField(int32_t side, int32_t slot) const {
         return amazonDistance_[fieldOf(side)][slot].data();
     }
-    int32_t amazonDistance(int32_t side, int32_t slot, int32_t row, int32_t column) const {
-        return amazonDistanceField(side, slot)[indexOf(row, column)];
-    }
 
     int32_t evaluationTotal = 0;
     int32_t redOwnedCount = 0;
     int32_t blueOwnedCount = 0;
-    int32_t ownedCount(int32_t side) const {
-        return side == kRed ? redOwnedCount : side == kBlue ? blueOwnedCount : 0;
-    }
 
     // The amazons of side 1 or 2 in the order they arrived on their squares.
     const NodeList& amazons(int32_t side) const { return lists_[fieldOf(side)]; }

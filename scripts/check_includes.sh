@@ -14,16 +14,17 @@ model         0
 formats       1
 eval          1
 search        2
-app           3
-gui_base      4
-match         4
-cli           5
-dialogs       5
-ui            6
-app/main.cpp  7
-bench         8
-fuzz          8
-tests         8
+headless      3
+app           4
+gui_base      5
+match         5
+cli           6
+dialogs       6
+ui            7
+app/main.cpp  8
+bench         9
+fuzz          9
+tests         9
 '
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then

@@ -42,7 +42,6 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     context_.moveNumber = request.moveNumber;
     context_.timeout = request.timeout;
     context_.suggest = request.suggest;
-    context_.gameBoard = request.board;
     context_.evaluation = selectEvaluation(request.evaluationCode);
     context_.algorithm = request.algorithm;
     context_.depthCountSettings = request.depthCounts;

@@ -32,7 +32,6 @@ struct SearchContext {
     int32_t nodeCount = 0;
     DepthMoveCounts depthMoveCounts{};
     bool suggest = false;
-    const Board* gameBoard = nullptr;
     Square bestArrow;
     Square bestFrom;
     Square bestTo;

@@ -27,8 +27,6 @@ class SearchTables {
     const TranspositionTable& table() const { return table_; }
     const std::shared_ptr<const ZobristKeys>& hashKeys() const { return keys_; }
 
-    uint64_t totalMemoryBytes() const { return totalBytes_; }
-    uint64_t availableMemoryBytes() const { return availableBytes_; }
     // The Information Window's line about this build.
     std::string memoryLogLine() const;
 

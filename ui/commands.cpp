@@ -1,6 +1,5 @@
 #include "ui/commands.h"
 
-#include <algorithm>
 #include <array>
 
 namespace taravin {
@@ -130,12 +129,6 @@ constexpr std::array<CommandId, 28> kToolbar{kNewGameCommand,
 
 std::span<const CommandInfo> allCommands() {
     return kCommands;
-}
-
-const CommandInfo& commandInfo(CommandId id) {
-    const auto* found = std::find_if(kCommands.begin(), kCommands.end(),
-                                     [id](const CommandInfo& info) { return info.id == id; });
-    return found != kCommands.end() ? *found : kCommands.front();
 }
 
 std::span<const MenuInfo> menuBarMenus() {

@@ -53,7 +53,6 @@ struct CommandInfo {
 
 // Every command of the menus and the toolbar.
 std::span<const CommandInfo> allCommands();
-const CommandInfo& commandInfo(CommandId id);
 
 // A menu: its title and its entries, kNoCommand standing for a separator.
 struct MenuInfo {

@@ -1,7 +1,8 @@
 #include "ui/game_file_access.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "formats/text_file.h"
 
 namespace taravin {
 
@@ -19,21 +20,11 @@ ReadGameFile readGameFile(const QString& path) {
 }
 
 std::optional<QString> saveGameFile(const QString& path, const std::string& text) {
-    QSaveFile file(path);
-    // Unbuffered, so a short write (a full disk) shows in write()'s count: a buffered flush
-    // reports a partial write as success, and commit would then put a cut file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
+    const std::optional<SaveFailure> failure = saveTextFile(path.toStdString(), text);
+    if (!failure) {
+        return std::nullopt;
     }
-    const qint64 size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
-        return file.error() != QFileDevice::NoError ? file.errorString()
-                                                    : QString::fromUtf8(kDiskFullMessage);
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    return QString::fromStdString(failure->fellShort ? kDiskFullMessage : failure->reason);
 }
 
 }  // namespace taravin

@@ -46,8 +46,6 @@ TEST(Board, NewBoardHasBorderRingOfArrowsWithDistanceTen) {
     EXPECT_EQ(border, 44);
     EXPECT_EQ(inner, 100);
     EXPECT_TRUE(board.amazons(kRed).empty());
-    EXPECT_EQ(board.ownedCount(kRed), 0);
-    EXPECT_EQ(board.ownedCount(7), 0);
 }
 
 TEST(Board, SizesOutsideOneToTwentyFallBackToTenByTen) {

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "headless/waiting_search_host.h"
 #include "model/board_setup.h"
 #include "model/mt19937.h"
 #include "search/computer_player.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/waiting_search_host.h"
 
 namespace taravin::testing {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "search/signature_searches.h"
+#include "headless/signature_searches.h"
 
 namespace taravin {
 namespace {

@@ -1,7 +1,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSaveFile>
 #include <QTest>
 #include <QToolBar>
 

@@ -1,4 +1,4 @@
-#include "search/waiting_search_host.h"
+#include "headless/waiting_search_host.h"
 
 namespace taravin {
 

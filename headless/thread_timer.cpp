@@ -1,4 +1,4 @@
-#include "search/thread_timer.h"
+#include "headless/thread_timer.h"
 
 namespace taravin {
 

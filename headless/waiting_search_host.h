@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "headless/thread_timer.h"
 #include "search/search_host.h"
-#include "search/thread_timer.h"
 
 namespace taravin {
 

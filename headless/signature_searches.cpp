@@ -1,14 +1,14 @@
-#include "search/signature_searches.h"
+#include "headless/signature_searches.h"
 
 #include <memory>
 #include <string_view>
 
+#include "headless/synchronous_search.h"
 #include "model/board_setup.h"
 #include "model/player_codes.h"
 #include "model/random_playout.h"
 #include "search/memory_status.h"
 #include "search/search_tables.h"
-#include "search/synchronous_search.h"
 
 namespace taravin {
 
@@ -27,7 +27,8 @@ SignaturePosition positionNamed(std::string_view name) {
     if (name == "middle game") {
         position.plies = kMiddleGamePlies;
     } else if (name == "separated endgame") {
-        position.setup = {8, 8, "A1, C6", "G2, H7", "E1, E2, E3, E4, E5, E6, E7, E8, B2, A3, C1, B3, C3"};
+        position.setup = {8, 8, "A1, C6", "G2, H7",
+                          "E1, E2, E3, E4, E5, E6, E7, E8, B2, A3, C1, B3, C3"};
     } else if (name == "small board") {
         position.setup = {6, 6, "A2, F5", "B6, E1", "C3, D4"};
     }
@@ -67,8 +68,8 @@ SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t thread
     Mt19937 generator;
     SearchTables tables(FixedMemoryStatus(kSignatureTableMemory), generator, position.setup.rows,
                         position.setup.columns);
-    const std::unique_ptr<Board> board = playRandomMoves(
-        position.setup, position.plies, Mt19937::kDefaultSeed, tables.hashKeys());
+    const std::unique_ptr<Board> board =
+        playRandomMoves(position.setup, position.plies, Mt19937::kDefaultSeed, tables.hashKeys());
     SearchRequest request;
     request.board = board.get();
     request.side = position.plies % 2 == 0 ? kRed : kBlue;
@@ -80,16 +81,15 @@ SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t thread
     request.table = &tables.table();
     request.threads = threads;
     request.logOpen = static_cast<bool>(onReport);
-    return {search, searchToEnd(request, std::move(onReport))};
+    return {search, *searchToEnd(request, std::move(onReport))};
 }
 
 std::string signatureResultLine(const SignatureResult& entry) {
     const SearchResult& result = entry.result;
-    std::string line = std::string(kSearchAlgorithmNames[static_cast<std::size_t>(
-                           entry.search.algorithm)]) +
-                       " " + std::to_string(entry.search.evaluation) + " depth " +
-                       std::to_string(entry.search.depth) + " (" + entry.search.position +
-                       "): bestmove ";
+    std::string line =
+        std::string(kSearchAlgorithmNames[static_cast<std::size_t>(entry.search.algorithm)]) + " " +
+        std::to_string(entry.search.evaluation) + " depth " + std::to_string(entry.search.depth) +
+        " (" + entry.search.position + "): bestmove ";
     if (result.outcome == SearchOutcome::kMoveFound) {
         line += squareName(result.from) + "-" + squareName(result.to) + " (" +
                 squareName(result.arrow) + ") score " + std::to_string(result.score);
