@@ -24,7 +24,7 @@ CAmazonDoc::CAmazonDoc(Profile& profile, GameWindow& window, SearchHost& searchH
       moveInProgress_(std::make_unique<MoveRecord>(kNoSide, nullptr)),
       red_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kRed))),
       blue_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kBlue))),
-      stateText_(gameStateText(kStop, kRed)),
+      stateText_(gameStateText(GameState::kStop, kRed)),
       computer_(searchHost) {}
 
 CAmazonDoc::~CAmazonDoc() = default;
@@ -91,7 +91,7 @@ void CAmazonDoc::resetGame() {
     moveInProgress_ = std::make_unique<MoveRecord>(kRed, board_.get());
     lastMove_ = nullptr;
     gameRecord_ = std::make_unique<MoveRecordList>();
-    setState(kPlay);
+    setState(GameState::kPlay);
     setTitle("");
     setModified(false);
 }
@@ -101,10 +101,10 @@ void CAmazonDoc::stopGame() {
         stoppedSide_ = moveInProgress_->side();
     }
     moveInProgress_ = std::make_unique<MoveRecord>(kNoSide, nullptr);
-    setState(kStop);
+    setState(GameState::kStop);
 }
 
-void CAmazonDoc::setState(int32_t state, int32_t sideUnableToMove) {
+void CAmazonDoc::setState(GameState state, int32_t sideUnableToMove) {
     state_ = state;
     stateText_ = gameStateText(state, sideUnableToMove);
 }

@@ -47,7 +47,7 @@ class CAmazonDoc {
 
     void resetGame();
     void stopGame();
-    void setState(int32_t state, int32_t sideUnableToMove = kRed);
+    void setState(GameState state, int32_t sideUnableToMove = kRed);
 
     // Plays a move that does not come from the mouse, for the side to move.
     void applyMove(const Square& from, const Square& to, const Square& arrow);
@@ -113,7 +113,7 @@ class CAmazonDoc {
     // side whose move was in progress (a stopped game has no side of its own).
     int32_t selectionSide() const;
     bool sideToMoveIsHuman() const;
-    int32_t state() const { return state_; }
+    GameState state() const { return state_; }
     int32_t moveNumber() const { return moveNumber_; }
     int32_t recordLength() const { return recordLength_; }
     int32_t movesAvailable() const { return movesAvailable_; }
@@ -167,7 +167,7 @@ class CAmazonDoc {
     std::unique_ptr<MoveRecordList> gameRecord_;
     std::unique_ptr<PlayerRecord> red_;
     std::unique_ptr<PlayerRecord> blue_;
-    int32_t state_ = kStop;
+    GameState state_ = GameState::kStop;
     int32_t moveNumber_ = 1;
     int32_t recordLength_ = 1;
     std::string title_;

@@ -125,7 +125,7 @@ void CAmazonDoc::completeMove() {
 void CAmazonDoc::gameOver() {
     window_.killClockTimer();
     const int32_t loser = sideToMove();
-    setState(kOver, loser);
+    setState(GameState::kOver, loser);
     window_.redraw(ViewArea::kStateLine);
     const int32_t winner = loser == kBlue ? kRed : kBlue;
     const int32_t points = countReachableSquares(*board_, winner);

@@ -3,8 +3,8 @@
 namespace taravin {
 
 bool MoveInput::acceptsInput() const {
-    return document_.state() == kPlay && document_.sideToMoveIsHuman() && !document_.thinking() &&
-           document_.board() != nullptr;
+    return document_.state() == GameState::kPlay && document_.sideToMoveIsHuman() &&
+           !document_.thinking() && document_.board() != nullptr;
 }
 
 void MoveInput::setMessage(const char* message) {
@@ -112,9 +112,9 @@ void MoveInput::cancelMove(const Square& target) {
 }
 
 void MoveInput::explainRefusedPress() {
-    if (document_.state() == kStop) {
+    if (document_.state() == GameState::kStop) {
         setMessage(kNewGameHint);
-    } else if (document_.state() == kOver) {
+    } else if (document_.state() == GameState::kOver) {
         setMessage(kGameOverHint);
     }
 }

@@ -51,7 +51,7 @@ void CAmazonDoc::placeMoveInProgress(MoveRecord* position) {
         blue_->setLastMoveText("");
         moveInProgress_->next = gameRecord_->head();
     }
-    if (state_ == kPlay && sideToMoveIsHuman()) {
+    if (state_ == GameState::kPlay && sideToMoveIsHuman()) {
         window_.startClockTimer(sideToMove());
     }
     evaluationText_.clear();
@@ -86,8 +86,8 @@ void CAmazonDoc::stepBack(StepKind kind) {
     }
     moveNumber_ = moveNumber;
     placeBoard(target);
-    if (state_ == kOver) {
-        setState(kPlay);
+    if (state_ == GameState::kOver) {
+        setState(GameState::kPlay);
     }
     placeMoveInProgress(target);
 }

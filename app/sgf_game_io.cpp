@@ -100,7 +100,7 @@ void CAmazonDoc::replaySgfMoves(const std::vector<SgfMove>& moves) {
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const SgfMove& move = moves[i];
         const bool legal =
-            state_ == kPlay && move.side == sideToMove() && move.squares &&
+            state_ == GameState::kPlay && move.side == sideToMove() && move.squares &&
             moveInProgress_->isLegalMove(move.squares->from, move.squares->to, move.squares->arrow);
         if (!legal) {
             window_.showStopMessage(illegalMoveMessage(i, move));

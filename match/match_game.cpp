@@ -59,7 +59,7 @@ MatchGameResult playMatchGame(MatchPlayer& red, const std::string& redName, Matc
             return forfeit(document, side, failure, false);
         }
     }
-    while (document.state() == kPlay) {
+    while (document.state() == GameState::kPlay) {
         const int32_t side = document.sideToMove();
         if (document.board()->noMoveLeft(side)) {
             document.gameOver();

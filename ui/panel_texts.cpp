@@ -17,7 +17,7 @@ QString sideName(int32_t side) {
 }
 
 QString currentMoveText(const CAmazonDoc& document) {
-    if (document.state() == kOver) {
+    if (document.state() == GameState::kOver) {
         return sideName(document.sideToMove()) + QStringLiteral(" - none");
     }
     return text(document.moveInProgress().prompt());
@@ -26,7 +26,7 @@ QString currentMoveText(const CAmazonDoc& document) {
 QString messageText(const CAmazonDoc& document) {
     const std::string& message = document.moveInProgress().message();
     // Stepping, Switch Sides and resuming start no search: the computer waits to be asked.
-    if (message.empty() && document.state() == kPlay && !document.sideToMoveIsHuman() &&
+    if (message.empty() && document.state() == GameState::kPlay && !document.sideToMoveIsHuman() &&
         !document.thinking()) {
         return QString::fromLatin1(kMakeAMoveHint).arg(sideName(document.sideToMove()));
     }

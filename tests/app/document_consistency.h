@@ -66,15 +66,16 @@ inline std::string checkRecord(const MoveRecordList& record, const MoveRecord* c
 // what is wrong, empty when nothing is.
 inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
                                          int32_t runningClock) {
-    const int32_t state = doc.state();
-    if (doc.thinking() && !(state == kPlay || (state == kPause && doc.pauseDiscard()))) {
-        return "a search runs in state " + std::to_string(state);
+    const GameState state = doc.state();
+    if (doc.thinking() &&
+        !(state == GameState::kPlay || (state == GameState::kPause && doc.pauseDiscard()))) {
+        return "a search runs in state " + std::to_string(static_cast<int32_t>(state));
     }
-    if (doc.pauseDiscard() && !(state == kPause && doc.thinking())) {
+    if (doc.pauseDiscard() && !(state == GameState::kPause && doc.thinking())) {
         return "a pause waits for a move with no search running";
     }
-    if (state != kPlay && runningClock != 0) {
-        return "a clock runs in state " + std::to_string(state);
+    if (state != GameState::kPlay && runningClock != 0) {
+        return "a clock runs in state " + std::to_string(static_cast<int32_t>(state));
     }
     if (!doc.board() || !doc.gameRecord()) {
         return "no board or no game record";
@@ -100,7 +101,7 @@ inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
     if (inProgress.next && inProgress.next != following) {
         return "the cursor's next link is not the move after the last move";
     }
-    if (state == kStop) {
+    if (state == GameState::kStop) {
         // A stopped game's move in progress has no side, and stepping there counts move
         // numbers from the record's end, so neither is compared.
         return {};
@@ -113,10 +114,10 @@ inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
         return "move number " + std::to_string(doc.moveNumber()) + " after " +
                std::to_string(cursorIndex + 1) + " moves";
     }
-    if (state == kPlay && runningClock != 0 && runningClock != toMove) {
+    if (state == GameState::kPlay && runningClock != 0 && runningClock != toMove) {
         return "the clock of the side not to move runs";
     }
-    if (state == kOver && (doc.thinking() || !doc.board()->noMoveLeft(toMove))) {
+    if (state == GameState::kOver && (doc.thinking() || !doc.board()->noMoveLeft(toMove))) {
         return "the game is over with a move left";
     }
     return {};

@@ -94,13 +94,13 @@ const char* commandName(Command command) {
 
 // Whether the window offers the command now; what it greys out never reaches the document.
 bool offered(CAmazonDoc& doc, Command command) {
-    const int32_t state = doc.state();
-    const bool playing = state == kPlay;
+    const GameState state = doc.state();
+    const bool playing = state == GameState::kPlay;
     switch (command) {
         case Command::kStop:
-            return state != kStop && !doc.pauseDiscard();
+            return state != GameState::kStop && !doc.pauseDiscard();
         case Command::kPause:
-            return state != kStop && state != kOver && !doc.pauseDiscard();
+            return state != GameState::kStop && state != GameState::kOver && !doc.pauseDiscard();
         case Command::kBackward:
         case Command::kBackToStart:
         case Command::kBackFiveMoves:
@@ -110,7 +110,7 @@ bool offered(CAmazonDoc& doc, Command command) {
         case Command::kForwardFiveMoves:
             return doc.canStepForward();
         case Command::kNewGame:
-            return state == kStop;
+            return state == GameState::kStop;
         case Command::kMakeAMove:
             return playing && !doc.thinking() && !doc.sideToMoveIsHuman();
         case Command::kStopComputingAndMove:
@@ -368,7 +368,7 @@ class RaceSession {
             fixture_->host.processEvents(doc);
         }
         // Stop settles into a stopped game: no search, and a move in progress of no side.
-        if (failure_.empty() && (doc.state() != kStop || doc.thinking() ||
+        if (failure_.empty() && (doc.state() != GameState::kStop || doc.thinking() ||
                                  (stopRequested_ && doc.moveInProgress().side() != kNoSide))) {
             failure_ = "round " + std::to_string(round) + " did not end stopped";
         }

@@ -67,7 +67,7 @@ TEST(Document, GameOverNamesTheWinnerAndItsMargin) {
     CAmazonDoc& doc = fixture.document;
     fixture.newGame();
     fixture.play({5, 1}, {4, 1}, {2, 1});  // A5-A4 (A2) leaves Blue without a move
-    EXPECT_EQ(doc.state(), kOver);
+    EXPECT_EQ(doc.state(), GameState::kOver);
     EXPECT_EQ(doc.stateText(), "Game State - Over.  Red has won.");
     ASSERT_EQ(fixture.host.congratulations().size(), 1u);
     const auto& shown = fixture.host.congratulations().front();
@@ -174,11 +174,11 @@ TEST(Document, BackwardAfterTheEndPlaysOnAndForwardDoesNotEndAgain) {
     CAmazonDoc& doc = fixture.document;
     fixture.newGame();
     fixture.play({5, 1}, {4, 1}, {2, 1});
-    ASSERT_EQ(doc.state(), kOver);
+    ASSERT_EQ(doc.state(), GameState::kOver);
     doc.stepBack(StepKind::kOne);
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
     doc.stepForward(StepKind::kToEnd);
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
 }
 
 TEST(Document, ComputerAnswersAndPauseDiscardsItsMove) {
@@ -197,12 +197,12 @@ TEST(Document, ComputerAnswersAndPauseDiscardsItsMove) {
     ASSERT_TRUE(doc.thinking());
     doc.togglePause();
     EXPECT_TRUE(doc.pauseDiscard());
-    EXPECT_EQ(doc.state(), kPause);
+    EXPECT_EQ(doc.state(), GameState::kPause);
     fixture.host.processEvents(doc);
     EXPECT_FALSE(doc.pauseDiscard());
     EXPECT_EQ(doc.moveNumber(), 4) << "the move found after the pause is discarded";
     doc.togglePause();
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
     EXPECT_FALSE(doc.thinking()) << "resuming starts no search";
 }
 
@@ -214,9 +214,9 @@ TEST(Document, StopWaitsForTheSearchToEnd) {
     fixture.newGame();
     ASSERT_TRUE(doc.thinking());
     doc.requestStop();
-    EXPECT_EQ(doc.state(), kPlay) << "the stop waits for the search";
+    EXPECT_EQ(doc.state(), GameState::kPlay) << "the stop waits for the search";
     fixture.host.processEvents(doc);
-    EXPECT_EQ(doc.state(), kStop);
+    EXPECT_EQ(doc.state(), GameState::kStop);
     EXPECT_EQ(doc.moveNumber(), 1) << "the aborted search's move is not played";
     EXPECT_EQ(doc.moveInProgress().prompt(), "None");
 }
@@ -256,9 +256,9 @@ TEST(Document, NewGameAfterAFinishedGameStartsAfresh) {
     CAmazonDoc& doc = fixture.document;
     fixture.newGame();
     fixture.play({5, 1}, {4, 1}, {2, 1});
-    ASSERT_EQ(doc.state(), kOver);
+    ASSERT_EQ(doc.state(), GameState::kOver);
     fixture.newGame();
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
     EXPECT_TRUE(doc.gameRecord()->empty());
     EXPECT_EQ(doc.moveNumber(), 1);
     EXPECT_EQ(doc.sideToMove(), kRed);

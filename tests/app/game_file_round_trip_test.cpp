@@ -36,7 +36,7 @@ TEST(GameFile, SavedGameReadsBackPaused) {
     DocumentFixture opened;
     opened.document.readGame(out.str(), true, "game.txt");
     const CAmazonDoc& doc = opened.document;
-    EXPECT_EQ(doc.state(), kPause);
+    EXPECT_EQ(doc.state(), GameState::kPause);
     EXPECT_EQ(doc.title(), "game.txt");
     EXPECT_EQ(doc.moveNumber(), 5);
     EXPECT_EQ(doc.gameRecord()->size(), 4u);
@@ -146,7 +146,7 @@ TEST(GameFile, HostileValuesAreReadSafely) {
     EXPECT_EQ(doc.board()->amazonCount(kBlue), 1);
     EXPECT_EQ(doc.player(kRed).timeout(), 30) << "a file's time-out gets the profile's guard";
     EXPECT_EQ(doc.player(kRed).clock(), 0);
-    EXPECT_EQ(doc.state(), kPause);
+    EXPECT_EQ(doc.state(), GameState::kPause);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST(SgfGame, ExampleOpensAsTheNativeFileOfTheSameMoves) {
     }
     EXPECT_EQ(recordTexts(sgf.document), recordTexts(native.document));
     EXPECT_EQ(sgf.document.moveNumber(), 4);
-    EXPECT_EQ(sgf.document.state(), kPause);
+    EXPECT_EQ(sgf.document.state(), GameState::kPause);
     EXPECT_EQ(sgf.document.title(), "example.sgf");
     EXPECT_EQ(sgf.host.soundCount(), 0);
     EXPECT_EQ(sgf.document.gameText(), native.document.gameText()) << "as a saved game too";
@@ -89,7 +89,7 @@ TEST(SgfGame, AComputerGameReadsBackToTheSameRecordAndResult) {
     played.document.setSearchLimits(1, false);
     played.newGame();
     played.host.processEvents(played.document);
-    ASSERT_EQ(played.document.state(), kOver);
+    ASSERT_EQ(played.document.state(), GameState::kOver);
     ASSERT_EQ(played.host.congratulations().size(), 1u);
     const std::string sgf = played.document.gameSgfText();
     const std::string& shown = played.host.congratulations().front().text;
@@ -123,7 +123,7 @@ TEST(SgfGame, AnIllegalMoveStopsTheReplayAndKeepsTheMovesBeforeIt) {
         const std::string& message = fixture.host.stopMessages().front();
         EXPECT_EQ(message.rfind("SGF move 3 (", 0), 0u) << message;
         EXPECT_NE(message.find("keeps the 2 moves before it"), std::string::npos) << message;
-        EXPECT_EQ(fixture.document.state(), kPause);
+        EXPECT_EQ(fixture.document.state(), GameState::kPause);
     }
 }
 
@@ -137,7 +137,7 @@ TEST(SgfGame, AGameTheBoardCannotHoldChangesNothing) {
         EXPECT_FALSE(fixture.document.openGame(text, true, "bad.sgf"));
         EXPECT_TRUE(fixture.profile.writes().empty()) << text;
         EXPECT_EQ(fixture.document.moveNumber(), 2) << "the game on the board stays";
-        EXPECT_EQ(fixture.document.state(), kPlay);
+        EXPECT_EQ(fixture.document.state(), GameState::kPlay);
         EXPECT_EQ(fixture.host.stopMessages().size(), 1u) << text;
     }
 }

@@ -116,7 +116,7 @@ class Soak {
         document.startNewGame(true);
         host.processEvents(document);
 
-        if (document.state() != kOver || host.congratulations().size() != 1) {
+        if (document.state() != GameState::kOver || host.congratulations().size() != 1) {
             report(game, plan, "the game did not end with one winner");
         }
         checkMoves(game, plan, document);

@@ -84,7 +84,7 @@ class BoardViewTest : public QObject {
         fixture.settle();
         CAmazonView& view = fixture.view();
         CAmazonDoc& document = fixture.document();
-        QCOMPARE(document.state(), static_cast<int32_t>(kPlay));
+        QCOMPARE(document.state(), GameState::kPlay);
 
         // Red D1-D7, arrow back onto D1, which the queen has just left.
         const QPoint d1 = squareCentre(view, {1, 4});
@@ -209,7 +209,8 @@ class BoardViewTest : public QObject {
         QCOMPARE(fixture.document().board()->content(6, 10), static_cast<int32_t>(kArrow));
         // A new game turns the board back.
         fixture.frame().runCommand(kStopGameCommand);
-        QVERIFY(testing::waitFor([&] { return fixture.document().state() == kStop; }, 2000));
+        QVERIFY(
+            testing::waitFor([&] { return fixture.document().state() == GameState::kStop; }, 2000));
         fixture.frame().runCommand(kNewGameCommand);
         QVERIFY(!view.flipped());
     }
@@ -298,7 +299,7 @@ class BoardViewTest : public QObject {
 
         // Blue's only amazon is walled in: Red's move ends the game.
         frame.runCommand(kStopGameCommand);
-        QVERIFY(testing::waitFor([&] { return document.state() == kStop; }, 5000));
+        QVERIFY(testing::waitFor([&] { return document.state() == GameState::kStop; }, 5000));
         fixture.profile.writeInt("Settings", "Rows", 3);
         fixture.profile.writeInt("Settings", "Columns", 3);
         fixture.profile.writeString("Settings", "RedLocations", "A1");
@@ -316,7 +317,7 @@ class BoardViewTest : public QObject {
         });
         document.applyMove({1, 1}, {2, 1}, {3, 1});
         QVERIFY(lastMoveRepainted);
-        QCOMPARE(document.state(), static_cast<int32_t>(kOver));
+        QCOMPARE(document.state(), GameState::kOver);
         QCOMPARE(panelTexts(document).currentMove, QStringLiteral("Blue - none"));
         press({1, 3});
         QCOMPARE(shown(), QString::fromLatin1(kGameOverHint));
@@ -356,7 +357,8 @@ class BoardViewTest : public QObject {
         QTest::mousePress(&view, Qt::LeftButton, {}, squareCentre(view, {1, 4}));
         QTest::mouseRelease(&view, Qt::LeftButton, {}, squareCentre(view, {7, 4}));
         fixture.frame().runCommand(kStopGameCommand);
-        QVERIFY(testing::waitFor([&] { return fixture.document().state() == kStop; }, 2000));
+        QVERIFY(
+            testing::waitFor([&] { return fixture.document().state() == GameState::kStop; }, 2000));
         const QRect d7 = view.boardGeometry().squareRect({7, 4});
         QCOMPARE(view.grab().toImage().pixelColor(d7.topLeft() + QPoint(1, 1)), kSelectedRed);
     }

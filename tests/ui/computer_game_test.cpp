@@ -43,7 +43,7 @@ class ComputerGameTest : public QObject {
         int searches = 0;
         bool wasThinking = false;
         int32_t blueClockSeen = 0;
-        while (document.state() == kPlay && game.elapsed() < 240000) {
+        while (document.state() == GameState::kPlay && game.elapsed() < 240000) {
             if (document.thinking()) {
                 wasThinking = true;
                 blueClockSeen = std::max(blueClockSeen, document.player(kBlue).clock());
@@ -65,7 +65,7 @@ class ComputerGameTest : public QObject {
             QTest::qWait(20);
         }
         heartbeat.stop();
-        QCOMPARE(document.state(), static_cast<int32_t>(kOver));
+        QCOMPARE(document.state(), GameState::kOver);
         QVERIFY(humanMoves >= 2);
         QVERIFY(searches >= 1);
         QCOMPARE(document.recordLength(), document.moveNumber());

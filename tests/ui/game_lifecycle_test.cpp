@@ -34,7 +34,7 @@ struct OwnWindow {
     CAmazonDoc& document() { return session.document(); }
     void stop() {
         frame().runCommand(kStopGameCommand);
-        QVERIFY(waitFor([&] { return document().state() == kStop; }, 5000));
+        QVERIFY(waitFor([&] { return document().state() == GameState::kStop; }, 5000));
     }
 
     TemporarySettings settings;
@@ -217,7 +217,7 @@ class GameLifecycleTest : public QObject {
                 QCOMPARE(frame.isVisible(), !goesOn);
                 break;
             case kNewGameCommand:
-                QCOMPARE(document.state(), static_cast<int32_t>(goesOn ? kPlay : kStop));
+                QCOMPARE(document.state(), goesOn ? GameState::kPlay : GameState::kStop);
                 QCOMPARE(document.gameRecord()->size(), goesOn ? std::size_t{0} : std::size_t{1});
                 break;
             case kOpenCommand:

@@ -223,7 +223,7 @@ class MainFrameTest : public QObject {
 
     void rulesWhileTheComputerThinksAndAfterThePause() {
         GameStatus status;
-        status.state = kPlay;
+        status.state = GameState::kPlay;
         status.hasRecord = true;
         status.thinking = true;
         status.sideToMoveHuman = false;
@@ -239,12 +239,12 @@ class MainFrameTest : public QObject {
         QVERIFY(!commandState(kPauseGameCommand, status).enabled);
         QVERIFY(!commandState(kStopGameCommand, status).enabled);
         status = GameStatus{};
-        status.state = kOver;
+        status.state = GameState::kOver;
         status.hasRecord = true;
         QVERIFY(!commandState(kPauseGameCommand, status).enabled);
         QVERIFY(commandState(kStopGameCommand, status).enabled);
         QVERIFY(!commandState(kNewGameCommand, status).enabled);
-        status.state = kPlay;
+        status.state = GameState::kPlay;
         status.sideToMoveHuman = false;
         QVERIFY(commandState(kMakeAMoveCommand, status).enabled);
         QVERIFY(!commandState(kSuggestCommand, status).enabled);
@@ -336,7 +336,7 @@ class MainFrameTest : public QObject {
         QVERIFY2(!frame.close(), "a running search defers the close");
         QVERIFY(frame.isVisible());
         QVERIFY(testing::waitFor([&] { return !frame.isVisible(); }, 10000));
-        QCOMPARE(fixture.document().state(), static_cast<int32_t>(kStop));
+        QCOMPARE(fixture.document().state(), GameState::kStop);
         const WindowPlacement stored = readWindowPlacement(fixture.profile);
         QCOMPARE(stored.right - stored.left, 950);
         QCOMPARE(stored.bottom - stored.top, 640);
@@ -397,7 +397,7 @@ class MainFrameTest : public QObject {
         CMainFrame& frame = fixture.frame();
         CAmazonDoc& document = fixture.document();
         QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(document.state(), static_cast<int32_t>(kPlay));
+        QCOMPARE(document.state(), GameState::kPlay);
         for (int move = 0; move < 7; ++move) {
             const auto moves = testing::legalMoves(*document.board(), document.sideToMove());
             document.applyMove(moves.front().from, moves.front().to, moves.front().arrow);
@@ -414,7 +414,7 @@ class MainFrameTest : public QObject {
         QTest::keyClick(&frame, Qt::Key_End);
         QCOMPARE(document.moveNumber(), 8);
         QTest::keyClick(&frame, Qt::Key_X, Qt::ControlModifier);
-        QVERIFY(testing::waitFor([&] { return document.state() == kStop; }, 2000));
+        QVERIFY(testing::waitFor([&] { return document.state() == GameState::kStop; }, 2000));
     }
 
     void onlineHelpShowsTheHelpPage() {
