@@ -10,6 +10,10 @@ namespace taravin {
 
 namespace {
 
+// The selective generator keeps every destination of an amazon with fewer than this many, and
+// the better half of the others'.
+constexpr int32_t kKeepEveryDestinationBelow = 5;
+
 // Every arrow square reachable from `to` once the amazon has left `from` gives one move.
 void appendArrowMoves(const Board& board, MoveList& list, const Square& from, int32_t toIndex,
                       int32_t amazonIndex) {
@@ -101,7 +105,7 @@ void generateSelectedMoves(SearchState& state, MoveList& list, const AmazonSnaps
         SearchMove* end = all.moves.data() + all.start[static_cast<std::size_t>(k) + 1];
         sortByScore(begin, end, maximising);
         const auto count = static_cast<int32_t>(end - begin);
-        const int32_t kept = count < 5 ? count : count / 2;
+        const int32_t kept = count < kKeepEveryDestinationBelow ? count : count / 2;
         for (const SearchMove* destination = begin; destination != begin + kept; ++destination) {
             appendArrowMoves(state.board, list, destination->from,
                              state.board.indexOf(destination->to.row, destination->to.column), k);

@@ -14,9 +14,13 @@ namespace taravin {
 
 namespace {
 
+// Besides the nominal depth, the quiet test runs two plies into the quiescence, when the same
+// side is to move again.
+constexpr int kSecondQuietTestDepth = -2;
+
 bool isQuiet(const QScoutVariant& variant, int r, bool maximising, int32_t parentScore,
              int32_t score, int32_t moveNumber) {
-    if (r != 0 && r != -2) {
+    if (r != 0 && r != kSecondQuietTestDepth) {
         return false;
     }
     const int64_t swing = maximising ? int64_t{parentScore} - score : int64_t{score} - parentScore;

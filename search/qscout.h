@@ -7,6 +7,10 @@
 
 namespace taravin {
 
+// The quiet test's swing threshold changes after these move numbers.
+inline constexpr int32_t kLastEarlyQuietMove = 10;
+inline constexpr int32_t kLastMiddleQuietMove = 30;
+
 // What tells QScout and QScout - Olympiad Base apart below their roots.
 struct QScoutVariant {
     // Swing thresholds of the quiet test for move numbers up to 10, 11 to 30, and above 30.
@@ -19,9 +23,9 @@ struct QScoutVariant {
     OrderingRules ordering;
 
     int32_t threshold(int32_t moveNumber) const {
-        return moveNumber <= 10   ? earlyThreshold
-               : moveNumber <= 30 ? middleThreshold
-                                  : lateThreshold;
+        return moveNumber <= kLastEarlyQuietMove    ? earlyThreshold
+               : moveNumber <= kLastMiddleQuietMove ? middleThreshold
+                                                    : lateThreshold;
     }
 };
 

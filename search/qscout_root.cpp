@@ -95,8 +95,8 @@ void deepenQScout(SearchState& state) {
     SearchContext& context = state.context;
     QScoutRootList rootList;
     rootList.build(state);
-    for (int d = 2; !rootList.empty() && state.continueSearch() && d <= kDeepestIteration &&
-                    d <= context.lastIteration;
+    for (int d = kFirstDeepeningIteration; !rootList.empty() && state.continueSearch() &&
+                                           d <= kDeepestIteration && d <= context.lastIteration;
          ++d) {
         context.depthReached = d - 1;
         fillDepthCounts(context.depthMoveCounts, d, context.depthCountSettings);
