@@ -86,7 +86,7 @@ void CAmazonDoc::handleSearchTimeout() {
     computer_.flags().moveNow = true;
 }
 
-void CAmazonDoc::tickClock(int32_t side) {
+void CAmazonDoc::tickClock(Side side) {
     player(side).tick();
     moveInProgress_->tick();
 }

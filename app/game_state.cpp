@@ -4,7 +4,7 @@
 
 namespace taravin {
 
-std::string gameStateText(GameState state, int32_t sideUnableToMove) {
+std::string gameStateText(GameState state, Side sideUnableToMove) {
     switch (state) {
         case GameState::kPlay:
             return "Game State - Play";
@@ -12,7 +12,7 @@ std::string gameStateText(GameState state, int32_t sideUnableToMove) {
             return "Game State - Pause";
         case GameState::kOver:
             return std::string("Game State - Over.  ") +
-                   (sideUnableToMove == kBlue ? "Red" : "Blue") + " has won.";
+                   (sideUnableToMove == Side::kBlue ? "Red" : "Blue") + " has won.";
         default:
             return "Game State - Stop";
     }

@@ -38,15 +38,15 @@ void CAmazonDoc::placeMoveInProgress(MoveRecord* position) {
     moveInProgress_.reset();
     lastMove_ = position;
     if (position) {
-        const int32_t mover = position->side() == kRed ? kRed : kBlue;
-        const int32_t next = otherSide(mover);
+        const Side mover = position->side() == Side::kRed ? Side::kRed : Side::kBlue;
+        const Side next = otherSide(mover);
         moveInProgress_ = std::make_unique<MoveRecord>(next, board_.get());
         player(mover).setLastMoveText(position->text());
         player(next).setLastMoveText(position->previous ? position->previous->text() : "");
         moveInProgress_->previous = position;
         moveInProgress_->next = position->next;
     } else {
-        moveInProgress_ = std::make_unique<MoveRecord>(kRed, board_.get());
+        moveInProgress_ = std::make_unique<MoveRecord>(Side::kRed, board_.get());
         red_->setLastMoveText("");
         blue_->setLastMoveText("");
         moveInProgress_->next = gameRecord_->head();

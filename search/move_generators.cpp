@@ -55,7 +55,7 @@ void listDestinations(const Board& board, const AmazonSnapshot& amazons, Destina
     out.start[static_cast<std::size_t>(amazons.count)] = count;
 }
 
-void scoreFrom(SearchState& state, MoveList& list, int32_t first, int32_t side,
+void scoreFrom(SearchState& state, MoveList& list, int32_t first, Side side,
                EvaluationFunction scorer) {
     state.scoring().scoreCandidates(state.board, list.moves + first, list.count - first, side,
                                     scorer, state.context.side, state.context.moveNumber);
@@ -65,7 +65,7 @@ void scoreFrom(SearchState& state, MoveList& list, int32_t first, int32_t side,
 // each amazon that can move gets there, in snapshot order, also when a full list left its
 // moves out.
 void sendMovableToTail(Board& board, const AmazonSnapshot& amazons, const Destinations& all,
-                       int32_t side) {
+                       Side side) {
     for (int32_t k = 0; k < amazons.count; ++k) {
         const auto at = static_cast<std::size_t>(k);
         if (all.start[at + 1] > all.start[at]) {
@@ -76,8 +76,8 @@ void sendMovableToTail(Board& board, const AmazonSnapshot& amazons, const Destin
 
 }  // namespace
 
-void generateAllMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons,
-                      int32_t side, EvaluationFunction scorer) {
+void generateAllMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons, Side side,
+                      EvaluationFunction scorer) {
     Destinations all;
     listDestinations(state.board, amazons, all);
     const int32_t first = list.count;
@@ -92,7 +92,7 @@ void generateAllMoves(SearchState& state, MoveList& list, const AmazonSnapshot& 
 }
 
 void generateSelectedMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons,
-                           int32_t side, EvaluationFunction scorer, bool maximising) {
+                           Side side, EvaluationFunction scorer, bool maximising) {
     Destinations all;
     listDestinations(state.board, amazons, all);
     const int32_t total = all.start[static_cast<std::size_t>(amazons.count)];

@@ -52,8 +52,8 @@ void QScoutRootList::reorder(const SearchContext& context) {
 
 int32_t searchQScoutRoot(SearchState& state, int d, int32_t alpha, int32_t beta, SearchMove* pv,
                          QScoutRootList& rootList) {
-    const int32_t side = state.context.side;
-    const int32_t opponent = otherSide(side);
+    const Side side = state.context.side;
+    const Side opponent = otherSide(side);
     std::vector<SearchMove>& entries = rootList.entries();
     state.countNode();
     SearchMove* childPv = state.freshChildPv(0, d - 1);

@@ -32,7 +32,7 @@ inline std::string checkRecord(const MoveRecordList& record, const MoveRecord* c
     Board position(start);
     int32_t index = 0;
     for (const MoveRecord* move = record.head(); move; move = move->next, ++index) {
-        const int32_t side = index % 2 == 0 ? kRed : kBlue;
+        const Side side = index % 2 == 0 ? Side::kRed : Side::kBlue;
         if (move->side() != side) {
             return "record " + std::to_string(index) + " is not " + sideName(side) + "'s";
         }
@@ -41,7 +41,7 @@ inline std::string checkRecord(const MoveRecordList& record, const MoveRecord* c
             return "record " + std::to_string(index) + " (" + move->text() + ") is not legal";
         }
         position.setContent(move->from(), kEmpty, true);
-        position.setContent(move->to(), side, true);
+        position.setContent(move->to(), contentOf(side), true);
         position.setContent(move->arrow(), kArrow, true);
         if (!move->ownsBoard() || !sameContent(*move->board(), position)) {
             return "record " + std::to_string(index) + " keeps another position";
@@ -106,7 +106,8 @@ inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
         // numbers from the record's end, so neither is compared.
         return {};
     }
-    const int32_t toMove = doc.lastMove() && doc.lastMove()->side() == kRed ? kBlue : kRed;
+    const Side toMove =
+        doc.lastMove() && doc.lastMove()->side() == Side::kRed ? Side::kBlue : Side::kRed;
     if (inProgress.side() != toMove || inProgress.board() != doc.board()) {
         return "the move in progress is not " + std::string(sideName(toMove)) + "'s on the board";
     }
@@ -114,7 +115,7 @@ inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
         return "move number " + std::to_string(doc.moveNumber()) + " after " +
                std::to_string(cursorIndex + 1) + " moves";
     }
-    if (state == GameState::kPlay && runningClock != 0 && runningClock != toMove) {
+    if (state == GameState::kPlay && runningClock != 0 && runningClock != sideCode(toMove)) {
         return "the clock of the side not to move runs";
     }
     if (state == GameState::kOver && (doc.thinking() || !doc.board()->noMoveLeft(toMove))) {

@@ -156,8 +156,8 @@ class RaceSession {
         fixture_ = std::make_unique<DocumentFixture>();
         writeSmallBoard(fixture_->profile, uniform(0, 1) == 0);
         const int32_t algorithm = uniform(0, 4);
-        fixture_->makeComputer(kRed, algorithm);
-        fixture_->makeComputer(kBlue, uniform(1, 4));
+        fixture_->makeComputer(Side::kRed, algorithm);
+        fixture_->makeComputer(Side::kBlue, uniform(1, 4));
         // Minimax is slow; it gets the shallow searches only.
         const int32_t lastIteration = algorithm == 0 || uniform(0, 2) != 0 ? 2 : 3;
         fixture_->document.setSearchLimits(lastIteration, uniform(0, 1) == 0);
@@ -369,7 +369,7 @@ class RaceSession {
         }
         // Stop settles into a stopped game: no search, and a move in progress of no side.
         if (failure_.empty() && (doc.state() != GameState::kStop || doc.thinking() ||
-                                 (stopRequested_ && doc.moveInProgress().side() != kNoSide))) {
+                                 (stopRequested_ && doc.moveInProgress().side() != Side::kNone))) {
             failure_ = "round " + std::to_string(round) + " did not end stopped";
         }
     }

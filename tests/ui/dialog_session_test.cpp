@@ -105,9 +105,9 @@ class DialogSessionTest : public QObject {
             click(dialog, "OK");
         });
         frame.runCommand(kPlayerConfigurationCommand);
-        QVERIFY(document.player(kBlue).isComputer());
-        QCOMPARE(document.player(kBlue).timeout(), 3);
-        QCOMPARE(document.player(kRed).name(), std::string("Ann"));
+        QVERIFY(document.player(Side::kBlue).isComputer());
+        QCOMPARE(document.player(Side::kBlue).timeout(), 3);
+        QCOMPARE(document.player(Side::kRed).name(), std::string("Ann"));
 
         // New Game, Red's moves typed in Manual Entry, Blue's searches hurried along.
         frame.runCommand(kNewGameCommand);
@@ -121,8 +121,8 @@ class DialogSessionTest : public QObject {
                 QVERIFY(waitFor([&] { return !document.thinking(); }, 10000));
                 continue;
             }
-            if (document.sideToMove() == kRed) {
-                const std::vector<LegalMove> moves = legalMoves(*document.board(), kRed);
+            if (document.sideToMove() == Side::kRed) {
+                const std::vector<LegalMove> moves = legalMoves(*document.board(), Side::kRed);
                 QVERIFY(!moves.empty());
                 const LegalMove move = moves[moves.size() / 3];
                 whenModalOpens<ManualEntryDialog>([move](ManualEntryDialog& dialog) {
@@ -137,7 +137,7 @@ class DialogSessionTest : public QObject {
         }
         QCOMPARE(document.state(), GameState::kOver);
         QVERIFY(waitFor([&] { return !watcher.congratulations().isEmpty(); }, 2000));
-        const int32_t loser = document.sideToMove();
+        const Side loser = document.sideToMove();
         const QString winner = sideName(otherSide(loser));
         QVERIFY2(watcher.congratulations().front().startsWith(winner + " wins by "),
                  qPrintable(watcher.congratulations().front()));
@@ -168,7 +168,7 @@ class DialogSessionTest : public QObject {
         });
         frame.runCommand(kOpenCommand);
         QCOMPARE(static_cast<int>(document.gameRecord()->size()), moves);
-        QVERIFY2(document.player(kBlue).isComputer(), "the players come from the file");
+        QVERIFY2(document.player(Side::kBlue).isComputer(), "the players come from the file");
         QCOMPARE(document.board()->rows(), 6);
         QCOMPARE(document.state(), GameState::kPause);
         QVERIFY(waitFor([&] { return watcher.congratulations().size() == 2; }, 2000));

@@ -212,7 +212,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(fixture.view().runningClock(), 0);
         frame.runCommand(kPauseGameCommand);
         QVERIFY(!checked(frame, kPauseGameCommand));
-        QCOMPARE(fixture.view().runningClock(), static_cast<int32_t>(kRed));
+        QCOMPARE(fixture.view().runningClock(), sideCode(Side::kRed));
 
         frame.runCommand(kStopGameCommand);
         QVERIFY(testing::waitFor([&] { return enabled(frame, kNewGameCommand); }, 2000));
@@ -252,7 +252,7 @@ class MainFrameTest : public QObject {
 
     void pauseDuringASearchDiscardsItsMove() {
         WindowFixture fixture;
-        fixture.makeComputer(kRed, 30);
+        fixture.makeComputer(Side::kRed, 30);
         fixture.open();
         CMainFrame& frame = fixture.frame();
         CAmazonDoc& document = fixture.document();
@@ -272,7 +272,7 @@ class MainFrameTest : public QObject {
         QVERIFY(enabled(frame, kMakeAMoveCommand));
         frame.runCommand(kMakeAMoveCommand);
         QVERIFY(document.thinking());
-        QCOMPARE(fixture.view().runningClock(), static_cast<int32_t>(kRed));
+        QCOMPARE(fixture.view().runningClock(), sideCode(Side::kRed));
         frame.runCommand(kStopComputingAndMoveCommand);
         QVERIFY(testing::waitFor([&] { return document.moveNumber() == 2; }, 10000));
     }
@@ -296,7 +296,7 @@ class MainFrameTest : public QObject {
 
     void informationWindowLogsTheSearch() {
         WindowFixture fixture;
-        fixture.makeComputer(kRed, 30);
+        fixture.makeComputer(Side::kRed, 30);
         fixture.open(QSize(900, 650));
         CMainFrame& frame = fixture.frame();
         frame.runCommand(kInformationWindowCommand);
@@ -328,7 +328,7 @@ class MainFrameTest : public QObject {
 
     void closingWaitsForTheSearchAndStoresThePlacement() {
         WindowFixture fixture;
-        fixture.makeComputer(kRed, 30);
+        fixture.makeComputer(Side::kRed, 30);
         fixture.open(QSize(950, 640));
         CMainFrame& frame = fixture.frame();
         frame.runCommand(kNewGameCommand);
@@ -348,7 +348,7 @@ class MainFrameTest : public QObject {
     void endingDuringASearchWithTheLogOpen() {
         for (int round = 0; round < 3; ++round) {
             WindowFixture fixture;
-            fixture.makeComputer(kRed, 30);
+            fixture.makeComputer(Side::kRed, 30);
             fixture.open();
             fixture.frame().runCommand(kInformationWindowCommand);
             fixture.frame().runCommand(kNewGameCommand);

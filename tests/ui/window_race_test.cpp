@@ -82,9 +82,9 @@ class WindowRace {
     WindowRace(uint32_t seed, bool humanRed) : seed_(seed), random_(seed) {
         fixture_.writeSmallBoard();
         if (!humanRed) {
-            fixture_.makeComputer(kRed);
+            fixture_.makeComputer(Side::kRed);
         }
-        fixture_.makeComputer(kBlue);
+        fixture_.makeComputer(Side::kBlue);
         writeSetting(fixture_.profile, kRedKeys.searchAlgorithm, uniform(1, 4));
         writeSetting(fixture_.profile, kBlueKeys.searchAlgorithm, uniform(1, 4));
         openWindow();
