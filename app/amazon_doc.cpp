@@ -21,10 +21,10 @@ CAmazonDoc::CAmazonDoc(Profile& profile, GameWindow& window, SearchHost& searchH
     : profile_(profile),
       window_(window),
       memory_(memory),
-      moveInProgress_(std::make_unique<MoveRecord>(kNoSide, nullptr)),
-      red_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kRed))),
-      blue_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, kBlue))),
-      stateText_(gameStateText(kStop, kRed)),
+      moveInProgress_(std::make_unique<MoveRecord>(Side::kNone, nullptr)),
+      red_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, Side::kRed))),
+      blue_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, Side::kBlue))),
+      stateText_(gameStateText(GameState::kStop, Side::kRed)),
       computer_(searchHost) {}
 
 CAmazonDoc::~CAmazonDoc() = default;
@@ -45,8 +45,8 @@ void CAmazonDoc::loadSettings() {
         window_.appendInformation(tables_->memoryLogLine());
     }
     board_ = buildBoard(setup, tables_->hashKeys());
-    red_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, kRed));
-    blue_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, kBlue));
+    red_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, Side::kRed));
+    blue_ = std::make_unique<PlayerRecord>(readPlayerRecord(profile_, Side::kBlue));
     window_.showBusy(false);
 }
 
@@ -74,12 +74,12 @@ void CAmazonDoc::forgetGame() {
 void CAmazonDoc::startNewGame(bool start) {
     window_.killClockTimer();
     if (start) {
-        window_.startClockTimer(kRed);
+        window_.startClockTimer(Side::kRed);
     }
     resetGame();
     evaluationText_.clear();
     computer_.flags().abortSearch = false;
-    movesAvailable_ = board_->countLegalMoves(kRed);
+    movesAvailable_ = board_->countLegalMoves(Side::kRed);
     if (start && red_->isComputer()) {
         requestSearch(false);
     }
@@ -88,23 +88,23 @@ void CAmazonDoc::startNewGame(bool start) {
 void CAmazonDoc::resetGame() {
     moveNumber_ = 1;
     recordLength_ = 1;
-    moveInProgress_ = std::make_unique<MoveRecord>(kRed, board_.get());
+    moveInProgress_ = std::make_unique<MoveRecord>(Side::kRed, board_.get());
     lastMove_ = nullptr;
     gameRecord_ = std::make_unique<MoveRecordList>();
-    setState(kPlay);
+    setState(GameState::kPlay);
     setTitle("");
     setModified(false);
 }
 
 void CAmazonDoc::stopGame() {
-    if (moveInProgress_->side() != kNoSide) {
+    if (moveInProgress_->side() != Side::kNone) {
         stoppedSide_ = moveInProgress_->side();
     }
-    moveInProgress_ = std::make_unique<MoveRecord>(kNoSide, nullptr);
-    setState(kStop);
+    moveInProgress_ = std::make_unique<MoveRecord>(Side::kNone, nullptr);
+    setState(GameState::kStop);
 }
 
-void CAmazonDoc::setState(int32_t state, int32_t sideUnableToMove) {
+void CAmazonDoc::setState(GameState state, Side sideUnableToMove) {
     state_ = state;
     stateText_ = gameStateText(state, sideUnableToMove);
 }
@@ -126,19 +126,19 @@ void CAmazonDoc::setSearchLimits(int32_t lastIteration, bool useTimeout) {
     useTimeout_ = useTimeout;
 }
 
-int32_t CAmazonDoc::sideToMove() const {
-    return moveInProgress_->side() == kRed ? kRed : kBlue;
+Side CAmazonDoc::sideToMove() const {
+    return moveInProgress_->side() == Side::kRed ? Side::kRed : Side::kBlue;
 }
 
-int32_t CAmazonDoc::selectionSide() const {
-    return moveInProgress_->side() == kNoSide ? stoppedSide_ : sideToMove();
+Side CAmazonDoc::selectionSide() const {
+    return moveInProgress_->side() == Side::kNone ? stoppedSide_ : sideToMove();
 }
 
 bool CAmazonDoc::sideToMoveIsHuman() const {
     return !player(sideToMove()).isComputer();
 }
 
-void CAmazonDoc::startClock(int32_t side) {
+void CAmazonDoc::startClock(Side side) {
     window_.killClockTimer();
     window_.startClockTimer(side);
 }
@@ -147,7 +147,7 @@ void CAmazonDoc::requestSearch(bool suggest) {
     if (!board_ || !tables_) {
         return;
     }
-    const int32_t side = sideToMove();
+    const Side side = sideToMove();
     const PlayerRecord& mover = player(side);
     const StoredDepthCounts counts = readDepthCounts(profile_, side);
     SearchRequest request;

@@ -46,7 +46,7 @@ class CAmazonDoc {
 
     void resetGame();
     void stopGame();
-    void setState(int32_t state, int32_t sideUnableToMove = kRed);
+    void setState(GameState state, Side sideUnableToMove = Side::kRed);
 
     // Plays a move that does not come from the mouse, for the side to move.
     void applyMove(const Square& from, const Square& to, const Square& arrow);
@@ -72,7 +72,7 @@ class CAmazonDoc {
     // The move time-out timer's expiry.
     void handleSearchTimeout();
     // One tick of the clock timer of the side.
-    void tickClock(int32_t side);
+    void tickClock(Side side);
 
     // The game up to the position on the board, as the native game file holds it.
     std::string gameText() const;
@@ -104,14 +104,14 @@ class CAmazonDoc {
     // Sets or clears the last-move frames of the last move's three squares and redraws them.
     void markLastMove(bool marked);
     const MoveRecordList* gameRecord() const { return gameRecord_.get(); }
-    const PlayerRecord& player(int32_t side) const { return side == kRed ? *red_ : *blue_; }
-    PlayerRecord& player(int32_t side) { return side == kRed ? *red_ : *blue_; }
-    int32_t sideToMove() const;
+    const PlayerRecord& player(Side side) const { return side == Side::kRed ? *red_ : *blue_; }
+    PlayerRecord& player(Side side) { return side == Side::kRed ? *red_ : *blue_; }
+    Side sideToMove() const;
     // The side whose selection frames the board shows: the side to move, and after Stop the
     // side whose move was in progress (a stopped game has no side of its own).
-    int32_t selectionSide() const;
+    Side selectionSide() const;
     bool sideToMoveIsHuman() const;
-    int32_t state() const { return state_; }
+    GameState state() const { return state_; }
     int32_t moveNumber() const { return moveNumber_; }
     int32_t recordLength() const { return recordLength_; }
     int32_t movesAvailable() const { return movesAvailable_; }
@@ -140,9 +140,9 @@ class CAmazonDoc {
     void setModified(bool modified);
     void markSuggestion(const SearchResult& result, bool shown);
     void forgetGame();
-    void startClock(int32_t side);
+    void startClock(Side side);
     void discardRecordsAfter(MoveRecord* move);
-    void updateEvaluationText(int32_t side);
+    void updateEvaluationText(Side side);
     void placeBoard(MoveRecord* position);
     void placeMoveInProgress(MoveRecord* position);
     void replayMoves(const std::string& text);
@@ -164,12 +164,12 @@ class CAmazonDoc {
     std::unique_ptr<MoveRecordList> gameRecord_;
     std::unique_ptr<PlayerRecord> red_;
     std::unique_ptr<PlayerRecord> blue_;
-    int32_t state_ = kStop;
+    GameState state_ = GameState::kStop;
     int32_t moveNumber_ = 1;
     int32_t recordLength_ = 1;
     std::string title_;
     bool modified_ = false;
-    int32_t stoppedSide_ = kRed;
+    Side stoppedSide_ = Side::kRed;
     std::string stateText_;
     std::string evaluationText_;
     std::string searchText_;

@@ -14,11 +14,11 @@ std::string suggestionQuestion(const SearchResult& result) {
 
 void CAmazonDoc::togglePause() {
     pauseDiscard_ = true;
-    if (state_ == kPause) {
+    if (state_ == GameState::kPause) {
         if (sideToMoveIsHuman()) {
             startClock(sideToMove());
         }
-        setState(kPlay);
+        setState(GameState::kPlay);
         pauseDiscard_ = false;
     } else {
         if (thinking()) {
@@ -28,7 +28,7 @@ void CAmazonDoc::togglePause() {
             pauseDiscard_ = false;
         }
         window_.killClockTimer();
-        setState(kPause);
+        setState(GameState::kPause);
     }
     window_.redraw(ViewArea::kStateLine);
 }
@@ -86,7 +86,7 @@ void CAmazonDoc::handleSearchTimeout() {
     computer_.flags().moveNow = true;
 }
 
-void CAmazonDoc::tickClock(int32_t side) {
+void CAmazonDoc::tickClock(Side side) {
     player(side).tick();
     moveInProgress_->tick();
 }
@@ -118,7 +118,7 @@ void CAmazonDoc::handleSearchFinished(const SearchResult& result) {
         pauseDiscard_ = false;
         return;
     }
-    if (aborted || state_ != kPlay || !board_) {
+    if (aborted || state_ != GameState::kPlay || !board_) {
         return;
     }
     // The worker searched a copy; play its move only if it is legal here.

@@ -4,15 +4,15 @@
 
 namespace taravin {
 
-std::string gameStateText(int32_t state, int32_t sideUnableToMove) {
+std::string gameStateText(GameState state, Side sideUnableToMove) {
     switch (state) {
-        case kPlay:
+        case GameState::kPlay:
             return "Game State - Play";
-        case kPause:
+        case GameState::kPause:
             return "Game State - Pause";
-        case kOver:
+        case GameState::kOver:
             return std::string("Game State - Over.  ") +
-                   (sideUnableToMove == kBlue ? "Red" : "Blue") + " has won.";
+                   (sideUnableToMove == Side::kBlue ? "Red" : "Blue") + " has won.";
         default:
             return "Game State - Stop";
     }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/square.h"
+
 namespace taravin {
 
 // The parts of the view that the document redraws when what they show changes.
@@ -25,8 +27,8 @@ class GameWindow {
   public:
     virtual ~GameWindow() = default;
 
-    // The one-second clock timer of side 1 or 2 (its id is the side); one runs at a time.
-    virtual void startClockTimer(int32_t side) = 0;
+    // The one-second clock timer of a side (its id is the side's code); one runs at a time.
+    virtual void startClockTimer(Side side) = 0;
     virtual void killClockTimer() = 0;
 
     virtual void redrawSquare(int32_t row, int32_t column) = 0;
@@ -38,7 +40,7 @@ class GameWindow {
     virtual void showStopMessage(const std::string& text) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool askYesNo(const std::string& text) = 0;
-    virtual void showCongratulations(int32_t winner, const std::string& text) = 0;
+    virtual void showCongratulations(Side winner, const std::string& text) = 0;
     virtual void playMoveSound() = 0;
     virtual void showBusy(bool busy) = 0;
 

@@ -30,7 +30,7 @@ class HeadlessGameHost final : public GameWindow, public SearchHost {
 
     // What the game showed.
     struct Congratulations {
-        int32_t winner = 0;
+        Side winner = Side::kNone;
         std::string text;
     };
     const std::vector<Congratulations>& congratulations() const { return congratulations_; }
@@ -45,14 +45,14 @@ class HeadlessGameHost final : public GameWindow, public SearchHost {
     // Runs when the time-out timer expires (normally: the document's handleSearchTimeout).
     void setOnTimeout(std::function<void()> onTimeout) { onTimeout_ = std::move(onTimeout); }
 
-    void startClockTimer(int32_t side) override { runningClock_ = side; }
+    void startClockTimer(Side side) override { runningClock_ = sideCode(side); }
     void killClockTimer() override { runningClock_ = 0; }
     void redrawSquare(int32_t, int32_t) override {}
     void redraw(ViewArea) override {}
     void titleChanged() override {}
     void showStopMessage(const std::string& text) override { stopMessages_.push_back(text); }
     bool askYesNo(const std::string&) override { return answer_; }
-    void showCongratulations(int32_t winner, const std::string& text) override {
+    void showCongratulations(Side winner, const std::string& text) override {
         congratulations_.push_back({winner, text});
     }
     void playMoveSound() override { ++soundCount_; }

@@ -17,8 +17,8 @@ std::string evaluationLine(bool computer, int32_t value, int32_t moves, int32_t 
            "  Depth: " + std::to_string(depth);
 }
 
-std::string marginText(int32_t winner, int32_t points) {
-    const std::string name = winner == kRed ? "Red" : "Blue";
+std::string marginText(Side winner, int32_t points) {
+    const std::string name = winner == Side::kRed ? "Red" : "Blue";
     if (points == 1) {
         return name + " wins by 1 point.";
     }
@@ -42,14 +42,14 @@ void CAmazonDoc::markLastMove(bool marked) {
 }
 
 void CAmazonDoc::applyMove(const Square& from, const Square& to, const Square& arrow) {
-    const int32_t side = sideToMove();
+    const Side side = sideToMove();
     markLastMove(false);
     MoveRecord& move = *moveInProgress_;
     board_->setContent(from, kEmpty, true);
     board_->setMark(from.row, from.column, kLastMoveMark);
     move.setFrom(from.row, from.column);
     window_.redrawSquare(from.row, from.column);
-    board_->setContent(to, side, true);
+    board_->setContent(to, contentOf(side), true);
     board_->setMark(to.row, to.column, kLastMoveMark);
     move.setTo(to.row, to.column);
     window_.redrawSquare(to.row, to.column);
@@ -75,7 +75,7 @@ void CAmazonDoc::discardRecordsAfter(MoveRecord* move) {
     }
 }
 
-void CAmazonDoc::updateEvaluationText(int32_t side) {
+void CAmazonDoc::updateEvaluationText(Side side) {
     const PlayerRecord& mover = player(side);
     if (mover.isComputer()) {
         const int32_t value =
@@ -92,8 +92,8 @@ void CAmazonDoc::completeMove() {
         gameRecord_ = std::make_unique<MoveRecordList>();
     }
     MoveRecord* finished = moveInProgress_.get();
-    const int32_t mover = sideToMove();
-    const int32_t next = otherSide(mover);
+    const Side mover = sideToMove();
+    const Side next = otherSide(mover);
 
     discardRecordsAfter(lastMove_);
     updateEvaluationText(mover);
@@ -124,10 +124,10 @@ void CAmazonDoc::completeMove() {
 
 void CAmazonDoc::gameOver() {
     window_.killClockTimer();
-    const int32_t loser = sideToMove();
-    setState(kOver, loser);
+    const Side loser = sideToMove();
+    setState(GameState::kOver, loser);
     window_.redraw(ViewArea::kStateLine);
-    const int32_t winner = loser == kBlue ? kRed : kBlue;
+    const Side winner = loser == Side::kBlue ? Side::kRed : Side::kBlue;
     const int32_t points = countReachableSquares(*board_, winner);
     window_.showCongratulations(winner, marginText(winner, points));
 }

@@ -3,8 +3,8 @@
 namespace taravin {
 
 bool MoveInput::acceptsInput() const {
-    return document_.state() == kPlay && document_.sideToMoveIsHuman() && !document_.thinking() &&
-           document_.board() != nullptr;
+    return document_.state() == GameState::kPlay && document_.sideToMoveIsHuman() &&
+           !document_.thinking() && document_.board() != nullptr;
 }
 
 void MoveInput::setMessage(const char* message) {
@@ -15,7 +15,8 @@ void MoveInput::setMessage(const char* message) {
 bool MoveInput::press(const Square& square) {
     MoveRecord& move = document_.moveInProgress();
     Board& board = *document_.board();
-    if (move.inputState() != kSelectQueen || board.content(square) != document_.sideToMove()) {
+    if (move.inputState() != kSelectQueen ||
+        board.content(square) != contentOf(document_.sideToMove())) {
         return false;
     }
     board.setMark(square.row, square.column, kSelectedMark);
@@ -44,7 +45,7 @@ void MoveInput::placeQueen(const Square& target) {
     Board& board = *document_.board();
     const Square from = move.from();
     if (board.content(target) == kEmpty && move.isOnLine(target.row, target.column)) {
-        board.setContent(target, document_.sideToMove(), true);
+        board.setContent(target, contentOf(document_.sideToMove()), true);
         board.setMark(target.row, target.column, kSelectedMark);
         move.setTo(target.row, target.column);
         // The square left keeps its frame while the arrow is pending.
@@ -68,7 +69,7 @@ void MoveInput::throwArrow(const Square& target) {
     const int32_t content = board.content(target);
     if (content == kEmpty && move.isOnLine(target.row, target.column)) {
         completeWithArrow(target);
-    } else if (content == document_.sideToMove() &&
+    } else if (content == contentOf(document_.sideToMove()) &&
                (board.marks(target.row, target.column) & kSelectedMark) != 0) {
         cancelMove(target);
     } else {
@@ -103,7 +104,7 @@ void MoveInput::cancelMove(const Square& target) {
     const Square from = move.from();
     board.setContent(target, kEmpty, true);
     board.clearMark(target.row, target.column, kSelectedMark);
-    board.setContent(from, document_.sideToMove(), true);
+    board.setContent(from, contentOf(document_.sideToMove()), true);
     board.clearMark(from.row, from.column, kSelectedMark);
     move.reset();
     window_.redrawSquare(target.row, target.column);
@@ -112,9 +113,9 @@ void MoveInput::cancelMove(const Square& target) {
 }
 
 void MoveInput::explainRefusedPress() {
-    if (document_.state() == kStop) {
+    if (document_.state() == GameState::kStop) {
         setMessage(kNewGameHint);
-    } else if (document_.state() == kOver) {
+    } else if (document_.state() == GameState::kOver) {
         setMessage(kGameOverHint);
     }
 }

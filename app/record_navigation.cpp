@@ -38,20 +38,20 @@ void CAmazonDoc::placeMoveInProgress(MoveRecord* position) {
     moveInProgress_.reset();
     lastMove_ = position;
     if (position) {
-        const int32_t mover = position->side() == kRed ? kRed : kBlue;
-        const int32_t next = otherSide(mover);
+        const Side mover = position->side() == Side::kRed ? Side::kRed : Side::kBlue;
+        const Side next = otherSide(mover);
         moveInProgress_ = std::make_unique<MoveRecord>(next, board_.get());
         player(mover).setLastMoveText(position->text());
         player(next).setLastMoveText(position->previous ? position->previous->text() : "");
         moveInProgress_->previous = position;
         moveInProgress_->next = position->next;
     } else {
-        moveInProgress_ = std::make_unique<MoveRecord>(kRed, board_.get());
+        moveInProgress_ = std::make_unique<MoveRecord>(Side::kRed, board_.get());
         red_->setLastMoveText("");
         blue_->setLastMoveText("");
         moveInProgress_->next = gameRecord_->head();
     }
-    if (state_ == kPlay && sideToMoveIsHuman()) {
+    if (state_ == GameState::kPlay && sideToMoveIsHuman()) {
         window_.startClockTimer(sideToMove());
     }
     evaluationText_.clear();
@@ -86,8 +86,8 @@ void CAmazonDoc::stepBack(StepKind kind) {
     }
     moveNumber_ = moveNumber;
     placeBoard(target);
-    if (state_ == kOver) {
-        setState(kPlay);
+    if (state_ == GameState::kOver) {
+        setState(GameState::kPlay);
     }
     placeMoveInProgress(target);
 }

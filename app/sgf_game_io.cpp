@@ -21,7 +21,7 @@ std::string locationText(const std::vector<Square>& squares) {
     return text;
 }
 
-std::vector<Square> amazonSquares(const Board& board, int32_t side) {
+std::vector<Square> amazonSquares(const Board& board, Side side) {
     std::vector<Square> squares;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         squares.push_back({node->row, node->column});
@@ -43,13 +43,13 @@ std::vector<Square> arrowSquares(const Board& board) {
 
 // "B+12" when the side to move on the board cannot move: the other side won by the squares
 // it can still reach; empty while the game goes on.
-std::string resultText(const Board& finalBoard, int32_t sideToMove) {
+std::string resultText(const Board& finalBoard, Side sideToMove) {
     if (!finalBoard.noMoveLeft(sideToMove)) {
         return {};
     }
-    const int32_t winner = otherSide(sideToMove);
+    const Side winner = otherSide(sideToMove);
     Board scratch(finalBoard);
-    return std::string(winner == kRed ? "B+" : "W+") +
+    return std::string(winner == Side::kRed ? "B+" : "W+") +
            std::to_string(countReachableSquares(scratch, winner));
 }
 
@@ -100,7 +100,7 @@ void CAmazonDoc::replaySgfMoves(const std::vector<SgfMove>& moves) {
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const SgfMove& move = moves[i];
         const bool legal =
-            state_ == kPlay && move.side == sideToMove() && move.squares &&
+            state_ == GameState::kPlay && move.side == sideToMove() && move.squares &&
             moveInProgress_->isLegalMove(move.squares->from, move.squares->to, move.squares->arrow);
         if (!legal) {
             window_.showStopMessage(illegalMoveMessage(i, move));
@@ -126,13 +126,13 @@ SgfGame CAmazonDoc::sgfGame() const {
     game.columns = board_->columns();
     const std::unique_ptr<Board> start = buildBoard(
         BoardSetup{game.rows, game.columns, redLocations_, blueLocations_, arrowLocations_});
-    game.redAmazons = amazonSquares(*start, kRed);
-    game.blueAmazons = amazonSquares(*start, kBlue);
+    game.redAmazons = amazonSquares(*start, Side::kRed);
+    game.blueAmazons = amazonSquares(*start, Side::kBlue);
     game.arrows = arrowSquares(*start);
     game.redName = sgfName(*red_);
     game.blueName = sgfName(*blue_);
     const Board* finalBoard = start.get();
-    int32_t sideToMoveAtEnd = kRed;
+    Side sideToMoveAtEnd = Side::kRed;
     if (gameRecord_) {
         for (const MoveRecord* move = gameRecord_->head(); move; move = move->next) {
             game.moves.push_back(

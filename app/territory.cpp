@@ -7,8 +7,8 @@ namespace taravin {
 std::vector<int32_t> territoryOwners(const Board& board) {
     // The floods write the board's distance fields, so they run on a copy.
     Board scratch(board);
-    computeQueenDistances(scratch, kRed);
-    computeQueenDistances(scratch, kBlue);
+    computeQueenDistances(scratch, Side::kRed);
+    computeQueenDistances(scratch, Side::kBlue);
     std::vector<int32_t> owners(static_cast<std::size_t>(board.cellCount()), kEmpty);
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
@@ -16,8 +16,8 @@ std::vector<int32_t> territoryOwners(const Board& board) {
                 continue;
             }
             // 0 is "not reached".
-            const int32_t red = scratch.distance(kRed, row, column);
-            const int32_t blue = scratch.distance(kBlue, row, column);
+            const int32_t red = scratch.distance(Side::kRed, row, column);
+            const int32_t blue = scratch.distance(Side::kBlue, row, column);
             int32_t owner = kEmpty;
             if (red > 0 && (blue == 0 || red < blue)) {
                 owner = kRed;

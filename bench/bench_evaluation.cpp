@@ -22,7 +22,7 @@ void BM_Evaluate(benchmark::State& state, EvaluationFunction evaluate, Stage sta
     const auto board = stage == Stage::kStart ? buildBoard(BoardSetup{}) : playRandomMoves(BoardSetup{}, kMiddleGamePlies);
     const int32_t moveNumber = stage == Stage::kStart ? 1 : kMiddleGameMoveNumber;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(evaluate(*board, kRed, moveNumber));
+        benchmark::DoNotOptimize(evaluate(*board, Side::kRed, moveNumber));
     }
     state.SetItemsProcessed(state.iterations());
 }

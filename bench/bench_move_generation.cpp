@@ -11,7 +11,7 @@ using namespace taravin;
 void BM_CountLegalMovesStart(benchmark::State& state) {
     const auto board = buildBoard(BoardSetup{});
     for (auto _ : state) {
-        benchmark::DoNotOptimize(board->countLegalMoves(kRed));
+        benchmark::DoNotOptimize(board->countLegalMoves(Side::kRed));
     }
 }
 BENCHMARK(BM_CountLegalMovesStart);
@@ -20,7 +20,8 @@ void BM_EnumerateMovesStart(benchmark::State& state) {
     const auto board = buildBoard(BoardSetup{});
     for (auto _ : state) {
         int count = 0;
-        forEachLegalMove(*board, kRed, [&](const Square&, const Square&, const Square&) { ++count; });
+        forEachLegalMove(*board, Side::kRed,
+                         [&](const Square&, const Square&, const Square&) { ++count; });
         benchmark::DoNotOptimize(count);
     }
 }
@@ -29,7 +30,7 @@ BENCHMARK(BM_EnumerateMovesStart);
 void BM_PerftStart(benchmark::State& state) {
     const auto board = buildBoard(BoardSetup{});
     for (auto _ : state) {
-        benchmark::DoNotOptimize(perft(*board, kRed, static_cast<int>(state.range(0))));
+        benchmark::DoNotOptimize(perft(*board, Side::kRed, static_cast<int>(state.range(0))));
     }
     state.SetLabel("plies " + std::to_string(state.range(0)));
 }

@@ -22,7 +22,7 @@ double evaluationsPerSecond(EvaluationFunction evaluate) {
     do {
         // Each call writes its fields into the board, so none can be left out.
         for (int i = 0; i < kBatch; ++i) {
-            evaluate(*board, kRed, 1);
+            evaluate(*board, Side::kRed, 1);
         }
         count += kBatch;
         seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

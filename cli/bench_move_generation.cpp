@@ -11,7 +11,7 @@ void benchMoveGeneration() {
     const auto board = buildBoard(BoardSetup{});
     for (int depth = 2; depth <= 3; ++depth) {
         const auto start = std::chrono::steady_clock::now();
-        const int64_t count = perft(*board, kRed, depth);
+        const int64_t count = perft(*board, Side::kRed, depth);
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("perft %d: %lld moves in %.2f s (%.0f moves per second)\n", depth,

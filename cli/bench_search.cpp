@@ -46,7 +46,7 @@ void benchSearch(const BenchSearch& bench) {
     std::string depths;
     SearchRequest request;
     request.board = board.get();
-    request.side = kRed;
+    request.side = Side::kRed;
     request.moveNumber = middleGame ? kMiddleGamePlies + 1 : 1;
     request.algorithm = algorithm;
     request.lastIteration = bench.lastDepth;

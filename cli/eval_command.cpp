@@ -38,12 +38,12 @@ int runEval(const std::vector<std::string>& words) {
     if (!position) {
         return usageError("eval", error);
     }
-    int32_t side = position->sideToMove;
+    Side side = position->sideToMove;
     if (const auto sideText = arguments.value("side")) {
         if (*sideText != "red" && *sideText != "blue") {
             return usageError("eval", "--side must be red or blue");
         }
-        side = *sideText == "red" ? kRed : kBlue;
+        side = *sideText == "red" ? Side::kRed : Side::kBlue;
     }
     int32_t moveNumber = position->moveNumber;
     if (const auto moveText = arguments.value("move-number")) {

@@ -105,7 +105,7 @@ class MatchRunner {
 
     void report(std::size_t index, const ScheduledGame& game, const MatchGameResult& result) {
         const std::lock_guard lock(mutex_);
-        const bool redWon = result.winner == kRed;
+        const bool redWon = result.winner == Side::kRed;
         standings_.record(game.red, game.blue, redWon);
         const std::string& red = settings_.players[game.red].name;
         const std::string& blue = settings_.players[game.blue].name;

@@ -15,7 +15,7 @@ namespace taravin::cli {
 namespace {
 
 // "ALG:EVAL:TIMEOUT" into the profile keys of a computer player of the side.
-bool storeComputerPlayer(const std::string& text, int32_t side, Profile& profile) {
+bool storeComputerPlayer(const std::string& text, Side side, Profile& profile) {
     std::istringstream input(text);
     std::string field;
     std::vector<long long> values;
@@ -50,9 +50,9 @@ int runPlay(const std::vector<std::string>& words) {
         return usageError("play", "unknown option " + unknown.front());
     }
     MemoryProfile profile;
-    for (const int32_t side : {kRed, kBlue}) {
+    for (const Side side : {Side::kRed, Side::kBlue}) {
         writeSetting(profile, sideKeys(side).type, kComputerPlayer);
-        const char* name = side == kRed ? "red" : "blue";
+        const char* name = side == Side::kRed ? "red" : "blue";
         if (const auto text = arguments.value(name)) {
             if (!storeComputerPlayer(*text, side, profile)) {
                 return usageError("play", std::string("--") + name + " must be ALG:EVAL:TIMEOUT");

@@ -14,7 +14,7 @@ namespace taravin::cli {
 // The position a command works on, with the side to move and the game's move number.
 struct CliPosition {
     std::unique_ptr<Board> board;
-    int32_t sideToMove = kRed;
+    Side sideToMove = Side::kRed;
     int32_t moveNumber = 1;
 };
 

@@ -87,12 +87,12 @@ struct GoLimits {
 };
 
 // The time for one move: a movetime less a margin for answering, or a share of the clock.
-std::optional<int64_t> searchMilliseconds(const GoLimits& limits, int32_t side) {
+std::optional<int64_t> searchMilliseconds(const GoLimits& limits, Side side) {
     if (limits.moveTime) {
         const int64_t margin = std::min(*limits.moveTime / kAnswerMarginDivisor, kMaxAnswerMargin);
         return std::max<int64_t>(*limits.moveTime - margin, 1);
     }
-    const int index = side == kRed ? 0 : 1;
+    const int index = side == Side::kRed ? 0 : 1;
     if (!limits.clock[index]) {
         return std::nullopt;
     }
@@ -120,7 +120,7 @@ void UciEngine::tell(const std::string& text) {
 
 void UciEngine::startPosition() {
     board_ = buildBoard(BoardSetup{});
-    sideToMove_ = kRed;
+    sideToMove_ = Side::kRed;
     moveNumber_ = 1;
 }
 
@@ -227,7 +227,7 @@ void UciEngine::setPosition(const Words& words) {
     const auto movesAt = std::find(words.begin(), words.end(), "moves");
     const std::size_t movesIndex = static_cast<std::size_t>(movesAt - words.begin());
     std::unique_ptr<Board> board;
-    int32_t side = kRed;
+    Side side = Side::kRed;
     int32_t moveNumber = 1;
     if (words.size() > 1 && words[1] == "startpos") {
         board = buildBoard(BoardSetup{});
@@ -257,7 +257,7 @@ void UciEngine::setPosition(const Words& words) {
             break;
         }
         board->setContent(move->from, kEmpty, true);
-        board->setContent(move->to, side, true);
+        board->setContent(move->to, contentOf(side), true);
         board->setContent(move->arrow, kArrow, true);
         side = otherSide(side);
         ++moveNumber;

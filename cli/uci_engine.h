@@ -61,7 +61,7 @@ class UciEngine {
     bool searching_ = false;
     UciOptions options_;
     std::unique_ptr<Board> board_;
-    int32_t sideToMove_ = kRed;
+    Side sideToMove_ = Side::kRed;
     int32_t moveNumber_ = 1;
     std::unique_ptr<SearchTables> tables_;
     int64_t tablesMegabytes_ = 0;

@@ -15,7 +15,7 @@ constexpr std::chrono::milliseconds kExitWait{1000};
 
 // "position startpos moves ..." or "position fen FEN moves ...".
 std::string positionCommand(const MatchTurn& turn) {
-    const std::string fen = writeFen(turn.startBoard, kRed, 1);
+    const std::string fen = writeFen(turn.startBoard, Side::kRed, 1);
     std::string command = fen == kStartFen ? "position startpos" : "position fen " + fen;
     if (!turn.moves.empty()) {
         command += " moves";

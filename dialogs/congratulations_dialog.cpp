@@ -11,7 +11,7 @@
 
 namespace taravin {
 
-CongratulationsDialog::CongratulationsDialog(int32_t winner, const QString& text, QWidget* parent)
+CongratulationsDialog::CongratulationsDialog(Side winner, const QString& text, QWidget* parent)
     : QDialog(parent), winner_(winner) {
     DialogBuilder build(*this, QStringLiteral("Congratulations!"), 177, 66);
     QLabel* message = build.label(text, {47, 15, 82, 18});
@@ -31,7 +31,7 @@ CongratulationsDialog::CongratulationsDialog(int32_t winner, const QString& text
 
 void CongratulationsDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
-    const QImage& amazon = pieceImage(winner_ == kRed ? kRed : kBlue);
+    const QImage& amazon = pieceImage(winner_ == Side::kRed ? kRed : kBlue);
     QPainter painter(this);
     for (const QFrame* frame : frames_) {
         const QRect area = frame->geometry();

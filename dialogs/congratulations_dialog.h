@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/square.h"
+
 class QFrame;
 
 namespace taravin {
@@ -14,14 +16,14 @@ class CongratulationsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // `winner` 1 is Red; any other side shows the Blue amazon.
-    CongratulationsDialog(int32_t winner, const QString& text, QWidget* parent = nullptr);
+    // Red shows the Red amazon; any other side the Blue one.
+    CongratulationsDialog(Side winner, const QString& text, QWidget* parent = nullptr);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int32_t winner_;
+    Side winner_;
     // Where the images go; the frames themselves stay hidden.
     std::array<QFrame*, 2> frames_{};
 };

@@ -11,19 +11,19 @@ namespace taravin {
 namespace {
 
 struct SideLayout {
-    int32_t side;
+    Side side;
     const char* group;
     int offset;
     std::array<const char*, 4> labels;
 };
 
 constexpr std::array<SideLayout, 2> kSides{{
-    {kRed,
+    {Side::kRed,
      "Red Player",
      0,
      {"&Top level search move count:", "&Second level search move count:",
       "&Each additional level decrease count by:", "&Minimum number of moves at any level:"}},
-    {kBlue,
+    {Side::kBlue,
      "Blue Player",
      83,
      {"T&op level search move count:", "Se&cond level search move count:",
@@ -84,8 +84,8 @@ void DepthMoveCountDialog::confirm() {
     if (!blue) {
         return;
     }
-    writeDepthCounts(profile_, kRed, *red);
-    writeDepthCounts(profile_, kBlue, *blue);
+    writeDepthCounts(profile_, Side::kRed, *red);
+    writeDepthCounts(profile_, Side::kBlue, *blue);
     accept();
 }
 

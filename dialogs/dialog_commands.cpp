@@ -63,7 +63,7 @@ void runAboutDialog(QWidget* parent) {
     dialog.exec();
 }
 
-void runCongratulationsDialog(QWidget* parent, int32_t winner, const QString& text) {
+void runCongratulationsDialog(QWidget* parent, Side winner, const QString& text) {
     CongratulationsDialog dialog(winner, text, parent);
     dialog.exec();
 }

@@ -32,7 +32,7 @@ std::optional<ManualMove> runManualEntryDialog(QWidget* parent, MoveRecord& move
 void runMoveHistoryDialog(QWidget* parent, const MoveRecordList& record, const MoveRecord* current);
 void runAboutDialog(QWidget* parent);
 // "Congratulations!" with the winner's amazon on both sides of the text.
-void runCongratulationsDialog(QWidget* parent, int32_t winner, const QString& text);
+void runCongratulationsDialog(QWidget* parent, Side winner, const QString& text);
 
 // The Game Open dialog: the file to open and whether to take its players.
 struct GameOpenChoice {

@@ -69,8 +69,8 @@ PlayerConfigurationDialog::PlayerConfigurationDialog(Form form, Profile& profile
     build.cancelButton({okLeft + 56, buttonsTop, kButtonWidth, kButtonHeight});
     connect(ok, &QPushButton::clicked, this, &PlayerConfigurationDialog::confirm);
 
-    showSettings(sides_[0], readPlayerSettings(profile_, kRed));
-    showSettings(sides_[1], readPlayerSettings(profile_, kBlue));
+    showSettings(sides_[0], readPlayerSettings(profile_, Side::kRed));
+    showSettings(sides_[1], readPlayerSettings(profile_, Side::kBlue));
     for (SideControls& side : sides_) {
         applyTypeRule(side);
         connectRules(side);

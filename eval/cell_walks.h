@@ -20,7 +20,7 @@ void forEachInnerCell(const Board& board, Visitor&& visit) {
 // Calls visit(index) for every cell on the eight rays of every amazon of the side (amazons in
 // list order, rays in the direction order); a cell on two rays is visited twice.
 template <class Visitor>
-void forEachOneMoveCell(const Board& board, int32_t side, Visitor&& visit) {
+void forEachOneMoveCell(const Board& board, Side side, Visitor&& visit) {
     const int32_t* cells = board.contents();
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         const int32_t origin = board.indexOf(node->row, node->column);

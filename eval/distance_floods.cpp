@@ -83,18 +83,18 @@ void kingFlood(const Board& board, const FloodBuffers& buffers, int32_t tail) {
 
 void resetDistances(Board& board) {
     // The border is written with the 10 it already holds.
-    fillField(board, board.distanceField(kRed), kBorderDistance, 0);
-    fillField(board, board.distanceField(kBlue), kBorderDistance, 0);
+    fillField(board, board.distanceField(Side::kRed), kBorderDistance, 0);
+    fillField(board, board.distanceField(Side::kBlue), kBorderDistance, 0);
 }
 
-void computeQueenDistances(Board& board, int32_t side) {
+void computeQueenDistances(Board& board, Side side) {
     const FloodBuffers buffers = floodBuffers(board.cellCount());
     startWork(board, buffers.work);
     queenFlood(board, buffers, appendAmazonCells(board, side, buffers.queue));
     storeDistances(board, buffers.work, board.distanceField(side));
 }
 
-void computeKingDistances(Board& board, int32_t side) {
+void computeKingDistances(Board& board, Side side) {
     const FloodBuffers buffers = floodBuffers(board.cellCount());
     startWork(board, buffers.work);
     kingFlood(board, buffers, appendAmazonCells(board, side, buffers.queue));
@@ -103,7 +103,7 @@ void computeKingDistances(Board& board, int32_t side) {
 
 void computeAmazonDistances(Board& board) {
     const FloodBuffers buffers = floodBuffers(board.cellCount());
-    for (int32_t side : {kRed, kBlue}) {
+    for (Side side : {Side::kRed, Side::kBlue}) {
         for (int32_t slot = 0; slot < kMaxAmazonsPerSide; ++slot) {
             fillField(board, board.amazonDistanceField(side, slot), kBorderDistance, 0);
         }

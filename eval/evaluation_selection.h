@@ -9,7 +9,7 @@
 namespace taravin {
 
 // (board, side judged for, move number) -> score, larger is better for that side.
-using EvaluationFunction = int32_t (*)(Board&, int32_t, int32_t);
+using EvaluationFunction = int32_t (*)(Board&, Side, int32_t);
 
 constexpr int32_t kEvaluationCount = static_cast<int32_t>(kEvaluationFunctionNames.size());
 constexpr int32_t kDefaultEvaluationCode = 1;

@@ -57,12 +57,12 @@ void classifyTwoMoveReach(const Board& board, int32_t* distance, int32_t i) {
 
 }  // namespace
 
-int32_t squareOwnershipOnFields(Board& board, int32_t side, int32_t /*moveNumber*/) {
+int32_t squareOwnershipOnFields(Board& board, Side side, int32_t /*moveNumber*/) {
     constexpr int32_t kBothBits = kRedReaches | kBlueReaches;
     int32_t* marks = board.ownershipField();
     forEachInnerCell(board, [&](int32_t i) { marks[i] &= ~kBothBits; });
-    forEachOneMoveCell(board, kRed, [&](int32_t i) { marks[i] |= kRedReaches; });
-    forEachOneMoveCell(board, kBlue, [&](int32_t i) { marks[i] |= kBlueReaches; });
+    forEachOneMoveCell(board, Side::kRed, [&](int32_t i) { marks[i] |= kRedReaches; });
+    forEachOneMoveCell(board, Side::kBlue, [&](int32_t i) { marks[i] |= kBlueReaches; });
     int32_t red = 0;
     int32_t blue = 0;
     forEachInnerCell(board, [&](int32_t i) {
@@ -72,14 +72,14 @@ int32_t squareOwnershipOnFields(Board& board, int32_t side, int32_t /*moveNumber
     });
     board.redOwnedCount = red;
     board.blueOwnedCount = blue;
-    return ownSide(side) == kRed ? red - blue : blue - red;
+    return ownSide(side) == Side::kRed ? red - blue : blue - red;
 }
 
 // The floods rewrite every inner cell of their field, so no reset comes first.
 
-int32_t minDistanceArraysOnFields(Board& board, int32_t side, int32_t moveNumber) {
-    computeQueenDistances(board, kRed);
-    computeQueenDistances(board, kBlue);
+int32_t minDistanceArraysOnFields(Board& board, Side side, int32_t moveNumber) {
+    computeQueenDistances(board, Side::kRed);
+    computeQueenDistances(board, Side::kBlue);
     board.evaluationTotal = sumOverEmptySquares(
         board, arraysTable(moveNumber),
         adjustedPairs(board, board.distanceField(ownSide(side)),
@@ -87,7 +87,7 @@ int32_t minDistanceArraysOnFields(Board& board, int32_t side, int32_t moveNumber
     return board.evaluationTotal;
 }
 
-int32_t minDistanceSeparateOnFields(Board& board, int32_t side, int32_t moveNumber) {
+int32_t minDistanceSeparateOnFields(Board& board, Side side, int32_t moveNumber) {
     computeAmazonDistances(board);
     board.evaluationTotal = 0;
     for (int32_t slot = 0; slot < kMaxAmazonsPerSide; ++slot) {
@@ -100,18 +100,18 @@ int32_t minDistanceSeparateOnFields(Board& board, int32_t side, int32_t moveNumb
     return board.evaluationTotal;
 }
 
-int32_t minDistanceBaseOnFields(Board& board, int32_t side, int32_t moveNumber) {
-    computeQueenDistances(board, kRed);
-    computeQueenDistances(board, kBlue);
+int32_t minDistanceBaseOnFields(Board& board, Side side, int32_t moveNumber) {
+    computeQueenDistances(board, Side::kRed);
+    computeQueenDistances(board, Side::kBlue);
     board.evaluationTotal = sumOverEmptySquares(
         board, baseTable(moveNumber),
         rawPairs(board.distanceField(ownSide(side)), board.distanceField(opponentSide(side))));
     return board.evaluationTotal;
 }
 
-int32_t minDistanceStepsOnFields(Board& board, int32_t side, int32_t /*moveNumber*/) {
-    computeKingDistances(board, kRed);
-    computeKingDistances(board, kBlue);
+int32_t minDistanceStepsOnFields(Board& board, Side side, int32_t /*moveNumber*/) {
+    computeKingDistances(board, Side::kRed);
+    computeKingDistances(board, Side::kBlue);
     board.evaluationTotal = sumOverEmptySquares(
         board, kStepsTable,
         adjustedPairs(board, board.distanceField(ownSide(side)),
@@ -119,12 +119,12 @@ int32_t minDistanceStepsOnFields(Board& board, int32_t side, int32_t /*moveNumbe
     return board.evaluationTotal;
 }
 
-int32_t quickDistanceOnFields(Board& board, int32_t side, int32_t moveNumber) {
+int32_t quickDistanceOnFields(Board& board, Side side, int32_t moveNumber) {
     resetDistances(board);
-    int32_t* red = board.distanceField(kRed);
-    int32_t* blue = board.distanceField(kBlue);
-    forEachOneMoveCell(board, kRed, [&](int32_t i) { red[i] = 1; });
-    forEachOneMoveCell(board, kBlue, [&](int32_t i) { blue[i] = 1; });
+    int32_t* red = board.distanceField(Side::kRed);
+    int32_t* blue = board.distanceField(Side::kBlue);
+    forEachOneMoveCell(board, Side::kRed, [&](int32_t i) { red[i] = 1; });
+    forEachOneMoveCell(board, Side::kBlue, [&](int32_t i) { blue[i] = 1; });
     const QuickTable& table = quickTable(moveNumber);
     const int32_t* cells = board.contents();
     const int32_t* own = board.distanceField(ownSide(side));

@@ -14,7 +14,7 @@ FloodBuffers floodBuffers(int32_t cellCount) {
     return {queue.data(), work.data()};
 }
 
-int32_t appendAmazonCells(const Board& board, int32_t side, int32_t* queue) {
+int32_t appendAmazonCells(const Board& board, Side side, int32_t* queue) {
     int32_t count = 0;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         queue[count++] = board.indexOf(node->row, node->column);

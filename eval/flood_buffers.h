@@ -16,6 +16,6 @@ struct FloodBuffers {
 FloodBuffers floodBuffers(int32_t cellCount);
 
 // Writes the cell index of every amazon of the side, in list order; returns how many.
-int32_t appendAmazonCells(const Board& board, int32_t side, int32_t* queue);
+int32_t appendAmazonCells(const Board& board, Side side, int32_t* queue);
 
 }  // namespace taravin

@@ -13,16 +13,16 @@ namespace taravin {
 // same result.
 
 // Queen-move distances of both sides, neighbour rule 6 / +1, tables A and B.
-int32_t evaluateMinDistanceArrays(Board& board, int32_t side, int32_t moveNumber);
+int32_t evaluateMinDistanceArrays(Board& board, Side side, int32_t moveNumber);
 
 // Per-amazon queen-move distances: four pairs per square, own k-th amazon against the
 // opponent's k-th (list order), each with rule 6 / +1 on slot k, tables A and B.
-int32_t evaluateMinDistanceSeparate(Board& board, int32_t side, int32_t moveNumber);
+int32_t evaluateMinDistanceSeparate(Board& board, Side side, int32_t moveNumber);
 
 // Queen-move distances of both sides looked up raw, tables C and D.
-int32_t evaluateMinDistanceBase(Board& board, int32_t side, int32_t moveNumber);
+int32_t evaluateMinDistanceBase(Board& board, Side side, int32_t moveNumber);
 
 // King-step distances of both sides, neighbour rule 5 / +1 and 7 / +2, table E throughout.
-int32_t evaluateMinDistanceSteps(Board& board, int32_t side, int32_t moveNumber);
+int32_t evaluateMinDistanceSteps(Board& board, Side side, int32_t moveNumber);
 
 }  // namespace taravin

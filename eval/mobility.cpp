@@ -15,7 +15,7 @@ constexpr int32_t kMobilityWeight = 100;
 constexpr int32_t kMobilityDivisor = 540;
 constexpr int32_t kOffset = 100;
 
-int32_t opponentMobility(const Board& board, int32_t side) {
+int32_t opponentMobility(const Board& board, Side side) {
     int32_t sum = 0;
     for (const PositionNode* node = board.amazons(opponentSide(side)).head(); node;
          node = node->next) {
@@ -28,12 +28,12 @@ int32_t opponentMobility(const Board& board, int32_t side) {
 
 }  // namespace
 
-int32_t evaluateMobility(Board& board, int32_t side, int32_t moveNumber) {
+int32_t evaluateMobility(Board& board, Side side, int32_t moveNumber) {
     return mobilityScore(board, side, moveNumber,
                          evaluateMinDistanceArrays(board, side, moveNumber));
 }
 
-int32_t mobilityScore(const Board& board, int32_t side, int32_t moveNumber, int32_t distanceScore) {
+int32_t mobilityScore(const Board& board, Side side, int32_t moveNumber, int32_t distanceScore) {
     if (moveNumber > kLastMobilityMove) {
         return distanceScore;
     }

@@ -10,9 +10,9 @@ namespace taravin {
 // opponent's mobility (sum over its amazons' rays of 1 + 2 + ... + length) times 100 / 540,
 // plus 100. From move 26 on: Minimum Distance (with arrays) unchanged. evaluationTotal holds
 // the Minimum Distance sum afterwards.
-int32_t evaluateMobility(Board& board, int32_t side, int32_t moveNumber);
+int32_t evaluateMobility(Board& board, Side side, int32_t moveNumber);
 
 // The same value from a Minimum Distance (with arrays) score already worked out.
-int32_t mobilityScore(const Board& board, int32_t side, int32_t moveNumber, int32_t distanceScore);
+int32_t mobilityScore(const Board& board, Side side, int32_t moveNumber, int32_t distanceScore);
 
 }  // namespace taravin

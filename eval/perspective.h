@@ -6,12 +6,12 @@
 
 namespace taravin {
 
-// Whose point of view an evaluation takes: side 1 judges for Red, any other value for Blue.
-constexpr int32_t ownSide(int32_t side) {
-    return side == kRed ? kRed : kBlue;
+// Whose point of view an evaluation takes: Red judges for Red, any other value for Blue.
+constexpr Side ownSide(Side side) {
+    return side == Side::kRed ? Side::kRed : Side::kBlue;
 }
-constexpr int32_t opponentSide(int32_t side) {
-    return side == kRed ? kBlue : kRed;
+constexpr Side opponentSide(Side side) {
+    return side == Side::kRed ? Side::kBlue : Side::kRed;
 }
 
 }  // namespace taravin

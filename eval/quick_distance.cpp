@@ -6,7 +6,7 @@
 
 namespace taravin {
 
-int32_t evaluateQuickDistance(Board& board, int32_t side, int32_t moveNumber) {
+int32_t evaluateQuickDistance(Board& board, Side side, int32_t moveNumber) {
     return fitsSquareSet(board) ? quickDistanceOnSets(board, side, moveNumber)
                                 : quickDistanceOnFields(board, side, moveNumber);
 }

@@ -11,6 +11,6 @@ namespace taravin {
 // fills per side on square sets, or marking and scanning rays over the fields of boards too
 // large for them. The classes look up table Q1 (to move 12) or Q2. Sets evaluationTotal and
 // returns it.
-int32_t evaluateQuickDistance(Board& board, int32_t side, int32_t moveNumber);
+int32_t evaluateQuickDistance(Board& board, Side side, int32_t moveNumber);
 
 }  // namespace taravin

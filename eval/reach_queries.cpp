@@ -7,10 +7,10 @@
 namespace taravin {
 
 bool regionsSeparated(Board& board) {
-    computeQueenDistances(board, kRed);
-    computeQueenDistances(board, kBlue);
-    const int32_t* red = board.distanceField(kRed);
-    const int32_t* blue = board.distanceField(kBlue);
+    computeQueenDistances(board, Side::kRed);
+    computeQueenDistances(board, Side::kBlue);
+    const int32_t* red = board.distanceField(Side::kRed);
+    const int32_t* blue = board.distanceField(Side::kBlue);
     bool separated = true;
     forEachInnerCell(board, [&](int32_t i) {
         if (red[i] != 0 && blue[i] != 0) {
@@ -20,7 +20,7 @@ bool regionsSeparated(Board& board) {
     return separated;
 }
 
-int32_t countReachableSquares(Board& board, int32_t side) {
+int32_t countReachableSquares(Board& board, Side side) {
     int32_t* mark = board.distanceField(side);
     forEachInnerCell(board, [&](int32_t i) { mark[i] = 0; });
     const int32_t* cells = board.contents();

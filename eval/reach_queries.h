@@ -13,7 +13,7 @@ bool regionsSeparated(Board& board);
 
 // The number of empty squares that the side's amazons reach by any number of queen moves.
 // Overwrites the side's distance field with 1 on those squares and 0 elsewhere inside.
-int32_t countReachableSquares(Board& board, int32_t side);
+int32_t countReachableSquares(Board& board, Side side);
 
 // The number of squares the amazon reaches in one move in each direction, in direction order.
 std::array<int32_t, 8> countRayLengths(const Board& board, const PositionNode& amazon);

@@ -21,7 +21,7 @@ DistanceLayers queenLayers(const QueenReach& reach, SquareSet seeds, SquareSet e
     return distanceLayers(seeds, empty, [&](SquareSet from) { return reach.from(from); });
 }
 
-int32_t queenDistanceSum(Board& board, int32_t side, const ScoreTable& table,
+int32_t queenDistanceSum(Board& board, Side side, const ScoreTable& table,
                          const NeighbourRule& rule) {
     const PositionSets sets(board);
     const QueenReach reach(sets.empty);
@@ -38,7 +38,7 @@ struct QuickClasses {
     std::array<SquareSet, 3> of;
 };
 
-QuickClasses quickClasses(const Board& board, int32_t side, const PositionSets& sets,
+QuickClasses quickClasses(const Board& board, Side side, const PositionSets& sets,
                           const QueenReach& reach) {
     const SquareSet one = reach.from(amazonSquares(board, side));
     const SquareSet two = reach.from(one) & ~one;
@@ -47,23 +47,23 @@ QuickClasses quickClasses(const Board& board, int32_t side, const PositionSets& 
 
 }  // namespace
 
-TARAVIN_COUNTS_SQUARES int32_t squareOwnershipOnSets(Board& board, int32_t side,
+TARAVIN_COUNTS_SQUARES int32_t squareOwnershipOnSets(Board& board, Side side,
                                                      int32_t /*moveNumber*/) {
     const PositionSets sets(board);
     const QueenReach reach(sets.empty);
-    const SquareSet red = reach.from(amazonSquares(board, kRed));
-    const SquareSet blue = reach.from(amazonSquares(board, kBlue));
+    const SquareSet red = reach.from(amazonSquares(board, Side::kRed));
+    const SquareSet blue = reach.from(amazonSquares(board, Side::kBlue));
     board.redOwnedCount = countSquares(red & ~blue);
     board.blueOwnedCount = countSquares(blue & ~red);
     const int32_t difference = board.redOwnedCount - board.blueOwnedCount;
-    return ownSide(side) == kRed ? difference : -difference;
+    return ownSide(side) == Side::kRed ? difference : -difference;
 }
 
-int32_t minDistanceArraysOnSets(Board& board, int32_t side, int32_t moveNumber) {
+int32_t minDistanceArraysOnSets(Board& board, Side side, int32_t moveNumber) {
     return queenDistanceSum(board, side, arraysTable(moveNumber), kArraysNeighbourRule);
 }
 
-int32_t minDistanceSeparateOnSets(Board& board, int32_t side, int32_t moveNumber) {
+int32_t minDistanceSeparateOnSets(Board& board, Side side, int32_t moveNumber) {
     const PositionSets sets(board);
     const QueenReach reach(sets.empty);
     const PositionNode* own = board.amazons(ownSide(side)).head();
@@ -84,13 +84,13 @@ int32_t minDistanceSeparateOnSets(Board& board, int32_t side, int32_t moveNumber
     return total;
 }
 
-int32_t minDistanceBaseOnSets(Board& board, int32_t side, int32_t moveNumber) {
+int32_t minDistanceBaseOnSets(Board& board, Side side, int32_t moveNumber) {
     return queenDistanceSum(board, side, baseTable(moveNumber), kNoNeighbourRule);
 }
 
-int32_t minDistanceStepsOnSets(Board& board, int32_t side, int32_t /*moveNumber*/) {
+int32_t minDistanceStepsOnSets(Board& board, Side side, int32_t /*moveNumber*/) {
     const PositionSets sets(board);
-    const auto layersOf = [&](int32_t amazonSide) {
+    const auto layersOf = [&](Side amazonSide) {
         return distanceLayers(amazonSquares(board, amazonSide), sets.empty,
                               [&](SquareSet from) { return kingReach(from, sets.empty); });
     };
@@ -100,7 +100,7 @@ int32_t minDistanceStepsOnSets(Board& board, int32_t side, int32_t /*moveNumber*
     return board.evaluationTotal;
 }
 
-TARAVIN_COUNTS_SQUARES int32_t quickDistanceOnSets(Board& board, int32_t side, int32_t moveNumber) {
+TARAVIN_COUNTS_SQUARES int32_t quickDistanceOnSets(Board& board, Side side, int32_t moveNumber) {
     const PositionSets sets(board);
     const QueenReach reach(sets.empty);
     const QuickClasses own = quickClasses(board, ownSide(side), sets, reach);

@@ -6,7 +6,7 @@
 
 namespace taravin {
 
-int32_t evaluateSquareOwnership(Board& board, int32_t side, int32_t moveNumber) {
+int32_t evaluateSquareOwnership(Board& board, Side side, int32_t moveNumber) {
     return fitsSquareSet(board) ? squareOwnershipOnSets(board, side, moveNumber)
                                 : squareOwnershipOnFields(board, side, moveNumber);
 }

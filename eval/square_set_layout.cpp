@@ -35,8 +35,8 @@ SquareSet emptySquares(const Board& board) {
     return squaresOf(board, kEmpty);
 }
 
-SquareSet amazonSquares(const Board& board, int32_t side) {
-    return squaresOf(board, side == kRed ? kRed : kBlue);
+SquareSet amazonSquares(const Board& board, Side side) {
+    return squaresOf(board, side == Side::kRed ? kRed : kBlue);
 }
 
 }  // namespace taravin

@@ -46,6 +46,6 @@ SquareSet innerSquares(const Board& board);
 SquareSet emptySquares(const Board& board);
 
 // The squares of the side's amazons.
-SquareSet amazonSquares(const Board& board, int32_t side);
+SquareSet amazonSquares(const Board& board, Side side);
 
 }  // namespace taravin

@@ -32,7 +32,7 @@ class GameText {
 };
 
 // "A4 D1 G1 J4 ": every square of the side's list, each followed by one blank.
-std::string amazonEntries(const Board& board, int32_t side) {
+std::string amazonEntries(const Board& board, Side side) {
     std::string entries;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         entries += node->text() + " ";
@@ -105,10 +105,10 @@ std::string writeGameText(const GameFileSource& source) {
     out.line("BLUE-TIME=", std::to_string(source.blue.clock()));
     out.line("");
     out.line("Red Amazons:");
-    out.line(kIndent, amazonEntries(source.board, kRed));
+    out.line(kIndent, amazonEntries(source.board, Side::kRed));
     out.line("");
     out.line("Blue Amazons:");
-    out.line(kIndent, amazonEntries(source.board, kBlue));
+    out.line(kIndent, amazonEntries(source.board, Side::kBlue));
     out.line("");
     out.line("Arrows:");
     writeArrowLines(out, source.board);

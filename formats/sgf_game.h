@@ -12,7 +12,7 @@ namespace taravin {
 
 // One move of an SGF game: B (the first player, Red) or W (Blue) with its three points.
 struct SgfMove {
-    int32_t side = kRed;
+    Side side = Side::kRed;
     // Nothing when the value names no move on the board (a pass, a point off the board).
     std::optional<ScannedMove> squares;
     // The property as it stood in the file, "B[djddgd]", for messages.

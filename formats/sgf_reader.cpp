@@ -369,7 +369,7 @@ void readMoves(const std::vector<Node>& nodes, SgfGame& game) {
                 continue;
             }
             const std::string& value = property.values.front();
-            game.moves.push_back({property.name == "B" ? kRed : kBlue,
+            game.moves.push_back({property.name == "B" ? Side::kRed : Side::kBlue,
                                   moveAt(value, game.rows, game.columns),
                                   property.name + "[" + shown(value) + "]"});
         }

@@ -88,7 +88,7 @@ std::string writeSgf(const SgfGame& game) {
             continue;
         }
         out += written++ % kMovesPerLine == 0 ? "\n;" : ";";
-        out += move.side == kRed ? "B[" : "W[";
+        out += move.side == Side::kRed ? "B[" : "W[";
         out += sgfPoint(move.squares->from, game.rows) + sgfPoint(move.squares->to, game.rows) +
                sgfPoint(move.squares->arrow, game.rows);
         out += ']';

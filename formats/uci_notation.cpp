@@ -222,7 +222,7 @@ std::optional<FenPosition> parseFen(std::string_view fen, std::string& error) {
             error = "the side to move must be w or b";
             return std::nullopt;
         }
-        position.sideToMove = words[1] == "w" ? kRed : kBlue;
+        position.sideToMove = words[1] == "w" ? Side::kRed : Side::kBlue;
     }
     int32_t fullMoves = 1;
     if (words.size() > 5) {
@@ -235,7 +235,7 @@ std::optional<FenPosition> parseFen(std::string_view fen, std::string& error) {
             return std::nullopt;
         }
     }
-    position.moveNumber = 2 * (fullMoves - 1) + (position.sideToMove == kRed ? 1 : 2);
+    position.moveNumber = 2 * (fullMoves - 1) + (position.sideToMove == Side::kRed ? 1 : 2);
     return position;
 }
 
@@ -258,7 +258,7 @@ std::unique_ptr<Board> buildFenBoard(const FenPosition& position,
     return board;
 }
 
-std::string writeFen(const Board& board, int32_t sideToMove, int32_t moveNumber) {
+std::string writeFen(const Board& board, Side sideToMove, int32_t moveNumber) {
     std::string fen;
     for (int32_t row = board.rows(); row >= 1; --row) {
         int32_t run = 0;
@@ -281,7 +281,7 @@ std::string writeFen(const Board& board, int32_t sideToMove, int32_t moveNumber)
             fen += '/';
         }
     }
-    fen += sideToMove == kRed ? " w - - 0 " : " b - - 0 ";
+    fen += sideToMove == Side::kRed ? " w - - 0 " : " b - - 0 ";
     fen += std::to_string((std::max(moveNumber, 1) - 1) / 2 + 1);
     return fen;
 }

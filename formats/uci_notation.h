@@ -32,7 +32,7 @@ struct FenPosition {
     std::vector<Square> redAmazons;
     std::vector<Square> blueAmazons;
     std::vector<Square> arrows;
-    int32_t sideToMove = kRed;
+    Side sideToMove = Side::kRed;
     // The game's move number: 1 for white's first move, 2 for black's.
     int32_t moveNumber = 1;
 };
@@ -50,6 +50,6 @@ std::unique_ptr<Board> buildFenBoard(const FenPosition& position,
                                      std::shared_ptr<const ZobristKeys> keys = nullptr);
 
 // The FEN of a board with the side to move and the game's move number.
-std::string writeFen(const Board& board, int32_t sideToMove, int32_t moveNumber);
+std::string writeFen(const Board& board, Side sideToMove, int32_t moveNumber);
 
 }  // namespace taravin

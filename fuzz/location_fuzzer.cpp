@@ -48,14 +48,14 @@ int32_t cellsHolding(const Board& board, int32_t content) {
 }
 
 void requireConsistentAmazons(const Board& board) {
-    for (const int32_t side : {kRed, kBlue}) {
+    for (const Side side : {Side::kRed, Side::kBlue}) {
         fuzz::requireThat(board.amazonCount(side) <= kMaxAmazonsPerSide,
                           "at most four amazons a side");
-        fuzz::requireThat(board.amazonCount(side) == cellsHolding(board, side),
+        fuzz::requireThat(board.amazonCount(side) == cellsHolding(board, contentOf(side)),
                           "the amazon list matches the squares");
         for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
             fuzz::requireThat(board.isInner(node->row, node->column) &&
-                                  board.content(node->row, node->column) == side,
+                                  board.content(node->row, node->column) == contentOf(side),
                               "a listed amazon stands on its square");
         }
     }
@@ -95,11 +95,11 @@ void checkStrict(std::string_view input) {
     const auto named = [&setup](const std::string& list) {
         return static_cast<int32_t>(parseLocations(list, setup.rows, setup.columns).size());
     };
-    fuzz::requireThat(board->amazonCount(kRed) == named(setup.redLocations) &&
-                          board->amazonCount(kBlue) == named(setup.blueLocations) &&
+    fuzz::requireThat(board->amazonCount(Side::kRed) == named(setup.redLocations) &&
+                          board->amazonCount(Side::kBlue) == named(setup.blueLocations) &&
                           cellsHolding(*board, kArrow) == named(setup.arrowLocations),
                       "the lenient parser places every square the strict parser accepted");
-    fuzz::requireThat(board->amazonCount(kRed) == board->amazonCount(kBlue),
+    fuzz::requireThat(board->amazonCount(Side::kRed) == board->amazonCount(Side::kBlue),
                       "an accepted setup has equal amazon counts");
 }
 

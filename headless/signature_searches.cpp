@@ -72,7 +72,7 @@ SignatureResult runSignatureSearch(const SignatureSearch& search, int32_t thread
         playRandomMoves(position.setup, position.plies, Mt19937::kDefaultSeed, tables.hashKeys());
     SearchRequest request;
     request.board = board.get();
-    request.side = position.plies % 2 == 0 ? kRed : kBlue;
+    request.side = position.plies % 2 == 0 ? Side::kRed : Side::kBlue;
     request.moveNumber = position.plies + 1;
     request.algorithm = search.algorithm;
     request.evaluationCode = search.evaluation;

@@ -23,13 +23,14 @@ std::mutex& settingsLoadMutex() {
     return mutex;
 }
 
-MatchGameResult forfeit(const CAmazonDoc& document, int32_t loser, const std::string& why,
+MatchGameResult forfeit(const CAmazonDoc& document, Side loser, const std::string& why,
                         bool onTime) {
     MatchGameResult result;
     result.winner = otherSide(loser);
     result.reason = std::string(sideName(loser)) + " loses: " + why;
     result.record = document.sgfGame();
-    result.record.result = std::string(result.winner == kRed ? "B+" : "W+") + (onTime ? "T" : "F");
+    result.record.result =
+        std::string(result.winner == Side::kRed ? "B+" : "W+") + (onTime ? "T" : "F");
     return result;
 }
 
@@ -53,19 +54,19 @@ MatchGameResult playMatchGame(MatchPlayer& red, const std::string& redName, Matc
     const Board startBoard(*document.board());
     std::vector<ScannedMove> moves;
 
-    for (const int32_t side : {kRed, kBlue}) {
+    for (const Side side : {Side::kRed, Side::kBlue}) {
         std::string failure;
-        if (!(side == kRed ? red : blue).startGame(failure)) {
+        if (!(side == Side::kRed ? red : blue).startGame(failure)) {
             return forfeit(document, side, failure, false);
         }
     }
-    while (document.state() == kPlay) {
-        const int32_t side = document.sideToMove();
+    while (document.state() == GameState::kPlay) {
+        const Side side = document.sideToMove();
         if (document.board()->noMoveLeft(side)) {
             document.gameOver();
             break;
         }
-        MatchPlayer& mover = side == kRed ? red : blue;
+        MatchPlayer& mover = side == Side::kRed ? red : blue;
         const auto asked = std::chrono::steady_clock::now();
         const MatchAnswer answer = mover.chooseMove(
             {*document.board(), side, document.moveNumber(), startBoard, moves, limit});

@@ -15,7 +15,7 @@ namespace taravin {
 // What a player is told at its turn of a match game.
 struct MatchTurn {
     const Board& board;
-    int32_t side;
+    Side side;
     int32_t moveNumber;
     // The start position and every move since, for players that replay the game.
     const Board& startBoard;
@@ -46,7 +46,7 @@ class MatchPlayer {
 
 // The outcome of one match game.
 struct MatchGameResult {
-    int32_t winner = kRed;
+    Side winner = Side::kRed;
     // "Red wins by 12 points." or what the losing side did wrong.
     std::string reason;
     // The game with its result ("B+12", or "W+F" when Red forfeited, "W+T" on time).

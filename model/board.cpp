@@ -99,7 +99,7 @@ void Board::toggleHash(int32_t index, int32_t content) {
     hash_.lock ^= keys_->lock[entry];
 }
 
-void Board::appendAmazon(int32_t side, int32_t row, int32_t column) {
+void Board::appendAmazon(Side side, int32_t row, int32_t column) {
     PositionNode* node = positionNodePool().take();
     node->row = row;
     node->column = column;
@@ -108,7 +108,7 @@ void Board::appendAmazon(int32_t side, int32_t row, int32_t column) {
     lists_[fieldOf(side)].append(node);
 }
 
-void Board::removeAmazon(int32_t side, int32_t row, int32_t column) {
+void Board::removeAmazon(Side side, int32_t row, int32_t column) {
     NodeList& list = lists_[fieldOf(side)];
     for (PositionNode* node = list.head(); node; node = node->next) {
         if (node->row == row && node->column == column) {
@@ -123,11 +123,11 @@ int32_t Board::setContent(int32_t row, int32_t column, int32_t content, bool upd
     if (update) {
         const int32_t old = content_[i];
         if (old == kRed || old == kBlue) {
-            removeAmazon(old, row, column);
+            removeAmazon(sideOf(old), row, column);
         }
         toggleHash(i, old);
         if (content == kRed || content == kBlue) {
-            appendAmazon(content, row, column);
+            appendAmazon(sideOf(content), row, column);
         }
         toggleHash(i, content);
     }
@@ -160,7 +160,7 @@ void Board::recomputeHash() {
 
 void Board::computeMoveCapacity() {
     const int32_t reach = rows_ + columns_ + 2 * std::min(rows_, columns_);
-    const int32_t amazons = std::max(amazonCount(kRed), amazonCount(kBlue));
+    const int32_t amazons = std::max(amazonCount(Side::kRed), amazonCount(Side::kBlue));
     moveCapacity_ = reach * reach * amazons;
 }
 
@@ -174,7 +174,7 @@ bool Board::hasFreeNeighbour(int32_t row, int32_t column) const {
     return false;
 }
 
-bool Board::noMoveLeft(int32_t side) const {
+bool Board::noMoveLeft(Side side) const {
     for (const PositionNode* node = amazons(side).head(); node; node = node->next) {
         if (hasFreeNeighbour(node->row, node->column)) {
             return false;
@@ -183,12 +183,12 @@ bool Board::noMoveLeft(int32_t side) const {
     return true;
 }
 
-bool Board::hasMobileEnemyNeighbour(const PositionNode& amazon, int32_t side) const {
-    const int32_t enemy = otherSide(side);
+bool Board::hasMobileEnemyNeighbour(const PositionNode& amazon, Side side) const {
+    const Side enemy = otherSide(side);
     const int32_t i = indexOf(amazon.row, amazon.column);
     for (int32_t offset : offsets_) {
         const int32_t neighbour = i + offset;
-        if (content_[neighbour] == enemy &&
+        if (content_[neighbour] == contentOf(enemy) &&
             hasFreeNeighbour(rowOf(neighbour), columnOf(neighbour))) {
             return true;
         }
@@ -196,7 +196,7 @@ bool Board::hasMobileEnemyNeighbour(const PositionNode& amazon, int32_t side) co
     return false;
 }
 
-int32_t Board::countLegalMoves(int32_t side) const {
+int32_t Board::countLegalMoves(Side side) const {
     // Arrows from a destination D fill the empty runs through D on the four lines; on the line
     // back to the origin O the run goes on through the vacated O. With S(D) the sum of the four
     // run lengths through D, D reached from O in direction k has S(D) - 3 + ray(O, -k) arrows.

@@ -95,18 +95,18 @@ public:
     }
     int32_t* ownershipField() { return ownership_.data(); }
 
-    // Evaluation fields by cell index: the side's distance (1 Red, 2 Blue) and the
+    // Evaluation fields by cell index: the side's distance and the
     // per-amazon distance slots 0..3. The floods fill them, and so do the evaluations of
     // boards too large for square sets; evaluations on square sets leave them alone.
-    int32_t* distanceField(int32_t side) { return distance_[fieldOf(side)].data(); }
-    const int32_t* distanceField(int32_t side) const { return distance_[fieldOf(side)].data(); }
-    int32_t distance(int32_t side, int32_t row, int32_t column) const {
+    int32_t* distanceField(Side side) { return distance_[fieldOf(side)].data(); }
+    const int32_t* distanceField(Side side) const { return distance_[fieldOf(side)].data(); }
+    int32_t distance(Side side, int32_t row, int32_t column) const {
         return distanceField(side)[indexOf(row, column)];
     }
-    int32_t* amazonDistanceField(int32_t side, int32_t slot) {
+    int32_t* amazonDistanceField(Side side, int32_t slot) {
         return amazonDistance_[fieldOf(side)][slot].data();
     }
-    const int32_t* amazonDistanceField(int32_t side, int32_t slot) const {
+    const int32_t* amazonDistanceField(Side side, int32_t slot) const {
         return amazonDistance_[fieldOf(side)][slot].data();
     }
 
@@ -114,11 +114,9 @@ public:
     int32_t redOwnedCount = 0;
     int32_t blueOwnedCount = 0;
 
-    // The amazons of side 1 or 2 in the order they arrived on their squares.
-    const NodeList& amazons(int32_t side) const { return lists_[fieldOf(side)]; }
-    int32_t amazonCount(int32_t side) const {
-        return static_cast<int32_t>(amazons(side).size());
-    }
+    // The amazons of Red or Blue in the order they arrived on their squares.
+    const NodeList& amazons(Side side) const { return lists_[fieldOf(side)]; }
+    int32_t amazonCount(Side side) const { return static_cast<int32_t>(amazons(side).size()); }
 
     // Hash values in use (shared by every board built at one settings load); without them
     // the running hash stays 0.
@@ -132,17 +130,17 @@ public:
     void computeMoveCapacity();
     int32_t moveCapacity() const { return moveCapacity_; }
 
-    bool noMoveLeft(int32_t side) const;
-    int32_t countLegalMoves(int32_t side) const;
+    bool noMoveLeft(Side side) const;
+    int32_t countLegalMoves(Side side) const;
     bool hasFreeNeighbour(int32_t row, int32_t column) const;
-    bool hasMobileEnemyNeighbour(const PositionNode& amazon, int32_t side) const;
+    bool hasMobileEnemyNeighbour(const PositionNode& amazon, Side side) const;
 
 private:
-    static int fieldOf(int32_t side) { return side == kRed ? 0 : 1; }
+    static int fieldOf(Side side) { return side == Side::kRed ? 0 : 1; }
     void toggleHash(int32_t index, int32_t content);
     void storeContent(int32_t row, int32_t column, int32_t content);
-    void appendAmazon(int32_t side, int32_t row, int32_t column);
-    void removeAmazon(int32_t side, int32_t row, int32_t column);
+    void appendAmazon(Side side, int32_t row, int32_t column);
+    void removeAmazon(Side side, int32_t row, int32_t column);
 
     int32_t rows_;
     int32_t columns_;

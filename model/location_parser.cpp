@@ -26,7 +26,8 @@ bool placeAllowed(const Board& board, const Square& square, int32_t content) {
     if (content != kRed && content != kBlue) {
         return true;
     }
-    return board.content(square) == content || board.amazonCount(content) < kMaxAmazonsPerSide;
+    return board.content(square) == content ||
+           board.amazonCount(sideOf(content)) < kMaxAmazonsPerSide;
 }
 
 }  // namespace

@@ -17,10 +17,10 @@ struct UndoRecord {
 // Empties from, puts the side's amazon on to and an arrow on arrow, all with update. The
 // three contents are read first, so unmake also restores an arrow thrown onto from.
 inline UndoRecord makeMove(Board& board, const Square& from, const Square& to, const Square& arrow,
-                           int32_t side) {
+                           Side side) {
     const UndoRecord undo{board.content(from), board.content(to), board.content(arrow)};
     board.setContent(from, kEmpty, true);
-    board.setContent(to, side, true);
+    board.setContent(to, contentOf(side), true);
     board.setContent(arrow, kArrow, true);
     return undo;
 }
@@ -38,7 +38,7 @@ inline void unmakeMove(Board& board, const Square& from, const Square& to, const
 // in list order, destinations by direction then distance, arrows the same way from the
 // destination (passing over the vacated origin). The board is not changed.
 template <class Visitor>
-void forEachLegalMove(const Board& board, int32_t side, Visitor&& visit) {
+void forEachLegalMove(const Board& board, Side side, Visitor&& visit) {
     const int32_t* cells = board.contents();
     const auto& offsets = board.directionOffsets();
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {

@@ -16,16 +16,16 @@ std::string MoveRecord::text(bool withSide) const {
     }
     std::string moveText = squareName(from_) + " - " + squareName(to_) + " (" + squareName(arrow_) + ")";
     if (withSide) {
-        return std::string(side_ == kRed ? "Red" : "Blue") + ": " + moveText;
+        return std::string(side_ == Side::kRed ? "Red" : "Blue") + ": " + moveText;
     }
     return moveText;
 }
 
 std::string MoveRecord::prompt() const {
-    if (side_ == kNoSide) {
+    if (side_ == Side::kNone) {
         return "None";
     }
-    const std::string who = side_ == kRed ? "Red" : "Blue";
+    const std::string who = side_ == Side::kRed ? "Red" : "Blue";
     switch (inputState_) {
         case kMoveComplete:
             return who + " - none";
@@ -77,24 +77,24 @@ bool MoveRecord::isLegalMove(const Square& from, const Square& to, const Square&
         !board_->isInner(arrow.row, arrow.column)) {
         return false;
     }
-    const int32_t side = side_ == kRed ? kRed : kBlue;
+    const Side side = side_ == Side::kRed ? Side::kRed : Side::kBlue;
     const Square savedFrom = from_;
     const Square savedTo = to_;
     const int32_t savedState = inputState_;
     bool legal = false;
     bool trialMade = false;
-    if (board_->content(from) == side) {
+    if (board_->content(from) == contentOf(side)) {
         setFrom(from.row, from.column);
         if (isOnLine(to.row, to.column) && board_->content(to) == kEmpty) {
             board_->setContent(from, kEmpty, false);
-            board_->setContent(to, side, false);
+            board_->setContent(to, contentOf(side), false);
             trialMade = true;
             setTo(to.row, to.column);
             legal = board_->content(arrow) == kEmpty && isOnLine(arrow.row, arrow.column);
         }
     }
     if (trialMade) {
-        board_->setContent(from, side, false);
+        board_->setContent(from, contentOf(side), false);
         board_->setContent(to, kEmpty, false);
     }
     from_ = savedFrom;

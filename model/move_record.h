@@ -23,14 +23,14 @@ enum InputState : int32_t {
 // the board after it), or an entry of a search move list.
 class MoveRecord {
 public:
-    MoveRecord(int32_t side, Board* board) : inputState_(kSelectQueen), side_(side), board_(board) {}
-    MoveRecord(const MoveRecord&) = delete;
-    MoveRecord& operator=(const MoveRecord&) = delete;
-    virtual ~MoveRecord();
+  MoveRecord(Side side, Board* board) : inputState_(kSelectQueen), side_(side), board_(board) {}
+  MoveRecord(const MoveRecord&) = delete;
+  MoveRecord& operator=(const MoveRecord&) = delete;
+  virtual ~MoveRecord();
 
-    void setFrom(int32_t row, int32_t column) {
-        from_ = {row, column};
-        inputState_ = kSelectNewLocation;
+  void setFrom(int32_t row, int32_t column) {
+      from_ = {row, column};
+      inputState_ = kSelectNewLocation;
     }
     void setTo(int32_t row, int32_t column) {
         to_ = {row, column};
@@ -45,7 +45,7 @@ public:
     Square from() const { return from_; }
     Square to() const { return to_; }
     Square arrow() const { return arrow_; }
-    int32_t side() const { return side_; }
+    Side side() const { return side_; }
     int32_t inputState() const { return inputState_; }
     Board* board() const { return board_; }
     bool ownsBoard() const { return ownedBoard_ != nullptr; }
@@ -78,7 +78,7 @@ private:
     Square to_;
     int32_t seconds_ = 0;
     int32_t inputState_ = kMoveComplete;
-    int32_t side_ = 0;
+    Side side_ = Side::kNone;
     Board* board_ = nullptr;
     std::string message_;
     std::unique_ptr<Board> ownedBoard_;

@@ -4,7 +4,7 @@
 
 namespace taravin {
 
-int64_t perft(Board& board, int32_t sideToMove, int depth) {
+int64_t perft(Board& board, Side sideToMove, int depth) {
     if (depth <= 0) {
         return 1;
     }

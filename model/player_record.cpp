@@ -21,8 +21,8 @@ std::string formatted(const char* format, int32_t value) {
 }
 
 // The side's prefix of every player text: "Red " or "Blue", both four characters wide.
-const char* sidePrefix(int32_t side) {
-    return side == kRed ? "Red " : "Blue";
+const char* sidePrefix(Side side) {
+    return side == Side::kRed ? "Red " : "Blue";
 }
 
 const char* algorithmPart(int32_t algorithm) {
@@ -59,7 +59,7 @@ const char* evaluationPart(int32_t evaluation) {
 
 }  // namespace
 
-PlayerRecord::PlayerRecord(int32_t type, std::string name, int32_t side, int32_t algorithm,
+PlayerRecord::PlayerRecord(int32_t type, std::string name, Side side, int32_t algorithm,
                            int32_t evaluation, int32_t timeout)
     : type_(type),
       side_(side),
@@ -122,7 +122,7 @@ std::string PlayerRecord::secondsUnitsText() const {
     return formatted("%d", clock_ % 10);
 }
 
-PlayerRecord readPlayerRecord(const Profile& profile, int32_t side) {
+PlayerRecord readPlayerRecord(const Profile& profile, Side side) {
     PlayerSettings stored = readPlayerSettings(profile, side);
     return PlayerRecord(stored.type, std::move(stored.name), side, stored.searchAlgorithm,
                         stored.evaluationFunction, stored.moveTimeout);
@@ -130,8 +130,8 @@ PlayerRecord readPlayerRecord(const Profile& profile, int32_t side) {
 
 void switchSides(PlayerRecord& red, PlayerRecord& blue) {
     std::swap(red, blue);
-    red.setSide(kRed);
-    blue.setSide(kBlue);
+    red.setSide(Side::kRed);
+    blue.setSide(Side::kBlue);
 }
 
 }  // namespace taravin

@@ -5,6 +5,7 @@
 
 #include "model/player_codes.h"
 #include "model/profile.h"
+#include "model/square.h"
 
 namespace taravin {
 
@@ -12,8 +13,8 @@ namespace taravin {
 class PlayerRecord {
   public:
     // Clock 0, no last move.
-    PlayerRecord(int32_t type, std::string name, int32_t side, int32_t algorithm,
-                 int32_t evaluation, int32_t timeout);
+    PlayerRecord(int32_t type, std::string name, Side side, int32_t algorithm, int32_t evaluation,
+                 int32_t timeout);
     PlayerRecord(const PlayerRecord&) = default;
     PlayerRecord& operator=(const PlayerRecord&) = default;
     virtual ~PlayerRecord() = default;
@@ -25,7 +26,7 @@ class PlayerRecord {
 
     int32_t type() const { return type_; }
     int32_t clock() const { return clock_; }
-    int32_t side() const { return side_; }
+    Side side() const { return side_; }
     int32_t timeout() const { return timeout_; }
     int32_t algorithm() const { return algorithm_; }
     int32_t evaluation() const { return evaluation_; }
@@ -33,7 +34,7 @@ class PlayerRecord {
     const std::string& lastMoveText() const { return lastMoveText_; }
     bool isComputer() const { return type_ != kHumanPlayer; }
 
-    void setSide(int32_t side) { side_ = side; }
+    void setSide(Side side) { side_ = side; }
     void setLastMoveText(std::string text) { lastMoveText_ = std::move(text); }
     // One more second on the clock; it stops at the largest value instead of overflowing.
     void tick();
@@ -53,7 +54,7 @@ class PlayerRecord {
   private:
     int32_t type_;
     int32_t clock_ = 0;
-    int32_t side_;
+    Side side_;
     int32_t timeout_;
     int32_t algorithm_;
     int32_t evaluation_;
@@ -61,11 +62,11 @@ class PlayerRecord {
     std::string lastMoveText_;
 };
 
-// The record of side 1 (Red) or 2 (Blue) from the stored player settings, clock 0.
-PlayerRecord readPlayerRecord(const Profile& profile, int32_t side);
+// The record of Red or Blue from the stored player settings, clock 0.
+PlayerRecord readPlayerRecord(const Profile& profile, Side side);
 
 // Switch Sides: each colour takes the other's record (clock and last move included), with
-// its own side code.
+// its own side.
 void switchSides(PlayerRecord& red, PlayerRecord& blue);
 
 }  // namespace taravin

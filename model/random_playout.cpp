@@ -9,7 +9,7 @@ std::unique_ptr<Board> playRandomMoves(const BoardSetup& setup, int plies, uint3
                                        std::shared_ptr<const ZobristKeys> keys) {
     auto board = buildBoard(setup, std::move(keys));
     Mt19937 generator(seed);
-    int32_t side = kRed;
+    Side side = Side::kRed;
     for (int ply = 0; ply < plies; ++ply) {
         const int32_t count = board->countLegalMoves(side);
         if (count == 0) {

@@ -84,11 +84,11 @@ void writeBoardSetup(Profile& profile, const BoardSetup& setup) {
     writeSetting(profile, kRowsSetting, setup.rows);
 }
 
-const SideKeys& sideKeys(int32_t side) {
-    return side == kRed ? kRedKeys : kBlueKeys;
+const SideKeys& sideKeys(Side side) {
+    return side == Side::kRed ? kRedKeys : kBlueKeys;
 }
 
-PlayerSettings readPlayerSettings(const Profile& profile, int32_t side) {
+PlayerSettings readPlayerSettings(const Profile& profile, Side side) {
     const SideKeys& keys = sideKeys(side);
     PlayerSettings player;
     player.type = readSetting(profile, keys.type);
@@ -115,7 +115,7 @@ void writePlayerSettings(Profile& profile, const PlayerSettings& red, const Play
     writeSetting(profile, kRedKeys.name, red.name);
 }
 
-StoredDepthCounts readDepthCounts(const Profile& profile, int32_t side,
+StoredDepthCounts readDepthCounts(const Profile& profile, Side side,
                                   const StoredDepthCounts& defaults) {
     const auto& keys = sideKeys(side).depthCounts;
     const auto fallback = asList(defaults);
@@ -126,7 +126,7 @@ StoredDepthCounts readDepthCounts(const Profile& profile, int32_t side,
     return {counts[0], counts[1], counts[2], counts[3]};
 }
 
-void writeDepthCounts(Profile& profile, int32_t side, const StoredDepthCounts& counts) {
+void writeDepthCounts(Profile& profile, Side side, const StoredDepthCounts& counts) {
     const auto& keys = sideKeys(side).depthCounts;
     const auto values = asList(counts);
     for (std::size_t i = 0; i < values.size(); ++i) {

@@ -112,8 +112,8 @@ inline constexpr SideKeys kBlueKeys{
     {"BlueDepthTopCount", "BlueDepth2Count", "BlueDepthDecreaseCount", "BlueDepthMinCount"},
 };
 
-// Side 1 has the Red keys, any other side the Blue keys.
-const SideKeys& sideKeys(int32_t side);
+// Red has the Red keys, any other side the Blue keys.
+const SideKeys& sideKeys(Side side);
 
 // One side's player as stored.
 struct PlayerSettings {
@@ -126,16 +126,16 @@ struct PlayerSettings {
 
 // A time-out outside 3..3600 reads as 30 and an empty name as "Human Player"; the codes are
 // taken as stored.
-PlayerSettings readPlayerSettings(const Profile& profile, int32_t side);
+PlayerSettings readPlayerSettings(const Profile& profile, Side side);
 // Stores both players in the order of the Player Configuration dialogs: algorithms,
 // evaluations, time-outs, types (Red before Blue each time), then the Blue name and the Red
 // name.
 void writePlayerSettings(Profile& profile, const PlayerSettings& red, const PlayerSettings& blue);
 
-StoredDepthCounts readDepthCounts(const Profile& profile, int32_t side,
+StoredDepthCounts readDepthCounts(const Profile& profile, Side side,
                                   const StoredDepthCounts& defaults = kSearchDepthCountDefaults);
 // Stores top, second, decrease, minimum, in this order.
-void writeDepthCounts(Profile& profile, int32_t side, const StoredDepthCounts& counts);
+void writeDepthCounts(Profile& profile, Side side, const StoredDepthCounts& counts);
 
 // View options.
 inline constexpr IntSetting kMarkLastMoveSetting{kSettingsSection, "MarkLastMove", 0};

@@ -9,14 +9,32 @@ namespace taravin {
 // Content codes of a square; a side's code equals the content code of its amazons.
 enum Content : int32_t { kEmpty = 0, kRed = 1, kBlue = 2, kArrow = 3 };
 
-constexpr int32_t kNoSide = 3;
+// A side. Its code, the content code of its amazons, is what files and the profile store;
+// kNone is the side of the move being entered while the game is stopped.
+enum class Side : int32_t { kRed = 1, kBlue = 2, kNone = 3 };
+
+constexpr int32_t sideCode(Side side) {
+    return static_cast<int32_t>(side);
+}
+// The content of the side's amazons.
+constexpr Content contentOf(Side side) {
+    return static_cast<Content>(side);
+}
+// The side whose amazon the content (kRed or kBlue) is.
+constexpr Side sideOf(int32_t amazon) {
+    return static_cast<Side>(amazon);
+}
 constexpr int kMinBoardSize = 1;
 constexpr int kMaxBoardSize = 20;
 constexpr int kDefaultBoardSize = 10;
 constexpr int kMaxAmazonsPerSide = 4;
 
-constexpr int32_t otherSide(int32_t side) { return side == kRed ? kBlue : kRed; }
-inline const char* sideName(int32_t side) { return side == kRed ? "Red" : "Blue"; }
+constexpr Side otherSide(Side side) {
+    return side == Side::kRed ? Side::kBlue : Side::kRed;
+}
+inline const char* sideName(Side side) {
+    return side == Side::kRed ? "Red" : "Blue";
+}
 
 // A square of the inner board, 1-based; row 1 is the bottom row, column 1 is column A.
 struct Square {

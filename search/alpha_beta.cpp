@@ -17,7 +17,8 @@ void storeBounds(SearchState& state, int32_t value, int32_t alpha, int32_t beta,
 }
 
 int32_t searchAlphaBeta(SearchState& state, int r, bool maximising, int32_t alpha, int32_t beta,
-                        int32_t side, SearchMove* pv, const SearchMove* firstMove, bool root, int ply) {
+                        Side side, SearchMove* pv, const SearchMove* firstMove, bool root,
+                        int ply) {
     if (r == 0) {
         return state.evaluate();
     }

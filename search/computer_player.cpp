@@ -38,7 +38,7 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     context_.flags = &flags_;
     context_.host = &host_;
     context_.logOpen = request.logOpen;
-    context_.side = request.side == kRed ? kRed : kBlue;
+    context_.side = request.side == Side::kRed ? Side::kRed : Side::kBlue;
     context_.moveNumber = request.moveNumber;
     context_.timeout = request.timeout;
     context_.suggest = request.suggest;

@@ -16,7 +16,7 @@ inline constexpr int32_t kMaxSearchThreads = 256;
 
 struct SearchRequest {
     const Board* board = nullptr;
-    int32_t side = kRed;
+    Side side = Side::kRed;
     int32_t moveNumber = 1;
     int32_t timeout = 30;
     int32_t algorithm = kAlgorithmQScout;

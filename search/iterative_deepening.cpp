@@ -31,7 +31,7 @@ SearchMove currentBestMove(const SearchContext& context) {
 template <class Root>
 void deepen(SearchState& state, const DepthCountSettings& counts, Root root) {
     SearchContext& context = state.context;
-    for (int d = 2; mayDeepen(state, d); ++d) {
+    for (int d = kFirstDeepeningIteration; mayDeepen(state, d); ++d) {
         context.depthReached = d - 1;
         const SearchMove first = currentBestMove(context);
         fillDepthCounts(context.depthMoveCounts, d, counts);
@@ -69,7 +69,7 @@ void deepenMtd(SearchState& state, int32_t seedScore) {
     SearchContext& context = state.context;
     int32_t previous = seedScore;
     int32_t beforePrevious = 0;
-    for (int d = 2; mayDeepen(state, d); ++d) {
+    for (int d = kFirstDeepeningIteration; mayDeepen(state, d); ++d) {
         context.depthReached = d - 1;
         const SearchMove first = currentBestMove(context);
         PvArray pv{};

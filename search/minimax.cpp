@@ -5,7 +5,7 @@
 
 namespace taravin {
 
-int32_t searchMiniMax(SearchState& state, int r, bool maximising, int32_t side, SearchMove* pv,
+int32_t searchMiniMax(SearchState& state, int r, bool maximising, Side side, SearchMove* pv,
                       const SearchMove* firstMove, bool root, int ply) {
     if (r == 0) {
         return state.evaluate();

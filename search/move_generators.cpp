@@ -10,6 +10,10 @@ namespace taravin {
 
 namespace {
 
+// The selective generator keeps every destination of an amazon with fewer than this many, and
+// the better half of the others'.
+constexpr int32_t kKeepEveryDestinationBelow = 5;
+
 // Every arrow square reachable from `to` once the amazon has left `from` gives one move.
 void appendArrowMoves(const Board& board, MoveList& list, const Square& from, int32_t toIndex,
                       int32_t amazonIndex) {
@@ -51,7 +55,7 @@ void listDestinations(const Board& board, const AmazonSnapshot& amazons, Destina
     out.start[static_cast<std::size_t>(amazons.count)] = count;
 }
 
-void scoreFrom(SearchState& state, MoveList& list, int32_t first, int32_t side,
+void scoreFrom(SearchState& state, MoveList& list, int32_t first, Side side,
                EvaluationFunction scorer) {
     state.scoring().scoreCandidates(state.board, list.moves + first, list.count - first, side,
                                     scorer, state.context.side, state.context.moveNumber);
@@ -61,7 +65,7 @@ void scoreFrom(SearchState& state, MoveList& list, int32_t first, int32_t side,
 // each amazon that can move gets there, in snapshot order, also when a full list left its
 // moves out.
 void sendMovableToTail(Board& board, const AmazonSnapshot& amazons, const Destinations& all,
-                       int32_t side) {
+                       Side side) {
     for (int32_t k = 0; k < amazons.count; ++k) {
         const auto at = static_cast<std::size_t>(k);
         if (all.start[at + 1] > all.start[at]) {
@@ -72,8 +76,8 @@ void sendMovableToTail(Board& board, const AmazonSnapshot& amazons, const Destin
 
 }  // namespace
 
-void generateAllMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons,
-                      int32_t side, EvaluationFunction scorer) {
+void generateAllMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons, Side side,
+                      EvaluationFunction scorer) {
     Destinations all;
     listDestinations(state.board, amazons, all);
     const int32_t first = list.count;
@@ -88,7 +92,7 @@ void generateAllMoves(SearchState& state, MoveList& list, const AmazonSnapshot& 
 }
 
 void generateSelectedMoves(SearchState& state, MoveList& list, const AmazonSnapshot& amazons,
-                           int32_t side, EvaluationFunction scorer, bool maximising) {
+                           Side side, EvaluationFunction scorer, bool maximising) {
     Destinations all;
     listDestinations(state.board, amazons, all);
     const int32_t total = all.start[static_cast<std::size_t>(amazons.count)];
@@ -101,7 +105,7 @@ void generateSelectedMoves(SearchState& state, MoveList& list, const AmazonSnaps
         SearchMove* end = all.moves.data() + all.start[static_cast<std::size_t>(k) + 1];
         sortByScore(begin, end, maximising);
         const auto count = static_cast<int32_t>(end - begin);
-        const int32_t kept = count < 5 ? count : count / 2;
+        const int32_t kept = count < kKeepEveryDestinationBelow ? count : count / 2;
         for (const SearchMove* destination = begin; destination != begin + kept; ++destination) {
             appendArrowMoves(state.board, list, destination->from,
                              state.board.indexOf(destination->to.row, destination->to.column), k);

@@ -8,7 +8,7 @@
 
 namespace taravin {
 
-int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool maximising,
+int32_t generateNodeMoves(SearchState& state, MoveList& list, Side side, bool maximising,
                           EvaluationFunction scorer) {
     if (!state.continueSearch()) {
         return 0;
@@ -18,7 +18,7 @@ int32_t generateNodeMoves(SearchState& state, MoveList& list, int32_t side, bool
     return amazons.count;
 }
 
-MoveList prepareNodeMoves(SearchState& state, int r, bool maximising, int32_t side,
+MoveList prepareNodeMoves(SearchState& state, int r, bool maximising, Side side,
                           const SearchMove* firstMove, int ply) {
     MoveList list = state.moveListAt(ply);
     if (!list.moves) {

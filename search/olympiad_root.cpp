@@ -11,7 +11,7 @@ namespace taravin {
 
 int32_t searchOlympiadRoot(SearchState& state, int d, int32_t alpha, int32_t beta, SearchMove* pv,
                            const SearchMove* firstMove) {
-    const int32_t side = state.context.side;
+    const Side side = state.context.side;
     state.countNode();
     MoveList list = state.moveListAt(0);
     if (!list.moves) {

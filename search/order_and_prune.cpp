@@ -9,7 +9,7 @@ namespace taravin {
 
 namespace {
 
-void rescore(SearchState& state, SearchMove& move, int32_t side) {
+void rescore(SearchState& state, SearchMove& move, Side side) {
     const UndoRecord undo = makeListedMove(state.board, move, side);
     move.score = state.evaluate();
     unmakeListedMove(state.board, move, undo);
@@ -17,7 +17,7 @@ void rescore(SearchState& state, SearchMove& move, int32_t side) {
 
 }  // namespace
 
-void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& list, bool maximising,
+void orderAndPrune(SearchState& state, Side side, int32_t keep, MoveList& list, bool maximising,
                    const SearchMove* firstMove, int32_t amazonCount, bool rootList,
                    const OrderingRules& rules) {
     if (!state.continueSearch() || list.count == 0) {

@@ -28,7 +28,7 @@ inline constexpr OrderingRules kSeparatedOrdering{1, 20, 0, true};
 // re-scores the best of them with the player's evaluation, keeps `keep` plus each amazon's
 // minimum, drops the rest, and puts a copy of `firstMove` (if any) at position 0.
 // The root list of QScout passes rootList: no re-scoring pass.
-void orderAndPrune(SearchState& state, int32_t side, int32_t keep, MoveList& list, bool maximising,
+void orderAndPrune(SearchState& state, Side side, int32_t keep, MoveList& list, bool maximising,
                    const SearchMove* firstMove, int32_t amazonCount, bool rootList,
                    const OrderingRules& rules = kStandardOrdering);
 

@@ -10,9 +10,9 @@ struct ScoringRequest {
     const Board& base;
     SearchMove* moves;
     int32_t count;
-    int32_t side;
+    Side side;
     EvaluationFunction scorer;
-    int32_t searchingSide;
+    Side searchingSide;
     int32_t moveNumber;
 };
 
@@ -71,7 +71,7 @@ class CandidateBatch final : public ReplayBatch {
         if (!placed) {
             if (last >= 0) {
                 board.setContent(moves[last].to, kEmpty, true);
-                board.setContent(moves[last].from, request_.side, true);
+                board.setContent(moves[last].from, contentOf(request_.side), true);
             }
             int32_t tailed = last >= 0 ? moves[last].amazonIndex : -1;
             for (int32_t skipped = last + 1; skipped < item; ++skipped) {
@@ -82,7 +82,7 @@ class CandidateBatch final : public ReplayBatch {
                 }
             }
             board.setContent(move.from, kEmpty, true);
-            board.setContent(move.to, request_.side, true);
+            board.setContent(move.to, contentOf(request_.side), true);
         }
         if (move.arrow == kNoArrow) {
             move.score = evaluate(board);
@@ -113,12 +113,12 @@ class RescoreBatch final : public ReplayBatch {
 
 }  // namespace
 
-void sendToTail(Board& board, const Square& square, int32_t side) {
+void sendToTail(Board& board, const Square& square, Side side) {
     board.setContent(square, kEmpty, true);
-    board.setContent(square, side, true);
+    board.setContent(square, contentOf(side), true);
 }
 
-void sendScoredToTail(Board& board, const SearchMove* moves, int32_t count, int32_t side) {
+void sendScoredToTail(Board& board, const SearchMove* moves, int32_t count, Side side) {
     for (int32_t item = 0; item < count; ++item) {
         if (item == 0 || moves[item].amazonIndex != moves[item - 1].amazonIndex) {
             sendToTail(board, moves[item].from, side);
@@ -129,17 +129,17 @@ void sendScoredToTail(Board& board, const SearchMove* moves, int32_t count, int3
 ParallelScoring::ParallelScoring(WorkerPool& pool)
     : pool_(pool), participants_(static_cast<std::size_t>(pool.participants())) {}
 
-void ParallelScoring::scoreCandidates(Board& board, SearchMove* moves, int32_t count,
-                                      int32_t side, EvaluationFunction scorer,
-                                      int32_t searchingSide, int32_t moveNumber) {
+void ParallelScoring::scoreCandidates(Board& board, SearchMove* moves, int32_t count, Side side,
+                                      EvaluationFunction scorer, Side searchingSide,
+                                      int32_t moveNumber) {
     const ScoringRequest request{board, moves, count, side, scorer, searchingSide, moveNumber};
     CandidateBatch batch(request, participants_);
     pool_.run(batch, count);
 }
 
-void ParallelScoring::rescoreInOrder(Board& board, SearchMove* moves, int32_t count,
-                                     int32_t side, EvaluationFunction scorer,
-                                     int32_t searchingSide, int32_t moveNumber) {
+void ParallelScoring::rescoreInOrder(Board& board, SearchMove* moves, int32_t count, Side side,
+                                     EvaluationFunction scorer, Side searchingSide,
+                                     int32_t moveNumber) {
     const ScoringRequest request{board, moves, count, side, scorer, searchingSide, moveNumber};
     RescoreBatch batch(request, participants_);
     pool_.run(batch, count);

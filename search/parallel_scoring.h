@@ -31,12 +31,12 @@ class ParallelScoring {
     // node's snapshot): the amazon of `side` moved from `from` to `to` and, when `arrow` is
     // a square of the board, an arrow there; evaluated with `scorer` for the searching side.
     // The board is left as it was; sendScoredToTail() then finishes the serial path's work.
-    void scoreCandidates(Board& board, SearchMove* moves, int32_t count, int32_t side,
-                         EvaluationFunction scorer, int32_t searchingSide, int32_t moveNumber);
+    void scoreCandidates(Board& board, SearchMove* moves, int32_t count, Side side,
+                         EvaluationFunction scorer, Side searchingSide, int32_t moveNumber);
 
     // Re-scores each move by making it, evaluating and unmaking it, in list order.
-    void rescoreInOrder(Board& board, SearchMove* moves, int32_t count, int32_t side,
-                        EvaluationFunction scorer, int32_t searchingSide, int32_t moveNumber);
+    void rescoreInOrder(Board& board, SearchMove* moves, int32_t count, Side side,
+                        EvaluationFunction scorer, Side searchingSide, int32_t moveNumber);
 
   private:
     WorkerPool& pool_;
@@ -44,11 +44,11 @@ class ParallelScoring {
 };
 
 // After scoring candidates: each amazon that had one goes to the tail, in candidate order.
-void sendScoredToTail(Board& board, const SearchMove* moves, int32_t count, int32_t side);
+void sendScoredToTail(Board& board, const SearchMove* moves, int32_t count, Side side);
 
 // The position stays, the amazon on `square` moves to the tail of its side's list, as
 // making and unmaking one of its moves leaves it.
-void sendToTail(Board& board, const Square& square, int32_t side);
+void sendToTail(Board& board, const Square& square, Side side);
 
 // The square that marks a candidate without an arrow.
 inline constexpr Square kNoArrow{0, 0};

@@ -14,9 +14,13 @@ namespace taravin {
 
 namespace {
 
+// Besides the nominal depth, the quiet test runs two plies into the quiescence, when the same
+// side is to move again.
+constexpr int kSecondQuietTestDepth = -2;
+
 bool isQuiet(const QScoutVariant& variant, int r, bool maximising, int32_t parentScore,
              int32_t score, int32_t moveNumber) {
-    if (r != 0 && r != -2) {
+    if (r != 0 && r != kSecondQuietTestDepth) {
         return false;
     }
     const int64_t swing = maximising ? int64_t{parentScore} - score : int64_t{score} - parentScore;
@@ -26,7 +30,7 @@ bool isQuiet(const QScoutVariant& variant, int r, bool maximising, int32_t paren
 }  // namespace
 
 int32_t generateVariantMoves(SearchState& state, const QScoutVariant& variant, MoveList& list,
-                             int32_t side, bool maximising) {
+                             Side side, bool maximising) {
     if (!variant.generateEveryMove) {
         return generateNodeMoves(state, list, side, maximising, evaluateQuickDistance);
     }
@@ -39,7 +43,7 @@ int32_t generateVariantMoves(SearchState& state, const QScoutVariant& variant, M
 }
 
 int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bool maximising,
-                     int32_t alpha, int32_t beta, int32_t side, SearchMove* pv, int32_t parentScore,
+                     int32_t alpha, int32_t beta, Side side, SearchMove* pv, int32_t parentScore,
                      int32_t score, int ply) {
     if (r <= -kQuiescencePlies) {
         return score;
@@ -65,7 +69,7 @@ int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bo
         return maximising ? kLossScore : kWinScore;
     }
     SearchMove* childPv = r > 0 ? state.freshChildPv(ply, r - 1) : nullptr;
-    const int32_t opponent = otherSide(side);
+    const Side opponent = otherSide(side);
     auto searchChild = [&](const SearchMove& move, int32_t childAlpha, int32_t childBeta) {
         return searchQScout(state, variant, r - 1, !maximising, childAlpha, childBeta, opponent,
                             childPv, score, move.score, ply + 1);

@@ -7,6 +7,10 @@
 
 namespace taravin {
 
+// The quiet test's swing threshold changes after these move numbers.
+inline constexpr int32_t kLastEarlyQuietMove = 10;
+inline constexpr int32_t kLastMiddleQuietMove = 30;
+
 // What tells QScout and QScout - Olympiad Base apart below their roots.
 struct QScoutVariant {
     // Swing thresholds of the quiet test for move numbers up to 10, 11 to 30, and above 30.
@@ -19,9 +23,9 @@ struct QScoutVariant {
     OrderingRules ordering;
 
     int32_t threshold(int32_t moveNumber) const {
-        return moveNumber <= 10   ? earlyThreshold
-               : moveNumber <= 30 ? middleThreshold
-                                  : lateThreshold;
+        return moveNumber <= kLastEarlyQuietMove    ? earlyThreshold
+               : moveNumber <= kLastMiddleQuietMove ? middleThreshold
+                                                    : lateThreshold;
     }
 };
 
@@ -30,13 +34,13 @@ inline constexpr QScoutVariant kOlympiadVariant{240, 200, 180, true, kOlympiadOr
 
 // Generates a node's moves as the variant does; returns the number of amazons generated.
 int32_t generateVariantMoves(SearchState& state, const QScoutVariant& variant, MoveList& list,
-                             int32_t side, bool maximising);
+                             Side side, bool maximising);
 
 // Scout search in max/min form with a quiescence extension of up to four plies: P is the
 // stored score of the move that led to the parent, S that of the move that led here (the
 // node's static value, returned at quiet nodes and at the horizon r = -4).
 int32_t searchQScout(SearchState& state, const QScoutVariant& variant, int r, bool maximising,
-                     int32_t alpha, int32_t beta, int32_t side, SearchMove* pv, int32_t parentScore,
+                     int32_t alpha, int32_t beta, Side side, SearchMove* pv, int32_t parentScore,
                      int32_t score, int ply);
 
 }  // namespace taravin

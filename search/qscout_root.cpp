@@ -52,8 +52,8 @@ void QScoutRootList::reorder(const SearchContext& context) {
 
 int32_t searchQScoutRoot(SearchState& state, int d, int32_t alpha, int32_t beta, SearchMove* pv,
                          QScoutRootList& rootList) {
-    const int32_t side = state.context.side;
-    const int32_t opponent = otherSide(side);
+    const Side side = state.context.side;
+    const Side opponent = otherSide(side);
     std::vector<SearchMove>& entries = rootList.entries();
     state.countNode();
     SearchMove* childPv = state.freshChildPv(0, d - 1);
@@ -95,8 +95,8 @@ void deepenQScout(SearchState& state) {
     SearchContext& context = state.context;
     QScoutRootList rootList;
     rootList.build(state);
-    for (int d = 2; !rootList.empty() && state.continueSearch() && d <= kDeepestIteration &&
-                    d <= context.lastIteration;
+    for (int d = kFirstDeepeningIteration; !rootList.empty() && state.continueSearch() &&
+                                           d <= kDeepestIteration && d <= context.lastIteration;
          ++d) {
         context.depthReached = d - 1;
         fillDepthCounts(context.depthMoveCounts, d, context.depthCountSettings);

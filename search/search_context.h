@@ -23,7 +23,7 @@ struct SearchContext {
     SearchHost* host = nullptr;
     bool logOpen = false;
     int32_t bestScore = kLossScore;
-    int32_t side = kRed;
+    Side side = Side::kRed;
     int32_t moveNumber = 1;
     int32_t timeout = 30;
     int32_t hashHits = 0;

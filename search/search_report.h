@@ -23,7 +23,7 @@ struct SearchReport {
     Kind kind = Kind::kStart;
     // Root move first, each with its list index.
     std::vector<SearchMove> moves;
-    int32_t side = 0;
+    Side side = Side::kNone;
     int32_t score = 0;
     int32_t depth = 0;
     int32_t nodes = 0;

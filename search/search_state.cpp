@@ -7,7 +7,7 @@
 
 namespace taravin {
 
-AmazonSnapshot snapshotAmazons(const Board& board, int32_t side) {
+AmazonSnapshot snapshotAmazons(const Board& board, Side side) {
     AmazonSnapshot snapshot;
     for (const PositionNode* node = board.amazons(side).head();
          node && snapshot.count < kMaxAmazonsPerSide; node = node->next) {
@@ -54,7 +54,7 @@ SearchMove* SearchState::freshChildPv(int ply, int length) {
     return entries.data();
 }
 
-UndoRecord makeListedMove(Board& board, const SearchMove& move, int32_t side) {
+UndoRecord makeListedMove(Board& board, const SearchMove& move, Side side) {
     return makeMove(board, move.from, move.to, move.arrow, side);
 }
 

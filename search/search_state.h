@@ -32,7 +32,7 @@ struct AmazonSnapshot {
     std::array<Square, kMaxAmazonsPerSide> squares{};
     int32_t count = 0;
 };
-AmazonSnapshot snapshotAmazons(const Board& board, int32_t side);
+AmazonSnapshot snapshotAmazons(const Board& board, Side side);
 
 // Everything one running search works with: the context, the worker's board copy, and
 // buffers for the move lists and principal variations of each ply, allocated once.
@@ -77,7 +77,7 @@ class SearchState {
 };
 
 // Makes and unmakes a move of the list on the search board (with update).
-UndoRecord makeListedMove(Board& board, const SearchMove& move, int32_t side);
+UndoRecord makeListedMove(Board& board, const SearchMove& move, Side side);
 void unmakeListedMove(Board& board, const SearchMove& move, const UndoRecord& undo);
 
 }  // namespace taravin

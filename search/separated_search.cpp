@@ -33,7 +33,7 @@ MoveList keptMoves(SearchState& state, const Square& square, int ply) {
     if (!list.moves) {
         return list;
     }
-    const int32_t side = state.context.side;
+    const Side side = state.context.side;
     AmazonSnapshot amazon;
     amazon.squares[0] = square;
     amazon.count = 1;

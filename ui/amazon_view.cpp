@@ -213,7 +213,7 @@ void CAmazonView::paintEvent(QPaintEvent* event) {
                event->rect());
     paintPanel(painter, panel_, panelTexts(*document_));
     if (dragImageShown_) {
-        paintPiece(painter, dragImageRect(dragPosition_), document_->sideToMove(),
+        paintPiece(painter, dragImageRect(dragPosition_), contentOf(document_->sideToMove()),
                    fixedSizePieces_);
     }
 }
@@ -224,7 +224,7 @@ BoardLook CAmazonView::boardLook() const {
     look.color2 = color2_;
     look.markLastMove = markLastMove_;
     look.lastMoveOption = lastMoveOption_;
-    look.selectionSide = document_->selectionSide();
+    look.selectionSide = contentOf(document_->selectionSide());
     look.fixedSizePieces = fixedSizePieces_;
     const Board* board = document_->board();
     if (!board) {
@@ -341,14 +341,14 @@ void CAmazonView::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-void CAmazonView::startClockTimer(int32_t side) {
+void CAmazonView::startClockTimer(Side side) {
     clockSide_ = side;
     clockTimer_.start(kClockPeriodMilliseconds, Qt::PreciseTimer, this);
 }
 
 void CAmazonView::killClockTimer() {
     clockTimer_.stop();
-    clockSide_ = 0;
+    clockSide_ = Side::kNone;
 }
 
 void CAmazonView::startTimeoutTimer(int periodMilliseconds) {
@@ -361,7 +361,7 @@ void CAmazonView::killTimeoutTimer() {
 
 std::optional<TimerId> CAmazonView::programTimer(int qtTimerId) const {
     if (clockTimer_.isActive() && qtTimerId == clockTimer_.timerId()) {
-        return clockSide_ == kRed ? kRedClockTimer : kBlueClockTimer;
+        return clockSide_ == Side::kRed ? kRedClockTimer : kBlueClockTimer;
     }
     if (timeoutTimer_.isActive() && qtTimerId == timeoutTimer_.timerId()) {
         return kMoveTimeoutTimer;
@@ -377,10 +377,10 @@ void CAmazonView::timerEvent(QTimerEvent* event) {
     }
     switch (*timer) {
         case kRedClockTimer:
-            tickClock(kRed);
+            tickClock(Side::kRed);
             break;
         case kBlueClockTimer:
-            tickClock(kBlue);
+            tickClock(Side::kBlue);
             break;
         case kMoveTimeoutTimer:
             document_->handleSearchTimeout();
@@ -389,7 +389,7 @@ void CAmazonView::timerEvent(QTimerEvent* event) {
     }
 }
 
-void CAmazonView::tickClock(int32_t side) {
+void CAmazonView::tickClock(Side side) {
     document_->tickClock(side);
     const int32_t total = document_->player(side).clock();
     const ClockPieces& pieces = panel_.clock(side);
@@ -454,7 +454,7 @@ bool CAmazonView::askYesNo(const std::string& text) {
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void CAmazonView::showCongratulations(int32_t winner, const std::string& text) {
+void CAmazonView::showCongratulations(Side winner, const std::string& text) {
     // The panel shows the finished game behind the box, not the prompt of the last move.
     update();
     runCongratulationsDialog(window(), winner, QString::fromStdString(text));

@@ -69,18 +69,18 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     const PanelLayout& panelLayout() const { return panel_; }
     const InformationWindow* informationWindow() const { return informationWindow_; }
     // The id of the running clock timer: 1 Red, 2 Blue, 0 none.
-    int32_t runningClock() const { return clockTimer_.isActive() ? clockSide_ : 0; }
+    int32_t runningClock() const { return clockTimer_.isActive() ? sideCode(clockSide_) : 0; }
     bool timeoutTimerActive() const { return timeoutTimer_.isActive(); }
 
     // GameWindow
-    void startClockTimer(int32_t side) override;
+    void startClockTimer(Side side) override;
     void killClockTimer() override;
     void redrawSquare(int32_t row, int32_t column) override;
     void redraw(ViewArea area) override;
     void titleChanged() override { emit documentTitleChanged(); }
     void showStopMessage(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
-    void showCongratulations(int32_t winner, const std::string& text) override;
+    void showCongratulations(Side winner, const std::string& text) override;
     void playMoveSound() override;
     void showBusy(bool busy) override;
     void postDeferred(DeferredRequest request, int delayMilliseconds) override;
@@ -115,7 +115,7 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     void startNewGameWithClock();
     void readColors();
     void readOptions();
-    void tickClock(int32_t side);
+    void tickClock(Side side);
     void handleDeferredClose();
     void endDrag();
     QRect dragImageRect(QPoint position) const;
@@ -155,7 +155,7 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     bool dragImageShown_ = false;
 
     QBasicTimer clockTimer_;
-    int32_t clockSide_ = 0;
+    Side clockSide_ = Side::kNone;
     QBasicTimer timeoutTimer_;
     QPointer<InformationWindow> informationWindow_;
 };

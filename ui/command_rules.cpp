@@ -26,8 +26,8 @@ GameStatus gameStatus(CAmazonDoc& document, const CAmazonView& view) {
 }
 
 CommandState commandState(CommandId id, const GameStatus& status) {
-    const bool stopped = status.state == kStop;
-    const bool playing = status.state == kPlay;
+    const bool stopped = status.state == GameState::kStop;
+    const bool playing = status.state == GameState::kPlay;
     const bool recordIdle = status.hasRecord && !status.thinking;
     switch (id) {
         case kNewGameCommand:
@@ -36,8 +36,8 @@ CommandState commandState(CommandId id, const GameStatus& status) {
         case kPlayerConfigurationCommand:
             return {stopped, false};
         case kPauseGameCommand:
-            return {!stopped && status.state != kOver && !status.pauseDiscard,
-                    status.state == kPause};
+            return {!stopped && status.state != GameState::kOver && !status.pauseDiscard,
+                    status.state == GameState::kPause};
         case kStopGameCommand:
             return {!stopped && !status.pauseDiscard, false};
         case kSaveCommand:

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/game_state.h"
 #include "ui/commands.h"
 
 namespace taravin {
@@ -11,7 +12,7 @@ class CAmazonView;
 
 // What the enabling rules look at.
 struct GameStatus {
-    int32_t state = 2;
+    GameState state = GameState::kStop;
     bool thinking = false;
     bool pauseDiscard = false;
     bool moveNow = false;

@@ -17,7 +17,7 @@ QString squareList(const QStringList& squares) {
     return text;
 }
 
-QStringList amazonSquares(const Board& board, int32_t side) {
+QStringList amazonSquares(const Board& board, Side side) {
     QStringList squares;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         squares << QString::fromStdString(node->text());
@@ -40,10 +40,10 @@ bool tooNearPageEnd(int depth, const SummaryMetrics& metrics) {
 SummaryInput summaryInput(const CAmazonDoc& document) {
     SummaryInput input;
     input.title = kApplicationTitle;
-    input.redPlayer = QString::fromStdString(document.player(kRed).description());
-    input.bluePlayer = QString::fromStdString(document.player(kBlue).description());
-    input.redTime = QString::fromStdString(document.player(kRed).clockText());
-    input.blueTime = QString::fromStdString(document.player(kBlue).clockText());
+    input.redPlayer = QString::fromStdString(document.player(Side::kRed).description());
+    input.bluePlayer = QString::fromStdString(document.player(Side::kBlue).description());
+    input.redTime = QString::fromStdString(document.player(Side::kRed).clockText());
+    input.blueTime = QString::fromStdString(document.player(Side::kBlue).clockText());
     input.moveCounter = document.moveNumber();
     if (const Board* board = document.board()) {
         input.hasBoard = true;
@@ -54,8 +54,8 @@ SummaryInput summaryInput(const CAmazonDoc& document) {
                 input.position.push_back(board->content(row, column));
             }
         }
-        input.redAmazons = amazonSquares(*board, kRed);
-        input.blueAmazons = amazonSquares(*board, kBlue);
+        input.redAmazons = amazonSquares(*board, Side::kRed);
+        input.blueAmazons = amazonSquares(*board, Side::kBlue);
         for (int32_t row = 1; row <= board->rows(); ++row) {
             for (int32_t column = 1; column <= board->columns(); ++column) {
                 if (board->content(row, column) == kArrow) {

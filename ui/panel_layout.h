@@ -57,7 +57,7 @@ struct PanelLayout {
     std::array<QRect, 4> status;
     QRect whole;  // everything right of the board frame
 
-    const ClockPieces& clock(int32_t side) const { return side == kRed ? redClock : blueClock; }
+    const ClockPieces& clock(Side side) const { return side == Side::kRed ? redClock : blueClock; }
 };
 
 inline constexpr const char* kRedClockLabel = "Red  - ";

@@ -12,13 +12,9 @@ PanelTexts::Clock clockTexts(const PlayerRecord& player) {
             text(player.secondsUnitsText())};
 }
 
-QString sideName(int32_t side) {
-    return side == kRed ? QStringLiteral("Red") : QStringLiteral("Blue");
-}
-
 QString currentMoveText(const CAmazonDoc& document) {
-    if (document.state() == kOver) {
-        return sideName(document.sideToMove()) + QStringLiteral(" - none");
+    if (document.state() == GameState::kOver) {
+        return QString::fromLatin1(sideName(document.sideToMove())) + QStringLiteral(" - none");
     }
     return text(document.moveInProgress().prompt());
 }
@@ -26,9 +22,10 @@ QString currentMoveText(const CAmazonDoc& document) {
 QString messageText(const CAmazonDoc& document) {
     const std::string& message = document.moveInProgress().message();
     // Stepping, Switch Sides and resuming start no search: the computer waits to be asked.
-    if (message.empty() && document.state() == kPlay && !document.sideToMoveIsHuman() &&
+    if (message.empty() && document.state() == GameState::kPlay && !document.sideToMoveIsHuman() &&
         !document.thinking()) {
-        return QString::fromLatin1(kMakeAMoveHint).arg(sideName(document.sideToMove()));
+        return QString::fromLatin1(kMakeAMoveHint)
+            .arg(QString::fromLatin1(sideName(document.sideToMove())));
     }
     return text(message);
 }
@@ -43,8 +40,8 @@ QStringList widestPanelTexts(const CAmazonDoc* document) {
                       QStringLiteral("Evaluation: -9999  Moves: 2176 Nodes: 9999999  Depth: 20"),
                       QStringLiteral("J10-J10 (J10) - Eval: -9999 Depth: 20 Nodes: 9999999")};
     if (document) {
-        texts << text(document->player(kRed).description())
-              << text(document->player(kBlue).description());
+        texts << text(document->player(Side::kRed).description())
+              << text(document->player(Side::kBlue).description());
     }
     return texts;
 }
@@ -58,8 +55,8 @@ QString numberedMoveText(int32_t number, const MoveRecord* move) {
 
 PanelTexts panelTexts(const CAmazonDoc& document) {
     PanelTexts texts;
-    const PlayerRecord& red = document.player(kRed);
-    const PlayerRecord& blue = document.player(kBlue);
+    const PlayerRecord& red = document.player(Side::kRed);
+    const PlayerRecord& blue = document.player(Side::kBlue);
     texts.redPlayer = text(red.description());
     texts.bluePlayer = text(blue.description());
     texts.redClock = clockTexts(red);

@@ -32,7 +32,7 @@ inline std::string checkRecord(const MoveRecordList& record, const MoveRecord* c
     Board position(start);
     int32_t index = 0;
     for (const MoveRecord* move = record.head(); move; move = move->next, ++index) {
-        const int32_t side = index % 2 == 0 ? kRed : kBlue;
+        const Side side = index % 2 == 0 ? Side::kRed : Side::kBlue;
         if (move->side() != side) {
             return "record " + std::to_string(index) + " is not " + sideName(side) + "'s";
         }
@@ -41,7 +41,7 @@ inline std::string checkRecord(const MoveRecordList& record, const MoveRecord* c
             return "record " + std::to_string(index) + " (" + move->text() + ") is not legal";
         }
         position.setContent(move->from(), kEmpty, true);
-        position.setContent(move->to(), side, true);
+        position.setContent(move->to(), contentOf(side), true);
         position.setContent(move->arrow(), kArrow, true);
         if (!move->ownsBoard() || !sameContent(*move->board(), position)) {
             return "record " + std::to_string(index) + " keeps another position";
@@ -66,15 +66,16 @@ inline std::string checkRecord(const MoveRecordList& record, const MoveRecord* c
 // what is wrong, empty when nothing is.
 inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
                                          int32_t runningClock) {
-    const int32_t state = doc.state();
-    if (doc.thinking() && !(state == kPlay || (state == kPause && doc.pauseDiscard()))) {
-        return "a search runs in state " + std::to_string(state);
+    const GameState state = doc.state();
+    if (doc.thinking() &&
+        !(state == GameState::kPlay || (state == GameState::kPause && doc.pauseDiscard()))) {
+        return "a search runs in state " + std::to_string(static_cast<int32_t>(state));
     }
-    if (doc.pauseDiscard() && !(state == kPause && doc.thinking())) {
+    if (doc.pauseDiscard() && !(state == GameState::kPause && doc.thinking())) {
         return "a pause waits for a move with no search running";
     }
-    if (state != kPlay && runningClock != 0) {
-        return "a clock runs in state " + std::to_string(state);
+    if (state != GameState::kPlay && runningClock != 0) {
+        return "a clock runs in state " + std::to_string(static_cast<int32_t>(state));
     }
     if (!doc.board() || !doc.gameRecord()) {
         return "no board or no game record";
@@ -100,12 +101,13 @@ inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
     if (inProgress.next && inProgress.next != following) {
         return "the cursor's next link is not the move after the last move";
     }
-    if (state == kStop) {
+    if (state == GameState::kStop) {
         // A stopped game's move in progress has no side, and stepping there counts move
         // numbers from the record's end, so neither is compared.
         return {};
     }
-    const int32_t toMove = doc.lastMove() && doc.lastMove()->side() == kRed ? kBlue : kRed;
+    const Side toMove =
+        doc.lastMove() && doc.lastMove()->side() == Side::kRed ? Side::kBlue : Side::kRed;
     if (inProgress.side() != toMove || inProgress.board() != doc.board()) {
         return "the move in progress is not " + std::string(sideName(toMove)) + "'s on the board";
     }
@@ -113,10 +115,10 @@ inline std::string documentInconsistency(CAmazonDoc& doc, const Board& start,
         return "move number " + std::to_string(doc.moveNumber()) + " after " +
                std::to_string(cursorIndex + 1) + " moves";
     }
-    if (state == kPlay && runningClock != 0 && runningClock != toMove) {
+    if (state == GameState::kPlay && runningClock != 0 && runningClock != sideCode(toMove)) {
         return "the clock of the side not to move runs";
     }
-    if (state == kOver && (doc.thinking() || !doc.board()->noMoveLeft(toMove))) {
+    if (state == GameState::kOver && (doc.thinking() || !doc.board()->noMoveLeft(toMove))) {
         return "the game is over with a move left";
     }
     return {};

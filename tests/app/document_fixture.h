@@ -23,8 +23,8 @@ struct DocumentFixture {
         document.applyMove(from, to, arrow);
         host.processEvents(document);
     }
-    void makeComputer(int32_t side, int32_t algorithm = 1) {
-        const char* prefix = side == kRed ? "Red" : "Blue";
+    void makeComputer(Side side, int32_t algorithm = 1) {
+        const char* prefix = side == Side::kRed ? "Red" : "Blue";
         profile.writeInt("Settings", std::string(prefix) + "Type", 1);
         profile.writeInt("Settings", std::string(prefix) + "SearchAlgorithm", algorithm);
     }

@@ -10,7 +10,7 @@ namespace {
 TEST(DocumentLifetime, DestroyedDuringASearchEndsTheSearchFirst) {
     for (int round = 0; round < 3; ++round) {
         auto fixture = std::make_unique<testing::DocumentFixture>();
-        fixture->makeComputer(kRed, 2);
+        fixture->makeComputer(Side::kRed, 2);
         fixture->newGame();
         ASSERT_TRUE(fixture->document.thinking());
         fixture.reset();

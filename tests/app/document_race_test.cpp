@@ -94,13 +94,13 @@ const char* commandName(Command command) {
 
 // Whether the window offers the command now; what it greys out never reaches the document.
 bool offered(CAmazonDoc& doc, Command command) {
-    const int32_t state = doc.state();
-    const bool playing = state == kPlay;
+    const GameState state = doc.state();
+    const bool playing = state == GameState::kPlay;
     switch (command) {
         case Command::kStop:
-            return state != kStop && !doc.pauseDiscard();
+            return state != GameState::kStop && !doc.pauseDiscard();
         case Command::kPause:
-            return state != kStop && state != kOver && !doc.pauseDiscard();
+            return state != GameState::kStop && state != GameState::kOver && !doc.pauseDiscard();
         case Command::kBackward:
         case Command::kBackToStart:
         case Command::kBackFiveMoves:
@@ -110,7 +110,7 @@ bool offered(CAmazonDoc& doc, Command command) {
         case Command::kForwardFiveMoves:
             return doc.canStepForward();
         case Command::kNewGame:
-            return state == kStop;
+            return state == GameState::kStop;
         case Command::kMakeAMove:
             return playing && !doc.thinking() && !doc.sideToMoveIsHuman();
         case Command::kStopComputingAndMove:
@@ -156,8 +156,8 @@ class RaceSession {
         fixture_ = std::make_unique<DocumentFixture>();
         writeSmallBoard(fixture_->profile, uniform(0, 1) == 0);
         const int32_t algorithm = uniform(0, 4);
-        fixture_->makeComputer(kRed, algorithm);
-        fixture_->makeComputer(kBlue, uniform(1, 4));
+        fixture_->makeComputer(Side::kRed, algorithm);
+        fixture_->makeComputer(Side::kBlue, uniform(1, 4));
         // Minimax is slow; it gets the shallow searches only.
         const int32_t lastIteration = algorithm == 0 || uniform(0, 2) != 0 ? 2 : 3;
         fixture_->document.setSearchLimits(lastIteration, uniform(0, 1) == 0);
@@ -368,8 +368,8 @@ class RaceSession {
             fixture_->host.processEvents(doc);
         }
         // Stop settles into a stopped game: no search, and a move in progress of no side.
-        if (failure_.empty() && (doc.state() != kStop || doc.thinking() ||
-                                 (stopRequested_ && doc.moveInProgress().side() != kNoSide))) {
+        if (failure_.empty() && (doc.state() != GameState::kStop || doc.thinking() ||
+                                 (stopRequested_ && doc.moveInProgress().side() != Side::kNone))) {
             failure_ = "round " + std::to_string(round) + " did not end stopped";
         }
     }

@@ -22,10 +22,10 @@ TEST(Document, StartsStoppedAndNewGameGivesRedTheFirstMove) {
     EXPECT_EQ(doc.board(), nullptr);
     fixture.newGame();
     EXPECT_EQ(doc.stateText(), "Game State - Play");
-    EXPECT_EQ(doc.sideToMove(), kRed);
+    EXPECT_EQ(doc.sideToMove(), Side::kRed);
     EXPECT_EQ(doc.moveNumber(), 1);
     EXPECT_EQ(doc.movesAvailable(), 2176);
-    EXPECT_EQ(fixture.host.runningClock(), kRed);
+    EXPECT_EQ(fixture.host.runningClock(), sideCode(Side::kRed));
     EXPECT_EQ(doc.moveInProgress().prompt(), "Red - select a queen to move");
     EXPECT_EQ(positionNodePool().size(), 720u - 8u) << "refilled with 720, less the amazons placed";
 }
@@ -46,9 +46,9 @@ TEST(Document, MoveCompletionRecordsTheMoveAndHandsOverTheTurn) {
     fixture.play({1, 4}, {7, 4}, {7, 7});
     EXPECT_EQ(doc.moveNumber(), 2);
     EXPECT_EQ(doc.recordLength(), 2);
-    EXPECT_EQ(doc.sideToMove(), kBlue);
-    EXPECT_EQ(fixture.host.runningClock(), kBlue);
-    EXPECT_EQ(doc.player(kRed).lastMoveText(), "D1 - D7 (G7)");
+    EXPECT_EQ(doc.sideToMove(), Side::kBlue);
+    EXPECT_EQ(fixture.host.runningClock(), sideCode(Side::kBlue));
+    EXPECT_EQ(doc.player(Side::kRed).lastMoveText(), "D1 - D7 (G7)");
     ASSERT_EQ(doc.gameRecord()->size(), 1u);
     EXPECT_TRUE(doc.gameRecord()->head()->ownsBoard());
     EXPECT_EQ(doc.lastMove(), doc.gameRecord()->head());
@@ -67,11 +67,11 @@ TEST(Document, GameOverNamesTheWinnerAndItsMargin) {
     CAmazonDoc& doc = fixture.document;
     fixture.newGame();
     fixture.play({5, 1}, {4, 1}, {2, 1});  // A5-A4 (A2) leaves Blue without a move
-    EXPECT_EQ(doc.state(), kOver);
+    EXPECT_EQ(doc.state(), GameState::kOver);
     EXPECT_EQ(doc.stateText(), "Game State - Over.  Red has won.");
     ASSERT_EQ(fixture.host.congratulations().size(), 1u);
     const auto& shown = fixture.host.congratulations().front();
-    EXPECT_EQ(shown.winner, kRed);
+    EXPECT_EQ(shown.winner, Side::kRed);
     const int32_t points = 100 - 2 - 3;  // every empty square is open to Red
     EXPECT_EQ(shown.text, "Red wins by " + std::to_string(points) + " points.");
     EXPECT_EQ(fixture.host.runningClock(), 0);
@@ -86,11 +86,11 @@ TEST(Document, BlueWinsWhenRedIsShutIn) {
     CAmazonDoc& doc = fixture.document;
     fixture.newGame();
     fixture.play({1, 1}, {1, 2}, {1, 1});  // A1-B1 (A1)
-    EXPECT_EQ(fixture.host.runningClock(), kBlue);
+    EXPECT_EQ(fixture.host.runningClock(), sideCode(Side::kBlue));
     fixture.play({1, 4}, {1, 3}, {1, 4});  // D1-C1 (D1) shuts Red in
     EXPECT_EQ(doc.stateText(), "Game State - Over.  Blue has won.");
     ASSERT_EQ(fixture.host.congratulations().size(), 1u);
-    EXPECT_EQ(fixture.host.congratulations().front().winner, kBlue);
+    EXPECT_EQ(fixture.host.congratulations().front().winner, Side::kBlue);
     EXPECT_EQ(fixture.host.congratulations().front().text, "Blue wins by 0 points.");
 }
 
@@ -122,10 +122,10 @@ TEST(Document, SteppingThroughTheRecord) {
     EXPECT_FALSE(doc.canStepForward());
     doc.stepBack(StepKind::kOne);
     EXPECT_EQ(doc.moveNumber(), 4);
-    EXPECT_EQ(doc.sideToMove(), kBlue);
+    EXPECT_EQ(doc.sideToMove(), Side::kBlue);
     EXPECT_EQ(doc.board()->content(10, 7), kBlue);
-    EXPECT_EQ(doc.player(kRed).lastMoveText(), "G1 - G2 (G3)");
-    EXPECT_EQ(doc.player(kBlue).lastMoveText(), "D10 - D9 (E9)");
+    EXPECT_EQ(doc.player(Side::kRed).lastMoveText(), "G1 - G2 (G3)");
+    EXPECT_EQ(doc.player(Side::kBlue).lastMoveText(), "D10 - D9 (E9)");
     EXPECT_TRUE(doc.canStepForward());
     doc.stepBack(StepKind::kFive);
     EXPECT_EQ(doc.moveNumber(), 1) << "back five from move 4 goes to the start";
@@ -174,22 +174,22 @@ TEST(Document, BackwardAfterTheEndPlaysOnAndForwardDoesNotEndAgain) {
     CAmazonDoc& doc = fixture.document;
     fixture.newGame();
     fixture.play({5, 1}, {4, 1}, {2, 1});
-    ASSERT_EQ(doc.state(), kOver);
+    ASSERT_EQ(doc.state(), GameState::kOver);
     doc.stepBack(StepKind::kOne);
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
     doc.stepForward(StepKind::kToEnd);
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
 }
 
 TEST(Document, ComputerAnswersAndPauseDiscardsItsMove) {
     DocumentFixture fixture;
-    fixture.makeComputer(kBlue);
+    fixture.makeComputer(Side::kBlue);
     CAmazonDoc& doc = fixture.document;
     doc.setSearchLimits(2, false);
     fixture.newGame();
     fixture.play({1, 4}, {7, 4}, {7, 7});
     EXPECT_EQ(doc.moveNumber(), 3) << "Blue's computer player answered";
-    EXPECT_EQ(doc.sideToMove(), kRed);
+    EXPECT_EQ(doc.sideToMove(), Side::kRed);
     EXPECT_NE(doc.evaluationText().find("  Depth: 1"), std::string::npos) << doc.evaluationText();
 
     doc.setSearchLimits(kDeepestIteration, false);
@@ -197,26 +197,26 @@ TEST(Document, ComputerAnswersAndPauseDiscardsItsMove) {
     ASSERT_TRUE(doc.thinking());
     doc.togglePause();
     EXPECT_TRUE(doc.pauseDiscard());
-    EXPECT_EQ(doc.state(), kPause);
+    EXPECT_EQ(doc.state(), GameState::kPause);
     fixture.host.processEvents(doc);
     EXPECT_FALSE(doc.pauseDiscard());
     EXPECT_EQ(doc.moveNumber(), 4) << "the move found after the pause is discarded";
     doc.togglePause();
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
     EXPECT_FALSE(doc.thinking()) << "resuming starts no search";
 }
 
 TEST(Document, StopWaitsForTheSearchToEnd) {
     DocumentFixture fixture;
-    fixture.makeComputer(kRed, 2);
+    fixture.makeComputer(Side::kRed, 2);
     CAmazonDoc& doc = fixture.document;
     doc.setSearchLimits(kDeepestIteration, false);
     fixture.newGame();
     ASSERT_TRUE(doc.thinking());
     doc.requestStop();
-    EXPECT_EQ(doc.state(), kPlay) << "the stop waits for the search";
+    EXPECT_EQ(doc.state(), GameState::kPlay) << "the stop waits for the search";
     fixture.host.processEvents(doc);
-    EXPECT_EQ(doc.state(), kStop);
+    EXPECT_EQ(doc.state(), GameState::kStop);
     EXPECT_EQ(doc.moveNumber(), 1) << "the aborted search's move is not played";
     EXPECT_EQ(doc.moveInProgress().prompt(), "None");
 }
@@ -236,14 +236,14 @@ TEST(Document, SuggestionIsPlayedOnlyWhenAccepted) {
 
 TEST(Document, SwitchSidesSwapsThePlayersAndMakeAMoveStartsTheComputer) {
     DocumentFixture fixture;
-    fixture.makeComputer(kBlue);
+    fixture.makeComputer(Side::kBlue);
     CAmazonDoc& doc = fixture.document;
     doc.setSearchLimits(2, false);
     fixture.newGame();
     doc.switchSides();
-    EXPECT_TRUE(doc.player(kRed).isComputer());
-    EXPECT_FALSE(doc.player(kBlue).isComputer());
-    EXPECT_EQ(doc.player(kRed).description().rfind("Red ", 0), 0u);
+    EXPECT_TRUE(doc.player(Side::kRed).isComputer());
+    EXPECT_FALSE(doc.player(Side::kBlue).isComputer());
+    EXPECT_EQ(doc.player(Side::kRed).description().rfind("Red ", 0), 0u);
     EXPECT_FALSE(doc.thinking()) << "switching starts no search";
     doc.makeMove();
     fixture.host.processEvents(doc);
@@ -256,13 +256,13 @@ TEST(Document, NewGameAfterAFinishedGameStartsAfresh) {
     CAmazonDoc& doc = fixture.document;
     fixture.newGame();
     fixture.play({5, 1}, {4, 1}, {2, 1});
-    ASSERT_EQ(doc.state(), kOver);
+    ASSERT_EQ(doc.state(), GameState::kOver);
     fixture.newGame();
-    EXPECT_EQ(doc.state(), kPlay);
+    EXPECT_EQ(doc.state(), GameState::kPlay);
     EXPECT_TRUE(doc.gameRecord()->empty());
     EXPECT_EQ(doc.moveNumber(), 1);
-    EXPECT_EQ(doc.sideToMove(), kRed);
-    EXPECT_EQ(doc.player(kRed).clock(), 0);
+    EXPECT_EQ(doc.sideToMove(), Side::kRed);
+    EXPECT_EQ(doc.player(Side::kRed).clock(), 0);
 }
 
 }  // namespace

@@ -26,22 +26,22 @@ TEST(GameFile, SavedGameReadsBackPaused) {
     DocumentFixture saved;
     saved.profile.writeString("Settings", "BlueName", "Alice");
     playOpening(saved);
-    saved.document.tickClock(kRed);
-    saved.document.tickClock(kBlue);
-    saved.document.tickClock(kBlue);
+    saved.document.tickClock(Side::kRed);
+    saved.document.tickClock(Side::kBlue);
+    saved.document.tickClock(Side::kBlue);
     const std::string text = saved.document.gameText();
 
     DocumentFixture opened;
     opened.document.readGame(text, true, "game.txt");
     const CAmazonDoc& doc = opened.document;
-    EXPECT_EQ(doc.state(), kPause);
+    EXPECT_EQ(doc.state(), GameState::kPause);
     EXPECT_EQ(doc.title(), "game.txt");
     EXPECT_EQ(doc.moveNumber(), 5);
     EXPECT_EQ(doc.gameRecord()->size(), 4u);
     EXPECT_EQ(contents(*doc.board()), contents(*saved.document.board()));
-    EXPECT_EQ(doc.player(kBlue).name(), "Alice");
-    EXPECT_EQ(doc.player(kRed).clock(), 1);
-    EXPECT_EQ(doc.player(kBlue).clock(), 2);
+    EXPECT_EQ(doc.player(Side::kBlue).name(), "Alice");
+    EXPECT_EQ(doc.player(Side::kRed).clock(), 1);
+    EXPECT_EQ(doc.player(Side::kBlue).clock(), 2);
     EXPECT_EQ(opened.host.soundCount(), 0) << "no sound while loading";
     EXPECT_EQ(opened.host.runningClock(), 0) << "no clock while loading";
     EXPECT_EQ(doc.gameText(), text);
@@ -60,16 +60,16 @@ TEST(GameFile, FreeTextsHoldingTheFilesKeysReadBackUnchanged) {
         saved.profile.writeString("Settings", "RedName", texts.redName);
         saved.profile.writeString("Settings", "RedLocations", texts.redLocations);
         playOpening(saved);
-        saved.document.tickClock(kBlue);
+        saved.document.tickClock(Side::kBlue);
         const std::string text = saved.document.gameText();
 
         DocumentFixture opened;
         ASSERT_TRUE(opened.document.readGame(text, true, "keys.txt")) << texts.redName;
         const CAmazonDoc& doc = opened.document;
-        EXPECT_EQ(doc.player(kRed).name(), texts.redName);
-        EXPECT_FALSE(doc.player(kRed).isComputer()) << texts.redName;
-        EXPECT_EQ(doc.player(kRed).clock(), 0) << texts.redName;
-        EXPECT_EQ(doc.player(kBlue).clock(), 1) << texts.redName;
+        EXPECT_EQ(doc.player(Side::kRed).name(), texts.redName);
+        EXPECT_FALSE(doc.player(Side::kRed).isComputer()) << texts.redName;
+        EXPECT_EQ(doc.player(Side::kRed).clock(), 0) << texts.redName;
+        EXPECT_EQ(doc.player(Side::kBlue).clock(), 1) << texts.redName;
         EXPECT_EQ(opened.profile.readString("Settings", "RedLocations", ""), texts.redLocations);
         EXPECT_EQ(opened.profile.readString("Settings", "BlueLocations", ""), kDefaultBlueLocations)
             << texts.redLocations;
@@ -85,7 +85,7 @@ TEST(GameFile, WithoutThePlayerBoxTheStoredPlayersStay) {
     playOpening(saved);
     DocumentFixture opened;
     opened.document.readGame(saved.document.gameText(), false, "g.txt");
-    EXPECT_EQ(opened.document.player(kRed).name(), "Human Player");
+    EXPECT_EQ(opened.document.player(Side::kRed).name(), "Human Player");
     EXPECT_EQ(opened.document.moveNumber(), 5);
 }
 
@@ -140,11 +140,11 @@ TEST(GameFile, HostileValuesAreReadSafely) {
         true, "odd.txt"));
     const CAmazonDoc& doc = opened.document;
     EXPECT_EQ(doc.board()->columns(), 10) << "a stored 0 makes the board 10 x 10";
-    EXPECT_EQ(doc.board()->amazonCount(kRed), 2);
-    EXPECT_EQ(doc.board()->amazonCount(kBlue), 1);
-    EXPECT_EQ(doc.player(kRed).timeout(), 30) << "a file's time-out gets the profile's guard";
-    EXPECT_EQ(doc.player(kRed).clock(), 0);
-    EXPECT_EQ(doc.state(), kPause);
+    EXPECT_EQ(doc.board()->amazonCount(Side::kRed), 2);
+    EXPECT_EQ(doc.board()->amazonCount(Side::kBlue), 1);
+    EXPECT_EQ(doc.player(Side::kRed).timeout(), 30) << "a file's time-out gets the profile's guard";
+    EXPECT_EQ(doc.player(Side::kRed).clock(), 0);
+    EXPECT_EQ(doc.state(), GameState::kPause);
 }
 
 }  // namespace

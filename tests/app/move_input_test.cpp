@@ -36,7 +36,7 @@ TEST(MoveInput, SquaresAloneEnterCancelAndForgetAMove) {
     input.release({5, 4});
     input.release({7, 4});
     fixture.host.processEvents(doc);
-    EXPECT_EQ(doc.sideToMove(), kBlue);
+    EXPECT_EQ(doc.sideToMove(), Side::kBlue);
     EXPECT_EQ(board.content(7, 4), kArrow);
     EXPECT_NE(board.marks(7, 4) & kLastMoveMark, 0);
     doc.markLastMove(false);

@@ -24,7 +24,7 @@ std::vector<std::string> recordTexts(const CAmazonDoc& document) {
     return texts;
 }
 
-std::vector<Square> amazonList(const Board& board, int32_t side) {
+std::vector<Square> amazonList(const Board& board, Side side) {
     std::vector<Square> squares;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         squares.push_back({node->row, node->column});
@@ -42,14 +42,14 @@ TEST(SgfGame, ExampleOpensAsTheNativeFileOfTheSameMoves) {
                                          true, "example.txt"));
     EXPECT_TRUE(sgf.host.stopMessages().empty());
     EXPECT_EQ(contents(*sgf.document.board()), contents(*native.document.board()));
-    for (const int32_t side : {kRed, kBlue}) {
+    for (const Side side : {Side::kRed, Side::kBlue}) {
         EXPECT_EQ(amazonList(*sgf.document.board(), side),
                   amazonList(*native.document.board(), side))
             << "the same list order, so the searches break ties alike";
     }
     EXPECT_EQ(recordTexts(sgf.document), recordTexts(native.document));
     EXPECT_EQ(sgf.document.moveNumber(), 4);
-    EXPECT_EQ(sgf.document.state(), kPause);
+    EXPECT_EQ(sgf.document.state(), GameState::kPause);
     EXPECT_EQ(sgf.document.title(), "example.sgf");
     EXPECT_EQ(sgf.host.soundCount(), 0);
     EXPECT_EQ(sgf.document.gameText(), native.document.gameText()) << "as a saved game too";
@@ -84,16 +84,16 @@ TEST(SgfGame, AComputerGameReadsBackToTheSameRecordAndResult) {
     played.profile.writeInt("Settings", "Columns", 6);
     played.profile.writeString("Settings", "RedLocations", "A1, F3");
     played.profile.writeString("Settings", "BlueLocations", "F1, A5");
-    played.makeComputer(kRed, kAlgorithmAlphaBeta);
-    played.makeComputer(kBlue, kAlgorithmQScout);
+    played.makeComputer(Side::kRed, kAlgorithmAlphaBeta);
+    played.makeComputer(Side::kBlue, kAlgorithmQScout);
     played.document.setSearchLimits(1, false);
     played.newGame();
     played.host.processEvents(played.document);
-    ASSERT_EQ(played.document.state(), kOver);
+    ASSERT_EQ(played.document.state(), GameState::kOver);
     ASSERT_EQ(played.host.congratulations().size(), 1u);
     const std::string sgf = played.document.gameSgfText();
     const std::string& shown = played.host.congratulations().front().text;
-    const bool redWon = played.host.congratulations().front().winner == kRed;
+    const bool redWon = played.host.congratulations().front().winner == Side::kRed;
     const std::string points = shown.substr(shown.find(" by ") + 4);
     EXPECT_NE(sgf.find(std::string("RE[") + (redWon ? "B+" : "W+") +
                        points.substr(0, points.find(' ')) + "]"),
@@ -123,7 +123,7 @@ TEST(SgfGame, AnIllegalMoveStopsTheReplayAndKeepsTheMovesBeforeIt) {
         const std::string& message = fixture.host.stopMessages().front();
         EXPECT_EQ(message.rfind("SGF move 3 (", 0), 0u) << message;
         EXPECT_NE(message.find("keeps the 2 moves before it"), std::string::npos) << message;
-        EXPECT_EQ(fixture.document.state(), kPause);
+        EXPECT_EQ(fixture.document.state(), GameState::kPause);
     }
 }
 
@@ -137,7 +137,7 @@ TEST(SgfGame, AGameTheBoardCannotHoldChangesNothing) {
         EXPECT_FALSE(fixture.document.openGame(text, true, "bad.sgf"));
         EXPECT_TRUE(fixture.profile.writes().empty()) << text;
         EXPECT_EQ(fixture.document.moveNumber(), 2) << "the game on the board stays";
-        EXPECT_EQ(fixture.document.state(), kPlay);
+        EXPECT_EQ(fixture.document.state(), GameState::kPlay);
         EXPECT_EQ(fixture.host.stopMessages().size(), 1u) << text;
     }
 }
@@ -152,14 +152,14 @@ TEST(SgfGame, SetupAndNamesGoWhereTheNativeFileWouldPutThem) {
     EXPECT_EQ(readSetting(fixture.profile, kRedLocationsSetting), "A1, G3");
     EXPECT_EQ(readSetting(fixture.profile, kBlueLocationsSetting), "G5, A3");
     EXPECT_EQ(readSetting(fixture.profile, kArrowLocationsSetting), "D3");
-    EXPECT_EQ(doc.player(kRed).name(), "Ann");
-    EXPECT_EQ(doc.player(kBlue).name(), "Ben");
+    EXPECT_EQ(doc.player(Side::kRed).name(), "Ann");
+    EXPECT_EQ(doc.player(Side::kBlue).name(), "Ben");
     EXPECT_EQ(doc.board()->content(2, 2), kRed);
     EXPECT_EQ(doc.board()->content(3, 3), kArrow);
 
     DocumentFixture withoutPlayers;
     ASSERT_TRUE(withoutPlayers.document.openGame("(;PB[Ann])", false, "n.sgf"));
-    EXPECT_EQ(withoutPlayers.document.player(kRed).name(), kDefaultPlayerName);
+    EXPECT_EQ(withoutPlayers.document.player(Side::kRed).name(), kDefaultPlayerName);
 }
 
 }  // namespace

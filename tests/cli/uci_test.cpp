@@ -58,16 +58,15 @@ class UciSession {
 // The board after a "position" command's moves, and its side to move.
 struct Played {
     std::unique_ptr<Board> board;
-    int32_t side = kRed;
+    Side side = Side::kRed;
 };
 
-Played afterMoves(std::unique_ptr<Board> board, int32_t side,
-                  const std::vector<std::string>& moves) {
+Played afterMoves(std::unique_ptr<Board> board, Side side, const std::vector<std::string>& moves) {
     for (const std::string& text : moves) {
         const auto move = parseUciMove(text, board->rows(), board->columns());
         EXPECT_TRUE(move) << text;
         board->setContent(move->from, kEmpty, true);
-        board->setContent(move->to, side, true);
+        board->setContent(move->to, contentOf(side), true);
         board->setContent(move->arrow, kArrow, true);
         side = otherSide(side);
     }
@@ -117,7 +116,7 @@ TEST(Uci, ScriptedSessionPlaysLegalMoves) {
     EXPECT_TRUE(uci.answer("ucinewgame").empty());
 
     EXPECT_TRUE(uci.answer("position startpos moves d1d6,d6g9 a7b7,b7b2").empty());
-    Played opening = afterMoves(buildBoard(BoardSetup{}), kRed, {"d1d6,d6g9", "a7b7,b7b2"});
+    Played opening = afterMoves(buildBoard(BoardSetup{}), Side::kRed, {"d1d6,d6g9", "a7b7,b7b2"});
     uci.send("go depth 2");
     const std::vector<std::string> search = uci.until("bestmove");
     ASSERT_EQ(search.size(), 3u) << "one info line a depth, then the move";
@@ -132,12 +131,12 @@ TEST(Uci, ScriptedSessionPlaysLegalMoves) {
     EXPECT_TRUE(uci.answer("setoption name Algorithm value 2").empty());
     EXPECT_TRUE(uci.answer("position fen 6/6/Q4q/6 b - - 0 5").empty());
     std::string error;
-    Played small = afterMoves(buildFenBoard(*parseFen("6/6/Q4q/6", error)), kBlue, {});
+    Played small = afterMoves(buildFenBoard(*parseFen("6/6/Q4q/6", error)), Side::kBlue, {});
     const auto started = std::chrono::steady_clock::now();
     expectLegal(small, uci.bestMove("go movetime 300"));
     EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
 
-    Played clocks = afterMoves(buildBoard(BoardSetup{}), kRed, {});
+    Played clocks = afterMoves(buildBoard(BoardSetup{}), Side::kRed, {});
     uci.answer("position startpos");
     expectLegal(clocks, uci.bestMove("go wtime 2000 btime 2000 winc 10 binc 10"));
 
@@ -162,7 +161,7 @@ TEST(Uci, StopAndIsReadyDuringAnInfiniteSearch) {
     const auto stopped = std::chrono::steady_clock::now();
     const std::string best = uci.until("bestmove", 10s).back().substr(9);
     EXPECT_LT(std::chrono::steady_clock::now() - stopped, 5s);
-    Played start = afterMoves(buildBoard(BoardSetup{}), kRed, {});
+    Played start = afterMoves(buildBoard(BoardSetup{}), Side::kRed, {});
     expectLegal(start, best);
     uci.send("quit");
     EXPECT_EQ(uci.child().waitForExit(10s), 0);
@@ -190,7 +189,7 @@ TEST(Uci, BadInputGetsOneInfoStringAndKeepsTheLastLegalPosition) {
         uci.answer("position startpos moves d1d6,d6g9 a1a2,a2a3 a7b7,b7b2");
     ASSERT_EQ(illegal.size(), 1u);
     EXPECT_NE(illegal.front().find("a1a2,a2a3"), std::string::npos) << illegal.front();
-    Played afterFirst = afterMoves(buildBoard(BoardSetup{}), kRed, {"d1d6,d6g9"});
+    Played afterFirst = afterMoves(buildBoard(BoardSetup{}), Side::kRed, {"d1d6,d6g9"});
     expectLegal(afterFirst, uci.bestMove("go depth 1"));
 
     EXPECT_EQ(uci.answer("position fen 10/9 w").size(), 1u);

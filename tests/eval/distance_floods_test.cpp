@@ -38,14 +38,14 @@ TEST(QueenDistances, SmallBoardWorkedSquareBySquare) {
     // C3) and B1 (right, stopped by C1) in one move; B3 and C2 need a second one.
     auto board = makeBoard(3, 3, "A1", "C3", "C1");
     resetDistances(*board);
-    computeQueenDistances(*board, kRed);
-    computeQueenDistances(*board, kBlue);
-    expectField(*board, board->distanceField(kRed),
+    computeQueenDistances(*board, Side::kRed);
+    computeQueenDistances(*board, Side::kBlue);
+    expectField(*board, board->distanceField(Side::kRed),
                 {{"A2", 1}, {"A3", 1}, {"B1", 1}, {"B2", 1}, {"B3", 2}, {"C2", 2}});
-    expectField(*board, board->distanceField(kBlue),
+    expectField(*board, board->distanceField(Side::kBlue),
                 {{"A3", 1}, {"B2", 1}, {"B3", 1}, {"C2", 1}, {"A2", 2}, {"B1", 2}});
-    expectBorderTen(*board, board->distanceField(kRed));
-    expectBorderTen(*board, board->distanceField(kBlue));
+    expectBorderTen(*board, board->distanceField(Side::kRed));
+    expectBorderTen(*board, board->distanceField(Side::kBlue));
 }
 
 TEST(QueenDistances, WalledInSideAndStaleValuesReadZero) {
@@ -53,14 +53,15 @@ TEST(QueenDistances, WalledInSideAndStaleValuesReadZero) {
     // Left-overs of an earlier position, on empty and on occupied cells, must not survive.
     for (int32_t row = 1; row <= 3; ++row) {
         for (int32_t column = 1; column <= 3; ++column) {
-            board->distanceField(kRed)[board->indexOf(row, column)] = 7;
+            board->distanceField(Side::kRed)[board->indexOf(row, column)] = 7;
         }
     }
-    computeQueenDistances(*board, kRed);
-    computeQueenDistances(*board, kBlue);
-    expectField(*board, board->distanceField(kRed), {});
-    expectField(*board, board->distanceField(kBlue), {{"A3", 1}, {"B3", 1}, {"C1", 1}, {"C2", 1}});
-    expectBorderTen(*board, board->distanceField(kRed));
+    computeQueenDistances(*board, Side::kRed);
+    computeQueenDistances(*board, Side::kBlue);
+    expectField(*board, board->distanceField(Side::kRed), {});
+    expectField(*board, board->distanceField(Side::kBlue),
+                {{"A3", 1}, {"B3", 1}, {"C1", 1}, {"C2", 1}});
+    expectBorderTen(*board, board->distanceField(Side::kRed));
 }
 
 // Distance from A1 along the winding corridor of winding20x20Walls(): each wall's gap and the
@@ -83,17 +84,17 @@ int32_t windingDistance(int32_t row, int32_t column) {
 
 TEST(QueenDistances, LongCorridorOnTwentyByTwentyReachesNineteen) {
     auto board = makeBoard(20, 20, "A1", "", testing::winding20x20Walls());
-    computeQueenDistances(*board, kRed);
-    computeQueenDistances(*board, kBlue);
+    computeQueenDistances(*board, Side::kRed);
+    computeQueenDistances(*board, Side::kBlue);
     int32_t largest = 0;
     for (int32_t row = 1; row <= 20; ++row) {
         for (int32_t column = 1; column <= 20; ++column) {
             const int32_t expected = windingDistance(row, column);
             const int32_t i = board->indexOf(row, column);
-            EXPECT_EQ(board->distanceField(kRed)[i], std::max(expected, 0))
+            EXPECT_EQ(board->distanceField(Side::kRed)[i], std::max(expected, 0))
                 << squareName(row, column);
-            EXPECT_EQ(board->distanceField(kBlue)[i], 0);
-            largest = std::max(largest, board->distanceField(kRed)[i]);
+            EXPECT_EQ(board->distanceField(Side::kBlue)[i], 0);
+            largest = std::max(largest, board->distanceField(Side::kRed)[i]);
         }
     }
     EXPECT_EQ(largest, 19);
@@ -102,18 +103,18 @@ TEST(QueenDistances, LongCorridorOnTwentyByTwentyReachesNineteen) {
 TEST(KingDistances, StepsOverEmptySquaresOnly) {
     // One square at a time: the Chebyshev distance on an open 20 x 20 board.
     auto open = makeBoard(20, 20, "A1", "");
-    computeKingDistances(*open, kRed);
-    EXPECT_EQ(open->distance(kRed, 20, 20), 19);
-    EXPECT_EQ(open->distance(kRed, 16, 3), 15);
-    EXPECT_EQ(open->distance(kRed, 2, 2), 1);
-    EXPECT_EQ(open->distance(kRed, 1, 1), 0);
+    computeKingDistances(*open, Side::kRed);
+    EXPECT_EQ(open->distance(Side::kRed, 20, 20), 19);
+    EXPECT_EQ(open->distance(Side::kRed, 16, 3), 15);
+    EXPECT_EQ(open->distance(Side::kRed, 2, 2), 1);
+    EXPECT_EQ(open->distance(Side::kRed, 1, 1), 0);
     // 3 x 3: Red A2, Blue C1. Blue's steps go round the Red amazon.
     auto board = makeBoard(3, 3, "A2", "C1");
-    computeKingDistances(*board, kRed);
-    computeKingDistances(*board, kBlue);
-    expectField(*board, board->distanceField(kRed),
+    computeKingDistances(*board, Side::kRed);
+    computeKingDistances(*board, Side::kBlue);
+    expectField(*board, board->distanceField(Side::kRed),
                 {{"A1", 1}, {"A3", 1}, {"B1", 1}, {"B2", 1}, {"B3", 1}, {"C2", 2}, {"C3", 2}});
-    expectField(*board, board->distanceField(kBlue),
+    expectField(*board, board->distanceField(Side::kBlue),
                 {{"B1", 1}, {"B2", 1}, {"C2", 1}, {"A1", 2}, {"A3", 2}, {"B3", 2}, {"C3", 2}});
 }
 
@@ -121,15 +122,15 @@ TEST(AmazonDistances, OneSlotPerAmazonInListOrder) {
     // 2 x 4: Red A1 then A2, Blue B1 then C1.
     auto board = makeBoard(2, 4, "A1, A2", "B1, C1");
     computeAmazonDistances(*board);
-    expectField(*board, board->amazonDistanceField(kRed, 0),
+    expectField(*board, board->amazonDistanceField(Side::kRed, 0),
                 {{"B2", 1}, {"C2", 2}, {"D2", 2}, {"D1", 3}});
-    expectField(*board, board->amazonDistanceField(kRed, 1),
+    expectField(*board, board->amazonDistanceField(Side::kRed, 1),
                 {{"B2", 1}, {"C2", 1}, {"D2", 1}, {"D1", 2}});
-    expectField(*board, board->amazonDistanceField(kBlue, 0),
+    expectField(*board, board->amazonDistanceField(Side::kBlue, 0),
                 {{"B2", 1}, {"C2", 1}, {"D2", 2}, {"D1", 2}});
-    expectField(*board, board->amazonDistanceField(kBlue, 1),
+    expectField(*board, board->amazonDistanceField(Side::kBlue, 1),
                 {{"B2", 1}, {"C2", 1}, {"D2", 1}, {"D1", 1}});
-    for (int32_t side : {kRed, kBlue}) {
+    for (Side side : {Side::kRed, Side::kBlue}) {
         for (int32_t slot = 0; slot < kMaxAmazonsPerSide; ++slot) {
             expectBorderTen(*board, board->amazonDistanceField(side, slot));
         }

@@ -107,7 +107,7 @@ class ReferenceFlood {
     std::vector<int32_t> field_;
 };
 
-std::vector<Square> amazonSquares(const Board& board, int32_t side) {
+std::vector<Square> amazonSquares(const Board& board, Side side) {
     std::vector<Square> squares;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         squares.push_back(node->square());
@@ -129,11 +129,12 @@ Board randomBoard(Mt19937& generator) {
             }
         }
     }
-    for (int32_t side : {kRed, kBlue}) {
+    for (Side side : {Side::kRed, Side::kBlue}) {
         const int32_t amazons = pick(kMaxAmazonsPerSide + 1);
         for (int32_t k = 0; k < amazons; ++k) {
             board.setContent(1 + pick(static_cast<uint32_t>(board.rows())),
-                             1 + pick(static_cast<uint32_t>(board.columns())), side, true);
+                             1 + pick(static_cast<uint32_t>(board.columns())), contentOf(side),
+                             true);
         }
     }
     return board;
@@ -151,9 +152,9 @@ TEST(FloodReference, FastFloodsMatchThePlainNodeQueue) {
     for (int trial = 0; trial < 400; ++trial) {
         Board board = randomBoard(generator);
         // Stale values from another evaluation must not matter.
-        computeKingDistances(board, kRed);
+        computeKingDistances(board, Side::kRed);
         computeAmazonDistances(board);
-        for (int32_t side : {kRed, kBlue}) {
+        for (Side side : {Side::kRed, Side::kBlue}) {
             computeQueenDistances(board, side);
             expectSameField(board, board.distanceField(side),
                             ReferenceFlood(board).queen(amazonSquares(board, side)), trial);
@@ -165,7 +166,7 @@ TEST(FloodReference, FastFloodsMatchThePlainNodeQueue) {
             ASSERT_EQ(countReachableSquares(board, side), expected) << "trial " << trial;
         }
         computeAmazonDistances(board);
-        for (int32_t side : {kRed, kBlue}) {
+        for (Side side : {Side::kRed, Side::kBlue}) {
             const std::vector<Square> squares = amazonSquares(board, side);
             for (std::size_t slot = 0; slot < squares.size(); ++slot) {
                 expectSameField(board, board.amazonDistanceField(side, static_cast<int32_t>(slot)),

@@ -16,25 +16,25 @@ TEST(QuickDistance, ClassesFromMarkedRaysInScanOrder) {
     // -15). A2, B2 are level. C2 sees B2 -> (2, 1), -9. D2 sees B2 past C2 for Red and C2
     // for Blue -> (2, 2), 0. Total -33.
     auto board = makeBoard(2, 4, "A1", "B1");
-    EXPECT_EQ(evaluateQuickDistance(*board, kRed, 1), -33);
+    EXPECT_EQ(evaluateQuickDistance(*board, Side::kRed, 1), -33);
     EXPECT_EQ(board->evaluationTotal, -33);
-    EXPECT_EQ(quickDistanceOnFields(*board, kRed, 1), -33);
-    EXPECT_EQ(board->distance(kRed, 1, 4), 0);
-    EXPECT_EQ(board->distance(kRed, 2, 4), 2);
-    EXPECT_EQ(board->distance(kBlue, 2, 4), 2);
-    EXPECT_EQ(evaluateQuickDistance(*board, kBlue, 12), 33);
+    EXPECT_EQ(quickDistanceOnFields(*board, Side::kRed, 1), -33);
+    EXPECT_EQ(board->distance(Side::kRed, 1, 4), 0);
+    EXPECT_EQ(board->distance(Side::kRed, 2, 4), 2);
+    EXPECT_EQ(board->distance(Side::kBlue, 2, 4), 2);
+    EXPECT_EQ(evaluateQuickDistance(*board, Side::kBlue, 12), 33);
     // Q2: -10 - 20 - 10 + 0.
-    EXPECT_EQ(evaluateQuickDistance(*board, kRed, 13), -40);
+    EXPECT_EQ(evaluateQuickDistance(*board, Side::kRed, 13), -40);
 }
 
 TEST(QuickDistance, OnlyOneAndTwoMovesCount) {
     // In the winding corridor Red reaches B1..T1 in one move (Q1[1][0] = 15) and T2, T3 in
     // two (Q1[2][0] = 7); everything farther is class 0 and scores nothing.
     auto board = makeBoard(20, 20, "A1", "", testing::winding20x20Walls());
-    EXPECT_EQ(evaluateQuickDistance(*board, kRed, 1), 19 * 15 + 2 * 7);
+    EXPECT_EQ(evaluateQuickDistance(*board, Side::kRed, 1), 19 * 15 + 2 * 7);
     // Nobody moves: 0.
     auto stuck = makeBoard(3, 3, "A1", "C3", "A2, B1, B2, B3, C2");
-    EXPECT_EQ(evaluateQuickDistance(*stuck, kRed, 1), 0);
+    EXPECT_EQ(evaluateQuickDistance(*stuck, Side::kRed, 1), 0);
 }
 
 }  // namespace

@@ -30,36 +30,36 @@ TEST(CountReachableSquares, EmptySquaresAtAnyNumberOfMoves) {
     // The winding corridor: 400 squares less 171 arrows and the amazon, reached in up to 19
     // moves.
     auto winding = makeBoard(20, 20, "A1", "", testing::winding20x20Walls());
-    EXPECT_EQ(countReachableSquares(*winding, kRed), 228);
-    EXPECT_EQ(winding->distance(kRed, 20, 1), 1) << "reached squares are marked 1";
-    EXPECT_EQ(countReachableSquares(*winding, kBlue), 0);
+    EXPECT_EQ(countReachableSquares(*winding, Side::kRed), 228);
+    EXPECT_EQ(winding->distance(Side::kRed, 20, 1), 1) << "reached squares are marked 1";
+    EXPECT_EQ(countReachableSquares(*winding, Side::kBlue), 0);
     // 1 x 5 with an arrow in the middle: each side has its own square; the other side's
     // amazon is not counted.
     auto split = makeBoard(1, 5, "A1", "E1", "C1");
-    EXPECT_EQ(countReachableSquares(*split, kRed), 1);
-    EXPECT_EQ(countReachableSquares(*split, kBlue), 1);
+    EXPECT_EQ(countReachableSquares(*split, Side::kRed), 1);
+    EXPECT_EQ(countReachableSquares(*split, Side::kBlue), 1);
     auto start = buildBoard(BoardSetup{});
-    EXPECT_EQ(countReachableSquares(*start, kRed), 92);
+    EXPECT_EQ(countReachableSquares(*start, Side::kRed), 92);
 }
 
 TEST(CountReachableSquares, WalledInSideReachesNothing) {
     auto board = makeBoard(3, 3, "A1", "C3", "A2, B1, B2");
-    EXPECT_EQ(countReachableSquares(*board, kRed), 0);
-    EXPECT_EQ(countReachableSquares(*board, kBlue), 4);
+    EXPECT_EQ(countReachableSquares(*board, Side::kRed), 0);
+    EXPECT_EQ(countReachableSquares(*board, Side::kBlue), 4);
 }
 
 TEST(CountRayLengths, OneMoveReachInDirectionOrder) {
     // Lines of exactly one square all round: 8 for Mobility's sum.
     auto ring = makeBoard(5, 5, "A2", "C3", "A1, C1, E1, A3, E3, A5, C5, E5");
     const std::array<int32_t, 8> ones{1, 1, 1, 1, 1, 1, 1, 1};
-    EXPECT_EQ(countRayLengths(*ring, *ring->amazons(kBlue).head()), ones);
+    EXPECT_EQ(countRayLengths(*ring, *ring->amazons(Side::kBlue).head()), ones);
     // Red A2 on the edge: up-right B3, C4, D5; right B2..E2; down-right B1; the rest closed.
     const std::array<int32_t, 8> edge{0, 0, 0, 3, 4, 1, 0, 0};
-    EXPECT_EQ(countRayLengths(*ring, *ring->amazons(kRed).head()), edge);
+    EXPECT_EQ(countRayLengths(*ring, *ring->amazons(Side::kRed).head()), edge);
     // One open line of nine squares: 45 for Mobility's sum.
     auto line = makeBoard(1, 11, "K1", "A1");
     const std::array<int32_t, 8> nine{0, 0, 0, 0, 9, 0, 0, 0};
-    EXPECT_EQ(countRayLengths(*line, *line->amazons(kBlue).head()), nine);
+    EXPECT_EQ(countRayLengths(*line, *line->amazons(Side::kBlue).head()), nine);
 }
 
 }  // namespace

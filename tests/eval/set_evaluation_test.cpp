@@ -82,8 +82,8 @@ int32_t largestDistance(const Board& board) {
     int32_t largest = 0;
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
-            largest = std::max(
-                {largest, board.distance(kRed, row, column), board.distance(kBlue, row, column)});
+            largest = std::max({largest, board.distance(Side::kRed, row, column),
+                                board.distance(Side::kBlue, row, column)});
         }
     }
     return largest;
@@ -92,7 +92,7 @@ int32_t largestDistance(const Board& board) {
 // Every evaluation on the board as the program runs it against its counterpart over the
 // per-cell fields, from both sides and an out-of-range side (which judges for Blue).
 void expectSameAsOnFields(Board& board, const std::vector<int32_t>& moveNumbers) {
-    using Evaluation = int32_t (*)(Board&, int32_t, int32_t);
+    using Evaluation = int32_t (*)(Board&, Side, int32_t);
     const std::pair<Evaluation, Evaluation> pairs[] = {
         {evaluateMinDistanceArrays, minDistanceArraysOnFields},
         {evaluateMinDistanceSeparate, minDistanceSeparateOnFields},
@@ -100,10 +100,10 @@ void expectSameAsOnFields(Board& board, const std::vector<int32_t>& moveNumbers)
         {evaluateMinDistanceSteps, minDistanceStepsOnFields},
         {evaluateQuickDistance, quickDistanceOnFields},
     };
-    for (const int32_t side : {int32_t{kRed}, int32_t{kBlue}, 0}) {
+    for (const Side side : {Side::kRed, Side::kBlue, static_cast<Side>(0)}) {
         for (const int32_t moveNumber : moveNumbers) {
             SCOPED_TRACE(testing::Message() << board.rows() << " x " << board.columns() << ", side "
-                                            << side << ", move " << moveNumber);
+                                            << sideCode(side) << ", move " << moveNumber);
             const int32_t ownership = evaluateSquareOwnership(board, side, moveNumber);
             const std::pair<int32_t, int32_t> owned{board.redOwnedCount, board.blueOwnedCount};
             EXPECT_EQ(ownership, squareOwnershipOnFields(board, side, moveNumber));
@@ -133,7 +133,7 @@ TEST(SetEvaluations, MatchTheFieldEvaluations) {
         const bool onSets = fitsSquareSet(board);
         boardsOnSets += onSets ? 1 : 0;
         expectSameAsOnFields(board, {1, 12, 13, 25, 26, positions.between(2, 150)});
-        minDistanceStepsOnFields(board, kRed, 1);
+        minDistanceStepsOnFields(board, Side::kRed, 1);
         distancesAboveFourteen += onSets && largestDistance(board) > 14 ? 1 : 0;
     }
     EXPECT_GT(boardsOnSets, 2000);

@@ -17,15 +17,15 @@ namespace {
 using namespace std::string_view_literals;
 
 void play(Board& board, Square from, Square to, Square arrow) {
-    const int32_t side = board.content(from);
+    const int32_t amazon = board.content(from);
     board.setContent(from, kEmpty, true);
-    board.setContent(to, side, true);
+    board.setContent(to, amazon, true);
     board.setContent(arrow, kArrow, true);
 }
 
 struct SmallGame {
-    PlayerRecord red{kHumanPlayer, "Alice", kRed, kAlgorithmQScout, 1, 30};
-    PlayerRecord blue{kComputerPlayer, "Bob", kBlue, kAlgorithmQScout, 1, 30};
+    PlayerRecord red{kHumanPlayer, "Alice", Side::kRed, kAlgorithmQScout, 1, 30};
+    PlayerRecord blue{kComputerPlayer, "Bob", Side::kBlue, kAlgorithmQScout, 1, 30};
     std::unique_ptr<Board> board = buildBoard(BoardSetup{});
     std::vector<std::string> moveTexts{"D1 - D7 (G7)", "G10 - G8 (E8)", "A4 - C4 (C6)"};
 
@@ -132,8 +132,8 @@ TEST(GameFileWriter, WritesOnlyTheMovesOnTheBoard) {
 }
 
 TEST(GameFileWriter, ArrowLinesHoldFifteenEntriesEach) {
-    const PlayerRecord red(kHumanPlayer, "A", kRed, 2, 1, 30);
-    const PlayerRecord blue(kHumanPlayer, "B", kBlue, 2, 1, 30);
+    const PlayerRecord red(kHumanPlayer, "A", Side::kRed, 2, 1, 30);
+    const PlayerRecord blue(kHumanPlayer, "B", Side::kBlue, 2, 1, 30);
     const auto arrowLines = [&](int arrows) {
         Board board(10, 10);
         for (int i = 0; i < arrows; ++i) {
@@ -187,12 +187,12 @@ TEST(GameFileWriter, ReadsBackWhatItWrote) {
     ASSERT_TRUE(players.red && players.blue);
     EXPECT_EQ(*players.red, (FilePlayer{kHumanPlayer, 2, 1, 30, "Alice", 3725}));
     EXPECT_EQ(*players.blue, (FilePlayer{kComputerPlayer, 2, 1, 30, "Computer", 59}));
-    PlayerRecord red(kComputerPlayer, "Old", kRed, 0, 0, 3);
+    PlayerRecord red(kComputerPlayer, "Old", Side::kRed, 0, 0, 3);
     red.setLastMoveText("A1 - A2 (A3)");
     applyFilePlayer(*players.red, red);
     EXPECT_EQ(red.description(), "Red  - Alice");
     EXPECT_EQ(red.clock(), 3725);
-    EXPECT_EQ(red.side(), kRed);
+    EXPECT_EQ(red.side(), Side::kRed);
     EXPECT_EQ(red.lastMoveText(), "");
 
     const std::vector<ScannedMove> expected{
@@ -280,7 +280,7 @@ TEST(PlayerReader, ReadsNumbersLikeAStandardConversion) {
               (FilePlayer{-1, 3, 5, 2147483647, std::string(" Ann \xE9\x00Lee", 10), -42}));
     EXPECT_EQ(players.blue->timeout, -2147483648);
     EXPECT_EQ(players.blue->clock, 2147483647);
-    PlayerRecord red(kHumanPlayer, "X", kRed, 2, 1, 30);
+    PlayerRecord red(kHumanPlayer, "X", Side::kRed, 2, 1, 30);
     applyFilePlayer(*players.red, red);
     EXPECT_EQ(red.clock(), 0);
 }

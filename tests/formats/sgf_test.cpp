@@ -34,9 +34,9 @@ TEST(Sgf, ExampleGameReadsOnTheStandardStart) {
     EXPECT_EQ(game.blueAmazons, kStandardBlue);
     EXPECT_TRUE(game.arrows.empty());
     ASSERT_EQ(game.moves.size(), 3u);
-    EXPECT_EQ(game.moves[0].side, kRed);
+    EXPECT_EQ(game.moves[0].side, Side::kRed);
     EXPECT_EQ(game.moves[0].squares, (ScannedMove{{1, 4}, {7, 4}, {7, 7}})) << "D1-D7 (G7)";
-    EXPECT_EQ(game.moves[1].side, kBlue);
+    EXPECT_EQ(game.moves[1].side, Side::kBlue);
     EXPECT_EQ(game.moves[1].squares, (ScannedMove{{7, 1}, {4, 4}, {7, 1}})) << "A7-D4 (A7)";
     EXPECT_EQ(game.moves[2].squares, (ScannedMove{{1, 7}, {3, 5}, {10, 5}})) << "G1-E3 (E10)";
     EXPECT_EQ(game.moves[2].property, "B[gjehea]");
@@ -146,8 +146,8 @@ TEST(Sgf, WrittenTextAndItsRoundTrip) {
     game.redName = "A]nn\\e";
     game.blueName = "two\nlines";
     game.result = "B+5";
-    game.moves = {{kRed, ScannedMove{{4, 6}, {4, 4}, {4, 3}}, {}},
-                  {kBlue, ScannedMove{{1, 1}, {1, 2}, {1, 1}}, {}}};
+    game.moves = {{Side::kRed, ScannedMove{{4, 6}, {4, 4}, {4, 3}}, {}},
+                  {Side::kBlue, ScannedMove{{1, 1}, {1, 2}, {1, 1}}, {}}};
     const std::string text = writeSgf(game);
     EXPECT_EQ(text, "(;FF[4]GM[18]AP[Taravin:" TARAVIN_VERSION_TEXT
                     "]CA[UTF-8]SZ[6:4]\n"
@@ -162,7 +162,7 @@ TEST(Sgf, WrittenTextAndItsRoundTrip) {
     EXPECT_EQ(back.result, "B+5");
     ASSERT_EQ(back.moves.size(), 2u);
     EXPECT_EQ(back.moves[1].squares, game.moves[1].squares);
-    EXPECT_EQ(back.moves[1].side, kBlue);
+    EXPECT_EQ(back.moves[1].side, Side::kBlue);
     game.redName = "Ren\xE9";
     EXPECT_EQ(read(writeSgf(game)).redName, "Ren\xC3\xA9") << "an 8-bit name is written as UTF-8";
     EXPECT_EQ(sgfPoint({1, 4}, 10), "dj");

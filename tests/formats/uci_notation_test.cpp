@@ -6,7 +6,7 @@
 namespace taravin {
 namespace {
 
-std::vector<Square> amazonList(const Board& board, int32_t side) {
+std::vector<Square> amazonList(const Board& board, Side side) {
     std::vector<Square> squares;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         squares.push_back({node->row, node->column});
@@ -31,24 +31,24 @@ TEST(UciNotation, StartFenIsTheStandardSetupWithItsListOrder) {
     const FenPosition start = fen(kStartFen);
     EXPECT_EQ(start.rows, 10);
     EXPECT_EQ(start.columns, 10);
-    EXPECT_EQ(start.sideToMove, kRed);
+    EXPECT_EQ(start.sideToMove, Side::kRed);
     EXPECT_EQ(start.moveNumber, 1);
     const std::unique_ptr<Board> fromFen = buildFenBoard(start);
     const std::unique_ptr<Board> standard = buildBoard(BoardSetup{});
-    for (const int32_t side : {kRed, kBlue}) {
+    for (const Side side : {Side::kRed, Side::kBlue}) {
         EXPECT_EQ(amazonList(*fromFen, side), amazonList(*standard, side));
     }
     EXPECT_EQ(
         std::vector<int32_t>(fromFen->contents(), fromFen->contents() + fromFen->cellCount()),
         std::vector<int32_t>(standard->contents(), standard->contents() + standard->cellCount()));
-    EXPECT_EQ(writeFen(*standard, kRed, 1), kStartFen);
+    EXPECT_EQ(writeFen(*standard, Side::kRed, 1), kStartFen);
 }
 
 TEST(UciNotation, FenVariantsAndTheirRoundTrip) {
     const FenPosition holdings =
         fen("3q2q3/10/10/q8q/10/4P5/Q3p4Q/10/10/3Q2Q3[PPPPpppp] b - - 3 7");
     EXPECT_EQ(holdings.arrows, (std::vector<Square>{{5, 5}, {4, 5}}));
-    EXPECT_EQ(holdings.sideToMove, kBlue);
+    EXPECT_EQ(holdings.sideToMove, Side::kBlue);
     EXPECT_EQ(holdings.moveNumber, 14) << "black's move of the seventh full move";
 
     const FenPosition wide = fen("20/Q18q/20/*19 w");
@@ -56,7 +56,7 @@ TEST(UciNotation, FenVariantsAndTheirRoundTrip) {
     EXPECT_EQ(wide.columns, 20);
     EXPECT_EQ(wide.blueAmazons, (std::vector<Square>{{3, 20}}));
     const std::unique_ptr<Board> board = buildFenBoard(wide);
-    EXPECT_EQ(writeFen(*board, kBlue, 4), "20/Q18q/20/*19 b - - 0 2");
+    EXPECT_EQ(writeFen(*board, Side::kBlue, 4), "20/Q18q/20/*19 b - - 0 2");
 
     const FenPosition minimal = fen("Qq");
     EXPECT_EQ(minimal.rows, 1);

@@ -61,7 +61,7 @@ TEST(MatchGame, EveryWayOfLosingIsRecorded) {
                    : MatchAnswer{MatchAnswer::Kind::kMove, {{1, 1}, {1, 1}, {1, 2}}, {}};
     });
     MatchGameResult result = playMatchGame(legal, "L", illegal, "I", smallBoard(), 1s);
-    EXPECT_EQ(result.winner, kRed);
+    EXPECT_EQ(result.winner, Side::kRed);
     EXPECT_EQ(result.reason, "Blue loses: illegal move a1a1,a1b1");
     EXPECT_EQ(result.record.result, "B+F");
     EXPECT_EQ(result.record.moves.size(), 3u) << "the moves before the illegal one";
@@ -71,7 +71,7 @@ TEST(MatchGame, EveryWayOfLosingIsRecorded) {
         return MatchAnswer{MatchAnswer::Kind::kFailure, {}, "the engine ended"};
     });
     result = playMatchGame(failing, "F", legal, "L", smallBoard(), 1s);
-    EXPECT_EQ(result.winner, kBlue);
+    EXPECT_EQ(result.winner, Side::kBlue);
     EXPECT_EQ(result.reason, "Red loses: the engine ended");
     EXPECT_EQ(result.record.result, "W+F");
 
@@ -86,7 +86,7 @@ TEST(MatchGame, EveryWayOfLosingIsRecorded) {
         return firstMove(turn);
     });
     result = playMatchGame(slow, "S", legal, "L", smallBoard(), 20ms);
-    EXPECT_EQ(result.winner, kBlue);
+    EXPECT_EQ(result.winner, Side::kBlue);
     EXPECT_EQ(result.record.result, "W+T");
     EXPECT_NE(result.reason.find("the limit is 20 ms"), std::string::npos) << result.reason;
 
@@ -111,7 +111,7 @@ TEST(MatchGame, BuiltInPlayersFinishTheGameThroughTheDocument) {
     BuiltinMatchPlayer blue(kAlgorithmQScout, 0, {.moveMilliseconds = 10}, 1u << 22);
     const MatchGameResult result = playMatchGame(red, "Ann", blue, "Ben", smallBoard(), 10s);
     EXPECT_NE(result.reason.find(" wins by "), std::string::npos) << result.reason;
-    EXPECT_EQ(result.record.result.substr(0, 2), result.winner == kRed ? "B+" : "W+");
+    EXPECT_EQ(result.record.result.substr(0, 2), result.winner == Side::kRed ? "B+" : "W+");
     EXPECT_EQ(result.record.columns, 6);
 
     std::string error;

@@ -16,7 +16,7 @@ std::shared_ptr<const ZobristKeys> keysFor(const Board& board, uint32_t tableSiz
     return std::make_shared<ZobristKeys>(ZobristKeys::build(generator, board.cellCount(), tableSize));
 }
 
-std::vector<Square> listSquares(const Board& board, int32_t side) {
+std::vector<Square> listSquares(const Board& board, Side side) {
     std::vector<Square> squares;
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         squares.push_back(node->square());
@@ -34,18 +34,18 @@ TEST(Board, NewBoardHasBorderRingOfArrowsWithDistanceTen) {
             if (board.isInner(row, column)) {
                 ++inner;
                 EXPECT_EQ(board.content(row, column), kEmpty);
-                EXPECT_EQ(board.distance(kRed, row, column), 0);
+                EXPECT_EQ(board.distance(Side::kRed, row, column), 0);
             } else {
                 ++border;
                 EXPECT_EQ(board.content(row, column), kArrow);
-                EXPECT_EQ(board.distance(kRed, row, column), kBorderDistance);
-                EXPECT_EQ(board.distance(kBlue, row, column), kBorderDistance);
+                EXPECT_EQ(board.distance(Side::kRed, row, column), kBorderDistance);
+                EXPECT_EQ(board.distance(Side::kBlue, row, column), kBorderDistance);
             }
         }
     }
     EXPECT_EQ(border, 44);
     EXPECT_EQ(inner, 100);
-    EXPECT_TRUE(board.amazons(kRed).empty());
+    EXPECT_TRUE(board.amazons(Side::kRed).empty());
 }
 
 TEST(Board, SizesOutsideOneToTwentyFallBackToTenByTen) {
@@ -69,13 +69,13 @@ TEST(Board, SquareNames) {
 
 TEST(Board, MovedAmazonGoesToTheTailOfItsList) {
     auto board = buildBoard(BoardSetup{});
-    ASSERT_EQ(listSquares(*board, kRed),
+    ASSERT_EQ(listSquares(*board, Side::kRed),
               (std::vector<Square>{{4, 1}, {1, 4}, {1, 7}, {4, 10}}));
     board->setContent(1, 4, kEmpty, true);
     board->setContent(7, 4, kRed, true);
-    EXPECT_EQ(listSquares(*board, kRed),
+    EXPECT_EQ(listSquares(*board, Side::kRed),
               (std::vector<Square>{{4, 1}, {1, 7}, {4, 10}, {7, 4}}));
-    EXPECT_EQ(listSquares(*board, kBlue),
+    EXPECT_EQ(listSquares(*board, Side::kBlue),
               (std::vector<Square>{{7, 1}, {10, 4}, {10, 7}, {7, 10}}));
 }
 
@@ -88,8 +88,8 @@ TEST(Board, SetContentWithoutUpdateLeavesListsAndHashAlone) {
     board.setContent(5, 5, kBlue, false);
     board.setContent(4, 1, kEmpty, false);
     EXPECT_EQ(board.hash(), before);
-    EXPECT_EQ(board.amazonCount(kRed), 1);
-    EXPECT_EQ(board.amazonCount(kBlue), 0);
+    EXPECT_EQ(board.amazonCount(Side::kRed), 1);
+    EXPECT_EQ(board.amazonCount(Side::kBlue), 0);
     EXPECT_EQ(board.content(5, 5), kBlue);
 }
 
@@ -118,9 +118,9 @@ TEST(Board, RunningHashFollowsEveryUpdatingChange) {
         board.recomputeHash();
         ASSERT_EQ(board.hash(), running) << "after step " << step;
     }
-    EXPECT_EQ(board.amazonCount(kRed), amazons[kRed]);
-    EXPECT_EQ(board.amazonCount(kBlue), amazons[kBlue]);
-    for (const PositionNode* node = board.amazons(kRed).head(); node; node = node->next) {
+    EXPECT_EQ(board.amazonCount(Side::kRed), amazons[kRed]);
+    EXPECT_EQ(board.amazonCount(Side::kBlue), amazons[kBlue]);
+    for (const PositionNode* node = board.amazons(Side::kRed).head(); node; node = node->next) {
         EXPECT_EQ(board.content(node->row, node->column), kRed);
     }
 }
@@ -145,32 +145,32 @@ TEST(Board, BorderCellsContributeToTheHash) {
 TEST(Board, CopyKeepsCellsListsAndCapacity) {
     auto board = buildBoard(BoardSetup{});
     board->setMark(3, 3, kLastMoveMark);
-    board->distanceField(kBlue)[board->indexOf(2, 2)] = 5;
+    board->distanceField(Side::kBlue)[board->indexOf(2, 2)] = 5;
     const Board copy(*board);
-    EXPECT_EQ(listSquares(copy, kRed), listSquares(*board, kRed));
-    EXPECT_EQ(listSquares(copy, kBlue), listSquares(*board, kBlue));
+    EXPECT_EQ(listSquares(copy, Side::kRed), listSquares(*board, Side::kRed));
+    EXPECT_EQ(listSquares(copy, Side::kBlue), listSquares(*board, Side::kBlue));
     EXPECT_EQ(copy.marks(3, 3), kLastMoveMark);
-    EXPECT_EQ(copy.distance(kBlue, 2, 2), 5);
+    EXPECT_EQ(copy.distance(Side::kBlue, 2, 2), 5);
     EXPECT_EQ(copy.moveCapacity(), 6400);
 }
 
 TEST(Board, NoMoveLeftAndNeighbourQueries) {
     Board board(10, 10);
-    EXPECT_TRUE(board.noMoveLeft(kRed)) << "a side without amazons cannot move";
+    EXPECT_TRUE(board.noMoveLeft(Side::kRed)) << "a side without amazons cannot move";
     board.setContent(1, 1, kRed, true);
-    EXPECT_FALSE(board.noMoveLeft(kRed));
+    EXPECT_FALSE(board.noMoveLeft(Side::kRed));
     board.setContent(2, 1, kArrow, true);
     board.setContent(1, 2, kBlue, true);
-    EXPECT_FALSE(board.noMoveLeft(kRed));
+    EXPECT_FALSE(board.noMoveLeft(Side::kRed));
     board.setContent(2, 2, kArrow, true);
-    EXPECT_TRUE(board.noMoveLeft(kRed)) << "border neighbours count as occupied";
+    EXPECT_TRUE(board.noMoveLeft(Side::kRed)) << "border neighbours count as occupied";
     EXPECT_FALSE(board.hasFreeNeighbour(1, 1));
-    EXPECT_EQ(board.countLegalMoves(kRed), 0);
+    EXPECT_EQ(board.countLegalMoves(Side::kRed), 0);
     // The Blue amazon on B1 can still step to C1, so it is a mobile enemy of A1.
-    EXPECT_TRUE(board.hasMobileEnemyNeighbour(*board.amazons(kRed).head(), kRed));
+    EXPECT_TRUE(board.hasMobileEnemyNeighbour(*board.amazons(Side::kRed).head(), Side::kRed));
     board.setContent(1, 3, kArrow, true);
     board.setContent(2, 3, kArrow, true);
-    EXPECT_FALSE(board.hasMobileEnemyNeighbour(*board.amazons(kRed).head(), kRed));
+    EXPECT_FALSE(board.hasMobileEnemyNeighbour(*board.amazons(Side::kRed).head(), Side::kRed));
 }
 
 TEST(Board, MoveCapacityGrowsWithBoardAndAmazons) {

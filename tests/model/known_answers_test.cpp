@@ -13,7 +13,7 @@ namespace {
 
 struct PerftRow {
     BoardSetup setup;
-    int32_t side;
+    Side side;
     int64_t counts[3];
 };
 
@@ -21,11 +21,11 @@ struct PerftRow {
 // enumeration.
 TEST(KnownAnswers, PerftRows) {
     const PerftRow rows[] = {
-        {BoardSetup{}, kRed, {2176, 4307152, -1}},
-        {{5, 5, "A1, E5", "A5, E1", "C3"}, kRed, {142, 15664, 1712304}},
-        {{6, 4, "B1, C6, A3", "D2", "B3, C3, A6"}, kRed, {151, 7196, 732080}},
-        {{6, 4, "B1, C6, A3", "D2", "B3, C3, A6"}, kBlue, {60, 7727, 227648}},
-        {{7, 7, "A1", "G7, D4", "B2, F6, D1, D7"}, kBlue, {424, 38962, 12995712}},
+        {BoardSetup{}, Side::kRed, {2176, 4307152, -1}},
+        {{5, 5, "A1, E5", "A5, E1", "C3"}, Side::kRed, {142, 15664, 1712304}},
+        {{6, 4, "B1, C6, A3", "D2", "B3, C3, A6"}, Side::kRed, {151, 7196, 732080}},
+        {{6, 4, "B1, C6, A3", "D2", "B3, C3, A6"}, Side::kBlue, {60, 7727, 227648}},
+        {{7, 7, "A1", "G7, D4", "B2, F6, D1, D7"}, Side::kBlue, {424, 38962, 12995712}},
     };
     for (const PerftRow& row : rows) {
         const auto board = buildBoard(row.setup);
@@ -49,14 +49,14 @@ TEST(KnownAnswers, StartHashAndTranspositions) {
     const auto other = buildBoard(BoardSetup{}, keys);
     const Square a1{1, 4}, a2{4, 4}, a3{4, 5}, b1{4, 1}, b2{3, 2}, b3{3, 3};
     const Square c1{7, 1}, c2{6, 2}, c3{6, 3}, d1{10, 4}, d2{8, 6}, d3{8, 7};
-    makeMove(*board, a1, a2, a3, kRed);
-    makeMove(*board, c1, c2, c3, kBlue);
-    makeMove(*board, b1, b2, b3, kRed);
-    makeMove(*board, d1, d2, d3, kBlue);
-    makeMove(*other, b1, b2, b3, kRed);
-    makeMove(*other, d1, d2, d3, kBlue);
-    makeMove(*other, a1, a2, a3, kRed);
-    makeMove(*other, c1, c2, c3, kBlue);
+    makeMove(*board, a1, a2, a3, Side::kRed);
+    makeMove(*board, c1, c2, c3, Side::kBlue);
+    makeMove(*board, b1, b2, b3, Side::kRed);
+    makeMove(*board, d1, d2, d3, Side::kBlue);
+    makeMove(*other, b1, b2, b3, Side::kRed);
+    makeMove(*other, d1, d2, d3, Side::kBlue);
+    makeMove(*other, a1, a2, a3, Side::kRed);
+    makeMove(*other, c1, c2, c3, Side::kBlue);
     EXPECT_EQ(board->hash(), other->hash());
     EXPECT_NE(board->hash(), buildBoard(BoardSetup{}, keys)->hash());
 }

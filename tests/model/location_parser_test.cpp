@@ -8,7 +8,7 @@ namespace {
 
 std::string redSquares(const Board& board) {
     std::string text;
-    for (const PositionNode* node = board.amazons(kRed).head(); node; node = node->next) {
+    for (const PositionNode* node = board.amazons(Side::kRed).head(); node; node = node->next) {
         text += node->text() + " ";
     }
     return text;
@@ -31,13 +31,13 @@ TEST(LenientParser, SkipsInvalidNames) {
     EXPECT_EQ(redSquares(wide), "T1 ");
     Board empty(10, 10);
     placeLocations(empty, "", kRed);
-    EXPECT_TRUE(empty.amazons(kRed).empty());
+    EXPECT_TRUE(empty.amazons(Side::kRed).empty());
 }
 
 TEST(LenientParser, RepeatsReplaceAndAmazonsStopAtFour) {
     Board board(10, 10);
     placeLocations(board, "A4, A4", kRed);
-    EXPECT_EQ(board.amazonCount(kRed), 1);
+    EXPECT_EQ(board.amazonCount(Side::kRed), 1);
     placeLocations(board, "B1, C1, D1, E1, F1", kRed);
     EXPECT_EQ(redSquares(board), "A4 B1 C1 D1 ");
     EXPECT_EQ(board.content(1, 5), kEmpty);
@@ -65,8 +65,8 @@ TEST(BoardSetup, BuildsBlueThenRedThenArrows) {
     setup.blueLocations = "A4, D10, G10, J7";
     const auto board = buildBoard(setup);
     EXPECT_EQ(board->content(4, 1), kArrow) << "the arrow replaces the amazons placed before it";
-    EXPECT_EQ(board->amazonCount(kRed), 3);
-    EXPECT_EQ(board->amazonCount(kBlue), 3);
+    EXPECT_EQ(board->amazonCount(Side::kRed), 3);
+    EXPECT_EQ(board->amazonCount(Side::kBlue), 3);
     EXPECT_EQ(board->content(5, 5), kArrow);
     EXPECT_EQ(board->moveCapacity(), 40 * 40 * 3);
 }

@@ -20,8 +20,8 @@ struct BoardState {
 BoardState snapshot(const Board& board) {
     BoardState state;
     state.contents.assign(board.contents(), board.contents() + board.cellCount());
-    for (int32_t side : {kRed, kBlue}) {
-        auto& list = side == kRed ? state.red : state.blue;
+    for (Side side : {Side::kRed, Side::kBlue}) {
+        auto& list = side == Side::kRed ? state.red : state.blue;
         for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
             list.emplace_back(node->row, node->column);
         }
@@ -38,7 +38,7 @@ std::unique_ptr<Board> startBoard() {
 
 TEST(MoveRecord, TextsAndPrompts) {
     Board board(10, 10);
-    MoveRecord move(kRed, &board);
+    MoveRecord move(Side::kRed, &board);
     EXPECT_EQ(move.inputState(), kSelectQueen);
     EXPECT_EQ(move.text(), "");
     EXPECT_EQ(move.prompt(), "Red - select a queen to move");
@@ -55,15 +55,15 @@ TEST(MoveRecord, TextsAndPrompts) {
     move.reset();
     EXPECT_EQ(move.inputState(), kSelectQueen);
 
-    MoveRecord blue(kBlue, &board);
+    MoveRecord blue(Side::kBlue, &board);
     EXPECT_EQ(blue.prompt(), "Blue - select a queen to move");
-    MoveRecord stopped(kNoSide, nullptr);
+    MoveRecord stopped(Side::kNone, nullptr);
     EXPECT_EQ(stopped.prompt(), "None");
 }
 
 TEST(MoveRecord, LineTestWalksFromTheReferenceSquare) {
     auto board = startBoard();
-    MoveRecord move(kRed, board.get());
+    MoveRecord move(Side::kRed, board.get());
     move.setFrom(1, 4);                 // D1
     EXPECT_TRUE(move.isOnLine(9, 4));   // D9, open column
     EXPECT_TRUE(move.isOnLine(10, 4));  // D10 holds Blue: the target's content is not examined
@@ -79,7 +79,7 @@ TEST(MoveRecord, LineTestWalksFromTheReferenceSquare) {
 TEST(MoveRecord, LegalityTest) {
     auto board = startBoard();
     const BoardState before = snapshot(*board);
-    MoveRecord move(kRed, board.get());
+    MoveRecord move(Side::kRed, board.get());
     move.setFrom(2, 2);
     const auto check = [&](Square from, Square to, Square arrow) {
         const bool legal = move.isLegalMove(from, to, arrow);
@@ -105,12 +105,12 @@ TEST(MoveRecord, ArrowMayFlyOverTheVacatedSquare) {
     setup.redLocations = "D4";
     setup.blueLocations = "J10";
     auto board = buildBoard(setup);
-    MoveRecord move(kRed, board.get());
+    MoveRecord move(Side::kRed, board.get());
     for (int32_t row = 1; row <= 4; ++row) {
         EXPECT_TRUE(move.isLegalMove({4, 4}, {7, 4}, {row, 4})) << row;
     }
     std::vector<Square> arrowsDownward;
-    forEachLegalMove(*board, kRed, [&](const Square&, const Square& to, const Square& arrow) {
+    forEachLegalMove(*board, Side::kRed, [&](const Square&, const Square& to, const Square& arrow) {
         if (to == Square{7, 4} && arrow.column == 4 && arrow.row < 7) {
             arrowsDownward.push_back(arrow);
         }
@@ -123,35 +123,36 @@ TEST(MoveGeneration, StartPositionEnumerationOrderAndCount) {
     auto board = startBoard();
     std::vector<std::string> first;
     int count = 0;
-    forEachLegalMove(*board, kRed, [&](const Square& from, const Square& to, const Square& arrow) {
-        if (first.size() < 3) {
-            first.push_back(squareName(from) + "-" + squareName(to) + " (" + squareName(arrow) +
-                            ")");
-        }
-        ++count;
-    });
+    forEachLegalMove(*board, Side::kRed,
+                     [&](const Square& from, const Square& to, const Square& arrow) {
+                         if (first.size() < 3) {
+                             first.push_back(squareName(from) + "-" + squareName(to) + " (" +
+                                             squareName(arrow) + ")");
+                         }
+                         ++count;
+                     });
     EXPECT_EQ(count, 2176);
-    EXPECT_EQ(board->countLegalMoves(kRed), 2176);
-    EXPECT_EQ(board->countLegalMoves(kBlue), 2176);
+    EXPECT_EQ(board->countLegalMoves(Side::kRed), 2176);
+    EXPECT_EQ(board->countLegalMoves(Side::kBlue), 2176);
     EXPECT_EQ(first, (std::vector<std::string>{"A4-A5 (A6)", "A4-A5 (B6)", "A4-A5 (C7)"}));
 }
 
 TEST(MoveGeneration, EveryEnumeratedMoveIsLegalAndUnmakeRestores) {
     auto board = startBoard();
     // Play a few moves so the position is not symmetric.
-    makeMove(*board, {1, 4}, {7, 4}, {7, 7}, kRed);
-    makeMove(*board, {7, 1}, {4, 4}, {7, 1}, kBlue);
+    makeMove(*board, {1, 4}, {7, 4}, {7, 7}, Side::kRed);
+    makeMove(*board, {7, 1}, {4, 4}, {7, 1}, Side::kBlue);
     board->recomputeHash();
     const BoardState before = snapshot(*board);
-    MoveRecord tester(kRed, board.get());
+    MoveRecord tester(Side::kRed, board.get());
     int count = 0;
     std::vector<std::tuple<Square, Square, Square>> moves;
-    forEachLegalMove(*board, kRed, [&](const Square& f, const Square& t, const Square& a) {
+    forEachLegalMove(*board, Side::kRed, [&](const Square& f, const Square& t, const Square& a) {
         moves.emplace_back(f, t, a);
     });
     for (const auto& [from, to, arrow] : moves) {
         ASSERT_TRUE(tester.isLegalMove(from, to, arrow));
-        const UndoRecord undo = makeMove(*board, from, to, arrow, kRed);
+        const UndoRecord undo = makeMove(*board, from, to, arrow, Side::kRed);
         const HashPair running = board->hash();
         board->recomputeHash();
         ASSERT_EQ(board->hash(), running);
@@ -163,7 +164,7 @@ TEST(MoveGeneration, EveryEnumeratedMoveIsLegalAndUnmakeRestores) {
                   std::set(before.red.begin(), before.red.end()));
         ++count;
     }
-    EXPECT_EQ(count, board->countLegalMoves(kRed));
+    EXPECT_EQ(count, board->countLegalMoves(Side::kRed));
 }
 
 TEST(MoveGeneration, CountMatchesTheEnumerationOnRandomPositions) {
@@ -174,7 +175,7 @@ TEST(MoveGeneration, CountMatchesTheEnumerationOnRandomPositions) {
         setup.redLocations = "A1, C2, B3";
         setup.blueLocations = "C1, A2, D4";
         const auto board = playRandomMoves(setup, static_cast<int>(seed % 25), seed);
-        for (int32_t side : {kRed, kBlue}) {
+        for (Side side : {Side::kRed, Side::kBlue}) {
             int32_t enumerated = 0;
             forEachLegalMove(*board, side,
                              [&](const Square&, const Square&, const Square&) { ++enumerated; });
@@ -185,7 +186,7 @@ TEST(MoveGeneration, CountMatchesTheEnumerationOnRandomPositions) {
 
 TEST(MoveRecord, TakeBoardCopyOwnsAnIndependentBoard) {
     auto board = startBoard();
-    MoveRecord move(kRed, board.get());
+    MoveRecord move(Side::kRed, board.get());
     move.takeBoardCopy();
     EXPECT_TRUE(move.ownsBoard());
     ASSERT_NE(move.board(), board.get());

@@ -9,16 +9,16 @@
 namespace taravin {
 namespace {
 
-PlayerRecord computer(int32_t algorithm, int32_t evaluation, int32_t side = kBlue) {
+PlayerRecord computer(int32_t algorithm, int32_t evaluation, Side side = Side::kBlue) {
     return PlayerRecord(kComputerPlayer, "Ann", side, algorithm, evaluation, 30);
 }
 
 TEST(PlayerRecord, DefaultPlayersFromAnEmptyProfile) {
     const MemoryProfile profile;
-    const PlayerRecord red = readPlayerRecord(profile, kRed);
-    const PlayerRecord blue = readPlayerRecord(profile, kBlue);
-    EXPECT_EQ(red.side(), kRed);
-    EXPECT_EQ(blue.side(), kBlue);
+    const PlayerRecord red = readPlayerRecord(profile, Side::kRed);
+    const PlayerRecord blue = readPlayerRecord(profile, Side::kBlue);
+    EXPECT_EQ(red.side(), Side::kRed);
+    EXPECT_EQ(blue.side(), Side::kBlue);
     EXPECT_EQ(red.description(), "Red  - Human Player");
     EXPECT_EQ(blue.description(), "Blue - Human Player");
     EXPECT_EQ(red.serialised(), "0:2:1:30:Human Player");
@@ -33,7 +33,7 @@ TEST(PlayerRecord, ReadsTheStoredPlayerWithItsGuard) {
     profile.writeInt("Settings", "BlueEvaluationFunction", 5);
     profile.writeInt("Settings", "BlueMoveTimeout", 3601);
     profile.writeString("Settings", "BlueName", "Bob");
-    const PlayerRecord blue = readPlayerRecord(profile, kBlue);
+    const PlayerRecord blue = readPlayerRecord(profile, Side::kBlue);
     EXPECT_EQ(blue.description(), "Blue - Computer (MTD/Mobility) (30s)");
     EXPECT_EQ(blue.serialised(), "1:3:5:30:Computer");
     EXPECT_EQ(blue.name(), "Bob");
@@ -59,21 +59,21 @@ TEST(PlayerRecord, ComputerDescriptionNamesAlgorithmAndEvaluation) {
     for (const Row& row : rows) {
         EXPECT_EQ(computer(row.algorithm, row.evaluation).description(), row.text);
     }
-    PlayerRecord oddType(7, "Ann", kRed, 2, 1, 3600);
+    PlayerRecord oddType(7, "Ann", Side::kRed, 2, 1, 3600);
     EXPECT_EQ(oddType.description(), "Red  - Computer (QScout/Min. Distance (array)) (3600s)")
         << "every type but 0 is a computer";
 }
 
 TEST(PlayerRecord, SerialisedFormNamesAComputerComputer) {
     EXPECT_EQ(computer(4, 3).serialised(), "1:4:3:30:Computer");
-    const PlayerRecord human(kHumanPlayer, "Zoë \xFF", kRed, 0, 5, 10);
+    const PlayerRecord human(kHumanPlayer, "Zoë \xFF", Side::kRed, 0, 5, 10);
     EXPECT_EQ(human.serialised(), "0:0:5:10:Zoë \xFF");
-    const PlayerRecord brokenName(kHumanPlayer, "Ann\r\nRED-TIME=5", kRed, 2, 1, 30);
+    const PlayerRecord brokenName(kHumanPlayer, "Ann\r\nRED-TIME=5", Side::kRed, 2, 1, 30);
     EXPECT_EQ(brokenName.serialised(), "0:2:1:30:Ann") << "a name never breaks the file's lines";
 }
 
 TEST(PlayerRecord, ClockTexts) {
-    PlayerRecord blue(kHumanPlayer, "Bob", kBlue, 2, 1, 30);
+    PlayerRecord blue(kHumanPlayer, "Bob", Side::kBlue, 2, 1, 30);
     blue.set("Bob", kHumanPlayer, 2, 1, 30, 3600 + 2 * 60 + 5);
     EXPECT_EQ(blue.clockText(), "Blue - 01:02:05");
     EXPECT_EQ(blue.hoursText(), "01");
@@ -96,14 +96,14 @@ TEST(PlayerRecord, ClockTexts) {
 }
 
 TEST(PlayerRecord, SetKeepsTheSideAndClearsTheLastMove) {
-    PlayerRecord red(kHumanPlayer, "Ann", kRed, 2, 1, 30);
+    PlayerRecord red(kHumanPlayer, "Ann", Side::kRed, 2, 1, 30);
     red.setLastMoveText("D1 - D7 (G7)");
     red.tick();
     PlayerRecord copy(red);
     EXPECT_EQ(copy.lastMoveText(), "D1 - D7 (G7)");
     EXPECT_EQ(copy.clock(), 1);
     red.set("Computer", kComputerPlayer, 9, 9, 1, 42);
-    EXPECT_EQ(red.side(), kRed);
+    EXPECT_EQ(red.side(), Side::kRed);
     EXPECT_EQ(red.lastMoveText(), "");
     EXPECT_EQ(red.clock(), 42);
     EXPECT_EQ(red.algorithm(), 9) << "a game file's codes are taken as they are";
@@ -112,18 +112,18 @@ TEST(PlayerRecord, SetKeepsTheSideAndClearsTheLastMove) {
 }
 
 TEST(PlayerRecord, SwitchSidesMovesEverythingButTheSide) {
-    PlayerRecord red(kHumanPlayer, "Ann", kRed, 2, 1, 30);
+    PlayerRecord red(kHumanPlayer, "Ann", Side::kRed, 2, 1, 30);
     PlayerRecord blue = computer(0, 0);
     red.set("Ann", kHumanPlayer, 2, 1, 30, 10);
     red.setLastMoveText("A4 - A5 (A6)");
     blue.set("Computer", kComputerPlayer, 0, 0, 45, 20);
     blue.setLastMoveText("J7 - J6 (J5)");
     switchSides(red, blue);
-    EXPECT_EQ(red.side(), kRed);
+    EXPECT_EQ(red.side(), Side::kRed);
     EXPECT_EQ(red.description(), "Red  - Computer (MiniMax/Square Ownership) (45s)");
     EXPECT_EQ(red.clock(), 20);
     EXPECT_EQ(red.lastMoveText(), "J7 - J6 (J5)");
-    EXPECT_EQ(blue.side(), kBlue);
+    EXPECT_EQ(blue.side(), Side::kBlue);
     EXPECT_EQ(blue.description(), "Blue - Ann");
     EXPECT_EQ(blue.clockText(), "Blue - 00:00:10");
     EXPECT_EQ(blue.lastMoveText(), "A4 - A5 (A6)");

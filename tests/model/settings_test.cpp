@@ -31,10 +31,10 @@ TEST(Settings, EmptyProfileGivesTheDefaultGame) {
     EXPECT_EQ(setup.columns, 10);
     EXPECT_EQ(setup.arrowLocations, "");
     const auto board = buildBoard(setup);
-    EXPECT_EQ(squares(board->amazons(kRed)), "A4 D1 G1 J4 ");
-    EXPECT_EQ(squares(board->amazons(kBlue)), "A7 D10 G10 J7 ");
+    EXPECT_EQ(squares(board->amazons(Side::kRed)), "A4 D1 G1 J4 ");
+    EXPECT_EQ(squares(board->amazons(Side::kBlue)), "A7 D10 G10 J7 ");
 
-    for (int32_t side : {kRed, kBlue}) {
+    for (Side side : {Side::kRed, Side::kBlue}) {
         const PlayerSettings player = readPlayerSettings(profile, side);
         EXPECT_EQ(player.type, kHumanPlayer);
         EXPECT_EQ(player.name, "Human Player");
@@ -70,8 +70,8 @@ TEST(Settings, MoveTimeoutOutsideItsRangeReadsAsThirty) {
         MemoryProfile profile;
         profile.writeInt("Settings", "RedMoveTimeout", stored);
         profile.writeInt("Settings", "BlueMoveTimeout", stored);
-        EXPECT_EQ(readPlayerSettings(profile, kRed).moveTimeout, read) << stored;
-        EXPECT_EQ(readPlayerSettings(profile, kBlue).moveTimeout, read) << stored;
+        EXPECT_EQ(readPlayerSettings(profile, Side::kRed).moveTimeout, read) << stored;
+        EXPECT_EQ(readPlayerSettings(profile, Side::kBlue).moveTimeout, read) << stored;
     }
 }
 
@@ -106,8 +106,8 @@ TEST(Settings, EmptyTextsReadAsTheirDefaultsExceptArrows) {
     EXPECT_EQ(setup.redLocations, "A4, D1, G1, J4");
     EXPECT_EQ(setup.blueLocations, "A7, D10, G10, J7");
     EXPECT_EQ(setup.arrowLocations, "");
-    EXPECT_EQ(readPlayerSettings(profile, kBlue).name, "Human Player");
-    EXPECT_EQ(readPlayerSettings(profile, kRed).name, "Ann");
+    EXPECT_EQ(readPlayerSettings(profile, Side::kBlue).name, "Human Player");
+    EXPECT_EQ(readPlayerSettings(profile, Side::kRed).name, "Ann");
 
     profile.writeString("Settings", "RedLocations", "a4,d1 g1 ,j4");
     EXPECT_EQ(readBoardSetup(profile).redLocations, "a4,d1 g1 ,j4") << "stored as typed";
@@ -135,16 +135,16 @@ TEST(Settings, WritersKeepTheirDialogsOrder) {
                   "Settings/RedEvaluationFunction", "Settings/BlueEvaluationFunction",
                   "Settings/RedMoveTimeout", "Settings/BlueMoveTimeout", "Settings/RedType",
                   "Settings/BlueType", "Settings/BlueName", "Settings/RedName"}));
-    const PlayerSettings red = readPlayerSettings(profile, kRed);
+    const PlayerSettings red = readPlayerSettings(profile, Side::kRed);
     EXPECT_EQ(red.type, 1);
     EXPECT_EQ(red.searchAlgorithm, 4);
     EXPECT_EQ(red.evaluationFunction, 3);
     EXPECT_EQ(red.moveTimeout, 60);
-    EXPECT_EQ(readPlayerSettings(profile, kBlue).name, "Bob");
+    EXPECT_EQ(readPlayerSettings(profile, Side::kBlue).name, "Bob");
 
     profile.clearWrites();
-    writeDepthCounts(profile, kRed, {40, 20, 0, 7});
-    writeDepthCounts(profile, kNoSide, {1, 2, 3, 4});
+    writeDepthCounts(profile, Side::kRed, {40, 20, 0, 7});
+    writeDepthCounts(profile, Side::kNone, {1, 2, 3, 4});
     EXPECT_EQ(
         writtenKeys(profile),
         (std::vector<std::string>{"Settings/RedDepthTopCount", "Settings/RedDepth2Count",
@@ -152,11 +152,11 @@ TEST(Settings, WritersKeepTheirDialogsOrder) {
                                   "Settings/BlueDepthTopCount", "Settings/BlueDepth2Count",
                                   "Settings/BlueDepthDecreaseCount", "Settings/BlueDepthMinCount"}))
         << "any side but Red has the Blue keys";
-    EXPECT_EQ(readDepthCounts(profile, kRed), (StoredDepthCounts{40, 20, 0, 7}));
-    EXPECT_EQ(readDepthCounts(profile, kRed, kDialogDepthCountDefaults),
+    EXPECT_EQ(readDepthCounts(profile, Side::kRed), (StoredDepthCounts{40, 20, 0, 7}));
+    EXPECT_EQ(readDepthCounts(profile, Side::kRed, kDialogDepthCountDefaults),
               (StoredDepthCounts{40, 20, 0, 7}))
         << "once stored, the search and the dialog agree";
-    EXPECT_EQ(readDepthCounts(profile, kBlue), (StoredDepthCounts{1, 2, 3, 4}));
+    EXPECT_EQ(readDepthCounts(profile, Side::kBlue), (StoredDepthCounts{1, 2, 3, 4}));
 
     profile.clearWrites();
     writeWindowPlacement(profile, {10, 20, 610, 820, 3});
@@ -197,9 +197,9 @@ TEST(Settings, HostileValuesNeverReachOutsideTheBoard) {
         const auto board = buildBoard(setup);
         EXPECT_EQ(board->rows(), 10);
         EXPECT_EQ(board->columns(), 10);
-        EXPECT_EQ(squares(board->amazons(kRed)), "A4 ");
-        EXPECT_TRUE(board->amazons(kBlue).empty());
-        EXPECT_EQ(readPlayerSettings(profile, kRed).moveTimeout, 30);
+        EXPECT_EQ(squares(board->amazons(Side::kRed)), "A4 ");
+        EXPECT_TRUE(board->amazons(Side::kBlue).empty());
+        EXPECT_EQ(readPlayerSettings(profile, Side::kRed).moveTimeout, 30);
     }
     MemoryProfile extreme;
     extreme.writeInt("Settings", "Rows", std::numeric_limits<int32_t>::max());

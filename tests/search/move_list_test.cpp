@@ -11,7 +11,7 @@
 namespace taravin {
 namespace {
 
-int32_t constantScore(Board&, int32_t, int32_t) {
+int32_t constantScore(Board&, Side, int32_t) {
     return 0;
 }
 AmazonSnapshot amazonsOn(std::initializer_list<Square> squares) {
@@ -23,7 +23,7 @@ AmazonSnapshot amazonsOn(std::initializer_list<Square> squares) {
 }
 
 // Rewards exactly the positions in which the amazon of A4 has moved.
-int32_t prefersA4Moved(Board& board, int32_t, int32_t) {
+int32_t prefersA4Moved(Board& board, Side, int32_t) {
     return board.content(4, 1) == kEmpty ? 1 : 0;
 }
 
@@ -60,7 +60,8 @@ TEST_F(MoveListFixture, SelectiveGeneratorKeepsHalfTheDestinations) {
         auto small = buildBoard(setup);
         SearchState smallState(context, *small);
         MoveList list = smallState.moveListAt(0);
-        generateSelectedMoves(smallState, list, amazonsOn({{1, 1}}), kRed, constantScore, true);
+        generateSelectedMoves(smallState, list, amazonsOn({{1, 1}}), Side::kRed, constantScore,
+                              true);
         std::set<std::pair<int, int>> destinations;
         for (const SearchMove& move : list) {
             destinations.insert({move.to.row, move.to.column});
@@ -76,12 +77,12 @@ TEST_F(MoveListFixture, SelectiveGeneratorKeepsHalfTheDestinations) {
 TEST_F(MoveListFixture, OrderAndPruneKeepsEachAmazonsMinimumAndPutsTheFirstMoveFirst) {
     SearchState state(context, *board);
     MoveList list = state.moveListAt(0);
-    generateAllMoves(state, list, amazonsOn({{4, 1}}), kRed, constantScore);
+    generateAllMoves(state, list, amazonsOn({{4, 1}}), Side::kRed, constantScore);
     const int32_t a4Moves = list.count;
     list.count = 0;
-    generateAllMoves(state, list, amazonsOn({{4, 1}, {1, 4}}), kRed, constantScore);
+    generateAllMoves(state, list, amazonsOn({{4, 1}, {1, 4}}), Side::kRed, constantScore);
     const SearchMove first{{1, 4}, {7, 4}, {7, 7}};
-    orderAndPrune(state, kRed, 5, list, true, &first, 2, false);
+    orderAndPrune(state, Side::kRed, 5, list, true, &first, 2, false);
     ASSERT_EQ(list.count, 1 + 5 + 3);
     EXPECT_EQ(list.moves[0].to, first.to);
     for (int i = 1; i <= 5; ++i) {
@@ -98,9 +99,9 @@ TEST_F(MoveListFixture, OrderAndPruneKeepsEachAmazonsMinimumAndPutsTheFirstMoveF
 TEST_F(MoveListFixture, OrderAndPruneWithMoreRoomThanMovesKeepsThemAll) {
     SearchState state(context, *board);
     MoveList list = state.moveListAt(0);
-    generateAllMoves(state, list, amazonsOn({{4, 1}}), kRed, constantScore);
+    generateAllMoves(state, list, amazonsOn({{4, 1}}), Side::kRed, constantScore);
     const int32_t generated = list.count;
-    orderAndPrune(state, kRed, 100000, list, false, nullptr, 1, false);
+    orderAndPrune(state, Side::kRed, 100000, list, false, nullptr, 1, false);
     EXPECT_EQ(list.count, generated);
     EXPECT_EQ(list.moves[0].score, 0) << "minimising puts the lowest first";
 }
@@ -108,17 +109,17 @@ TEST_F(MoveListFixture, OrderAndPruneWithMoreRoomThanMovesKeepsThemAll) {
 TEST_F(MoveListFixture, OrderAndPruneAfterAStopEmptiesTheList) {
     SearchState state(context, *board);
     MoveList list = state.moveListAt(0);
-    generateAllMoves(state, list, amazonsOn({{4, 1}}), kRed, constantScore);
+    generateAllMoves(state, list, amazonsOn({{4, 1}}), Side::kRed, constantScore);
     flags.abortSearch = true;
     const SearchMove first{{1, 4}, {7, 4}, {7, 7}};
-    orderAndPrune(state, kRed, 5, list, true, &first, 1, false);
+    orderAndPrune(state, Side::kRed, 5, list, true, &first, 1, false);
     EXPECT_EQ(list.count, 0);
     MoveList olympiad = state.moveListAt(1);
     flags.abortSearch = false;
-    generateAllMoves(state, olympiad, amazonsOn({{4, 1}}), kRed, constantScore);
+    generateAllMoves(state, olympiad, amazonsOn({{4, 1}}), Side::kRed, constantScore);
     const int32_t generated = olympiad.count;
     flags.abortSearch = true;
-    orderAndPrune(state, kRed, 5, olympiad, true, nullptr, 1, false, kOlympiadOrdering);
+    orderAndPrune(state, Side::kRed, 5, olympiad, true, nullptr, 1, false, kOlympiadOrdering);
     EXPECT_EQ(olympiad.count, generated) << "the Olympiad ordering leaves the list as it is";
 }
 
@@ -130,8 +131,9 @@ TEST_F(MoveListFixture, GenerationLeavesTheBoardAsItWas) {
     const HashPair hash = board->hash();
     const std::vector<int32_t> cells(board->contents(), board->contents() + board->cellCount());
     MoveList list = state.moveListAt(0);
-    generateSelectedMoves(state, list, amazonsOn({{1, 7}, {4, 10}}), kRed, constantScore, true);
-    generateAllMoves(state, list, amazonsOn({{4, 10}, {1, 4}}), kRed, constantScore);
+    generateSelectedMoves(state, list, amazonsOn({{1, 7}, {4, 10}}), Side::kRed, constantScore,
+                          true);
+    generateAllMoves(state, list, amazonsOn({{4, 10}, {1, 4}}), Side::kRed, constantScore);
     EXPECT_EQ(board->hash(), hash);
     EXPECT_EQ(std::vector<int32_t>(board->contents(), board->contents() + board->cellCount()),
               cells);

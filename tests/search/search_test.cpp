@@ -15,7 +15,7 @@ using testing::SearchFixture;
 
 constexpr int32_t kAlgorithms[] = {kAlgorithmMiniMax, kAlgorithmAlphaBeta, kAlgorithmQScout, kAlgorithmMtd, kAlgorithmQScoutOlympiadBase};
 
-bool legalFor(Board& board, int32_t side, const SearchResult& result) {
+bool legalFor(Board& board, Side side, const SearchResult& result) {
     MoveRecord tester(side, &board);
     return tester.isLegalMove(result.from, result.to, result.arrow);
 }
@@ -34,7 +34,7 @@ TEST(Search, EveryAlgorithmPlaysALegalMoveFromTheStart) {
         SearchFixture fixture;
         const SearchResult result = fixture.search(fixture.request(algorithm, 2));
         ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound) << algorithm;
-        EXPECT_TRUE(legalFor(fixture.board(), kRed, result)) << algorithm;
+        EXPECT_TRUE(legalFor(fixture.board(), Side::kRed, result)) << algorithm;
         EXPECT_EQ(result.depthReached, 1) << algorithm;
         EXPECT_GT(result.nodeCount, 0) << algorithm;
         EXPECT_EQ(fixture.log.front(), "");
@@ -77,8 +77,8 @@ TEST(Search, WinningMoveIsFoundFromIterationTwoAndEndsTheSearch) {
         ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound) << algorithm;
         EXPECT_EQ(result.score, kWinScore) << algorithm;
         EXPECT_EQ(result.depthReached, 1) << "the win at depth 2 stops the deepening";
-        makeMove(fixture.board(), result.from, result.to, result.arrow, kRed);
-        EXPECT_TRUE(fixture.board().noMoveLeft(kBlue)) << algorithm;
+        makeMove(fixture.board(), result.from, result.to, result.arrow, Side::kRed);
+        EXPECT_TRUE(fixture.board().noMoveLeft(Side::kBlue)) << algorithm;
     }
 }
 
@@ -92,7 +92,7 @@ TEST(Search, SeparatedSidesAreSearchedAmazonByAmazon) {
     SearchFixture fixture(setup);
     const SearchResult result = fixture.search(fixture.request(kAlgorithmQScout, 3));
     ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound);
-    EXPECT_TRUE(legalFor(fixture.board(), kRed, result));
+    EXPECT_TRUE(legalFor(fixture.board(), Side::kRed, result));
     EXPECT_EQ(result.depthReached, 3) << "passes end after the last iteration allowed";
     const std::string& complete = fixture.log[fixture.log.size() - 2];
     EXPECT_EQ(complete.rfind("Depth 3 complete: Best Move: ", 0), 0u) << complete;
@@ -116,7 +116,7 @@ TEST(Search, HostileSettingsNeverHangOrCrash) {
             request.depthCounts = counts;
             const SearchResult result = fixture.search(request);
             ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound) << algorithm;
-            EXPECT_TRUE(legalFor(fixture.board(), kRed, result)) << algorithm;
+            EXPECT_TRUE(legalFor(fixture.board(), Side::kRed, result)) << algorithm;
         }
     }
     BoardSetup single;
@@ -135,7 +135,7 @@ TEST(Search, ZeroTimeOutStillPlaysTheSeedMove) {
     request.timeout = 0;
     const SearchResult result = fixture.search(request);
     ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound);
-    EXPECT_TRUE(legalFor(fixture.board(), kRed, result));
+    EXPECT_TRUE(legalFor(fixture.board(), Side::kRed, result));
     EXPECT_FALSE(fixture.host().timerRunning());
 }
 
@@ -162,7 +162,7 @@ TEST(Search, StopsAtRandomMomentsAlwaysEndCleanly) {
         if (!abort) {
             ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound)
                 << "move now keeps the move so far";
-            EXPECT_TRUE(legalFor(fixture.board(), kRed, result));
+            EXPECT_TRUE(legalFor(fixture.board(), Side::kRed, result));
         }
         EXPECT_FALSE(fixture.player().thinking());
     }

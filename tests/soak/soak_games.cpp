@@ -77,16 +77,16 @@ void storePlan(Profile& profile, const GamePlan& plan) {
     writeSetting(profile, kRedLocationsSetting, plan.setup.redLocations);
     writeSetting(profile, kBlueLocationsSetting, plan.setup.blueLocations);
     writeSetting(profile, kArrowLocationsSetting, plan.setup.arrowLocations);
-    for (const int32_t side : {kRed, kBlue}) {
+    for (const Side side : {Side::kRed, Side::kBlue}) {
         const SideKeys& keys = sideKeys(side);
         writeSetting(profile, keys.type, kComputerPlayer);
-        writeSetting(profile, keys.searchAlgorithm, plan.algorithm[side - 1]);
-        writeSetting(profile, keys.evaluationFunction, plan.evaluation[side - 1]);
+        writeSetting(profile, keys.searchAlgorithm, plan.algorithm[sideCode(side) - 1]);
+        writeSetting(profile, keys.evaluationFunction, plan.evaluation[sideCode(side) - 1]);
     }
 }
 
 struct RecordedMove {
-    int32_t side;
+    Side side;
     Square from, to, arrow;
     bool operator==(const RecordedMove&) const = default;
 };
@@ -116,7 +116,7 @@ class Soak {
         document.startNewGame(true);
         host.processEvents(document);
 
-        if (document.state() != kOver || host.congratulations().size() != 1) {
+        if (document.state() != GameState::kOver || host.congratulations().size() != 1) {
             report(game, plan, "the game did not end with one winner");
         }
         checkMoves(game, plan, document);
@@ -145,7 +145,7 @@ class Soak {
             report(game, plan, fault);
             return;
         }
-        const int32_t sideToMove = record.size() % 2 == 0 ? kRed : kBlue;
+        const Side sideToMove = record.size() % 2 == 0 ? Side::kRed : Side::kBlue;
         if (document.board()->countLegalMoves(sideToMove) != 0) {
             report(game, plan, "the game ended while the side to move could still move");
         }

@@ -84,7 +84,7 @@ class BoardViewTest : public QObject {
         fixture.settle();
         CAmazonView& view = fixture.view();
         CAmazonDoc& document = fixture.document();
-        QCOMPARE(document.state(), static_cast<int32_t>(kPlay));
+        QCOMPARE(document.state(), GameState::kPlay);
 
         // Red D1-D7, arrow back onto D1, which the queen has just left.
         const QPoint d1 = squareCentre(view, {1, 4});
@@ -110,17 +110,17 @@ class BoardViewTest : public QObject {
         QTest::mouseClick(&view, Qt::LeftButton, {}, d1);
         QCOMPARE(document.board()->content(1, 4), static_cast<int32_t>(kArrow));
         QCOMPARE(document.moveNumber(), 2);
-        QCOMPARE(document.sideToMove(), static_cast<int32_t>(kBlue));
-        QCOMPARE(document.player(kRed).lastMoveText(), std::string("D1 - D7 (D1)"));
+        QCOMPARE(document.sideToMove(), Side::kBlue);
+        QCOMPARE(document.player(Side::kRed).lastMoveText(), std::string("D1 - D7 (D1)"));
         QCOMPARE(document.board()->marks(7, 4), static_cast<int32_t>(kLastMoveMark));
-        QCOMPARE(view.runningClock(), static_cast<int32_t>(kBlue));
+        QCOMPARE(view.runningClock(), sideCode(Side::kBlue));
 
         // Blue answers with the helper, all by the mouse.
-        const std::vector<LegalMove> moves = testing::legalMoves(*document.board(), kBlue);
+        const std::vector<LegalMove> moves = testing::legalMoves(*document.board(), Side::kBlue);
         QVERIFY(!moves.empty());
         testing::playWithMouse(view, moves.front());
         QCOMPARE(document.moveNumber(), 3);
-        QCOMPARE(document.sideToMove(), static_cast<int32_t>(kRed));
+        QCOMPARE(document.sideToMove(), Side::kRed);
         QCOMPARE(document.board()->marks(7, 4) & kLastMoveMark, 0);
         QCOMPARE(document.board()->content(moves.front().arrow), static_cast<int32_t>(kArrow));
     }
@@ -209,7 +209,8 @@ class BoardViewTest : public QObject {
         QCOMPARE(fixture.document().board()->content(6, 10), static_cast<int32_t>(kArrow));
         // A new game turns the board back.
         fixture.frame().runCommand(kStopGameCommand);
-        QVERIFY(testing::waitFor([&] { return fixture.document().state() == kStop; }, 2000));
+        QVERIFY(
+            testing::waitFor([&] { return fixture.document().state() == GameState::kStop; }, 2000));
         fixture.frame().runCommand(kNewGameCommand);
         QVERIFY(!view.flipped());
     }
@@ -266,7 +267,7 @@ class BoardViewTest : public QObject {
     // which one; a finished game names no side to move.
     void statusHintsSayWhatComesNext() {
         WindowFixture fixture;
-        fixture.makeComputer(kBlue, 30);
+        fixture.makeComputer(Side::kBlue, 30);
         fixture.open();
         CAmazonView& view = fixture.view();
         CAmazonDoc& document = fixture.document();
@@ -298,14 +299,14 @@ class BoardViewTest : public QObject {
 
         // Blue's only amazon is walled in: Red's move ends the game.
         frame.runCommand(kStopGameCommand);
-        QVERIFY(testing::waitFor([&] { return document.state() == kStop; }, 5000));
+        QVERIFY(testing::waitFor([&] { return document.state() == GameState::kStop; }, 5000));
         fixture.profile.writeInt("Settings", "Rows", 3);
         fixture.profile.writeInt("Settings", "Columns", 3);
         fixture.profile.writeString("Settings", "RedLocations", "A1");
         fixture.profile.writeString("Settings", "BlueLocations", "C3");
         fixture.profile.writeString("Settings", "ArrowLocations", "B2, B3, C2");
-        writeSetting(fixture.profile, sideKeys(kBlue).type, 0);
-        writeSetting(fixture.profile, sideKeys(kRed).type, 0);
+        writeSetting(fixture.profile, sideKeys(Side::kBlue).type, 0);
+        writeSetting(fixture.profile, sideKeys(Side::kRed).type, 0);
         frame.runCommand(kNewGameCommand);
         fixture.settle();
         // Behind the Congratulations box the panel already shows the winning move.
@@ -316,7 +317,7 @@ class BoardViewTest : public QObject {
         });
         document.applyMove({1, 1}, {2, 1}, {3, 1});
         QVERIFY(lastMoveRepainted);
-        QCOMPARE(document.state(), static_cast<int32_t>(kOver));
+        QCOMPARE(document.state(), GameState::kOver);
         QCOMPARE(panelTexts(document).currentMove, QStringLiteral("Blue - none"));
         press({1, 3});
         QCOMPARE(shown(), QString::fromLatin1(kGameOverHint));
@@ -329,7 +330,7 @@ class BoardViewTest : public QObject {
         WindowFixture fixture;
         fixture.open(QSize(1200, 700));
         const int humanPanel = fixture.view().panelWidth();
-        writeSetting(fixture.profile, sideKeys(kBlue).name,
+        writeSetting(fixture.profile, sideKeys(Side::kBlue).name,
                      "Bartholomew Fitzgerald-Montgomery of Little Whinging");
         fixture.frame().runCommand(kNewGameCommand);
         fixture.settle();
@@ -356,7 +357,8 @@ class BoardViewTest : public QObject {
         QTest::mousePress(&view, Qt::LeftButton, {}, squareCentre(view, {1, 4}));
         QTest::mouseRelease(&view, Qt::LeftButton, {}, squareCentre(view, {7, 4}));
         fixture.frame().runCommand(kStopGameCommand);
-        QVERIFY(testing::waitFor([&] { return fixture.document().state() == kStop; }, 2000));
+        QVERIFY(
+            testing::waitFor([&] { return fixture.document().state() == GameState::kStop; }, 2000));
         const QRect d7 = view.boardGeometry().squareRect({7, 4});
         QCOMPARE(view.grab().toImage().pixelColor(d7.topLeft() + QPoint(1, 1)), kSelectedRed);
     }
@@ -440,8 +442,8 @@ class BoardViewTest : public QObject {
         fixture.frame().runCommand(kNewGameCommand);
         fixture.settle();
         CAmazonView& view = fixture.view();
-        PlayerRecord& red = fixture.document().player(kRed);
-        const ClockPieces pieces = view.panelLayout().clock(kRed);
+        PlayerRecord& red = fixture.document().player(Side::kRed);
+        const ClockPieces pieces = view.panelLayout().clock(Side::kRed);
         // The region painted after the clock moves on from the given total; empty when
         // no tick came.
         const auto tickFrom = [&](int32_t seconds) -> QRegion {

@@ -20,7 +20,7 @@ class ComputerGameTest : public QObject {
     void humanAgainstComputerToTheEnd() {
         WindowFixture fixture;
         fixture.writeSmallBoard();
-        fixture.makeComputer(kBlue, 3);
+        fixture.makeComputer(Side::kBlue, 3);
         fixture.open();
         CMainFrame& frame = fixture.frame();
         CAmazonDoc& document = fixture.document();
@@ -43,10 +43,10 @@ class ComputerGameTest : public QObject {
         int searches = 0;
         bool wasThinking = false;
         int32_t blueClockSeen = 0;
-        while (document.state() == kPlay && game.elapsed() < 240000) {
+        while (document.state() == GameState::kPlay && game.elapsed() < 240000) {
             if (document.thinking()) {
                 wasThinking = true;
-                blueClockSeen = std::max(blueClockSeen, document.player(kBlue).clock());
+                blueClockSeen = std::max(blueClockSeen, document.player(Side::kBlue).clock());
                 QTest::qWait(20);
                 continue;
             }
@@ -54,9 +54,9 @@ class ComputerGameTest : public QObject {
                 ++searches;
                 wasThinking = false;
             }
-            if (document.sideToMove() == kRed) {
+            if (document.sideToMove() == Side::kRed) {
                 const std::vector<testing::LegalMove> moves =
-                    testing::legalMoves(*document.board(), kRed);
+                    testing::legalMoves(*document.board(), Side::kRed);
                 QVERIFY(!moves.empty());
                 fixture.settle();
                 testing::playWithMouse(view, moves[moves.size() / 2]);
@@ -65,7 +65,7 @@ class ComputerGameTest : public QObject {
             QTest::qWait(20);
         }
         heartbeat.stop();
-        QCOMPARE(document.state(), static_cast<int32_t>(kOver));
+        QCOMPARE(document.state(), GameState::kOver);
         QVERIFY(humanMoves >= 2);
         QVERIFY(searches >= 1);
         QCOMPARE(document.recordLength(), document.moveNumber());

@@ -32,13 +32,14 @@ class CongratulationsDialogTest : public QObject {
 
   private slots:
     void bothFramesShowTheWinnersAmazon_data() {
-        QTest::addColumn<int>("winner");
-        QTest::newRow("Red") << int(kRed);
-        QTest::newRow("Blue") << int(kBlue);
+        QTest::addColumn<int>("winnerCode");
+        QTest::newRow("Red") << int(Side::kRed);
+        QTest::newRow("Blue") << int(Side::kBlue);
     }
 
     void bothFramesShowTheWinnersAmazon() {
-        QFETCH(int, winner);
+        QFETCH(int, winnerCode);
+        const auto winner = static_cast<Side>(winnerCode);
         const QString text = QStringLiteral("%1 wins by 7 points.").arg(sideName(winner));
         CongratulationsDialog dialog(winner, text);
         dialog.show();
@@ -62,13 +63,13 @@ class CongratulationsDialogTest : public QObject {
         for (const QFrame* frame : imageFrames) {
             QVERIFY2(frame->isHidden(), "the frames only mark where the images go");
             const QRect area = frame->geometry();
-            QCOMPARE(shown.copy(area), expectedFrame(dialog, area, winner));
-            QVERIFY(shown.copy(area) != expectedFrame(dialog, area, otherSide(winner)));
+            QCOMPARE(shown.copy(area), expectedFrame(dialog, area, contentOf(winner)));
+            QVERIFY(shown.copy(area) != expectedFrame(dialog, area, contentOf(otherSide(winner))));
         }
     }
 
     void okCloses() {
-        CongratulationsDialog dialog(kRed, "Red wins by 1 point.");
+        CongratulationsDialog dialog(Side::kRed, "Red wins by 1 point.");
         dialog.show();
         click(dialog, "OK");
         QVERIFY(!dialog.isVisible());

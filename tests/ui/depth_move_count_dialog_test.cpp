@@ -70,8 +70,8 @@ class DepthMoveCountDialogTest : public QObject {
             "Settings/BlueDepthTopCount",      "Settings/BlueDepth2Count",
             "Settings/BlueDepthDecreaseCount", "Settings/BlueDepthMinCount"};
         QCOMPARE(writtenKeys(profile), keys);
-        QCOMPARE(readDepthCounts(profile, kRed), (StoredDepthCounts{10000, 1, 0, 1}));
-        QCOMPARE(readDepthCounts(profile, kBlue), (StoredDepthCounts{40, 20, 3, 7}));
+        QCOMPARE(readDepthCounts(profile, Side::kRed), (StoredDepthCounts{10000, 1, 0, 1}));
+        QCOMPARE(readDepthCounts(profile, Side::kBlue), (StoredDepthCounts{40, 20, 3, 7}));
     }
 
     void aCountOutsideItsRangeIsRefusedAtItsField_data() {

@@ -65,7 +65,7 @@ class DialogLayoutTest : public QObject {
     void initTestCase() {
         const Square moves[][3] = {
             {{4, 1}, {5, 2}, {8, 5}}, {{7, 1}, {6, 2}, {2, 6}}, {{1, 4}, {3, 4}, {3, 9}}};
-        int32_t side = kRed;
+        Side side = Side::kRed;
         for (const auto& move : moves) {
             auto* record = new MoveRecord(side, board_.get());
             record->setFrom(move[0].row, move[0].column);
@@ -157,11 +157,13 @@ class DialogLayoutTest : public QObject {
             {"about", [] { return std::make_unique<AboutDialog>(); }},
             {"congratulations_red",
              [] {
-                 return std::make_unique<CongratulationsDialog>(kRed, "Red wins by 12 points.");
+                 return std::make_unique<CongratulationsDialog>(Side::kRed,
+                                                                "Red wins by 12 points.");
              }},
             {"congratulations_blue",
              [] {
-                 return std::make_unique<CongratulationsDialog>(kBlue, "Blue wins by 1 point.");
+                 return std::make_unique<CongratulationsDialog>(Side::kBlue,
+                                                                "Blue wins by 1 point.");
              }},
             {"game_open", [this] { return std::make_unique<GameOpenDialog>(profile_); }},
         };
@@ -169,7 +171,7 @@ class DialogLayoutTest : public QObject {
 
     MemoryProfile profile_;
     std::unique_ptr<Board> board_ = buildBoard(BoardSetup{});
-    MoveRecord move_{kRed, board_.get()};
+    MoveRecord move_{Side::kRed, board_.get()};
     MoveRecordList record_;
 };
 

@@ -95,7 +95,7 @@ class DialogSessionTest : public QObject {
         QCOMPARE(document.board()->content(Square{1, 2}), int32_t{kRed});
         QCOMPARE(document.board()->content(Square{6, 5}), int32_t{kBlue});
         QCOMPARE(document.board()->content(Square{3, 3}), int32_t{kArrow});
-        QCOMPARE(document.state(), int32_t{kStop});
+        QCOMPARE(document.state(), GameState::kStop);
 
         // Player Configuration: Blue is the computer with the shortest time-out.
         whenModalOpens<PlayerConfigurationDialog>([](PlayerConfigurationDialog& dialog) {
@@ -105,24 +105,24 @@ class DialogSessionTest : public QObject {
             click(dialog, "OK");
         });
         frame.runCommand(kPlayerConfigurationCommand);
-        QVERIFY(document.player(kBlue).isComputer());
-        QCOMPARE(document.player(kBlue).timeout(), 3);
-        QCOMPARE(document.player(kRed).name(), std::string("Ann"));
+        QVERIFY(document.player(Side::kBlue).isComputer());
+        QCOMPARE(document.player(Side::kBlue).timeout(), 3);
+        QCOMPARE(document.player(Side::kRed).name(), std::string("Ann"));
 
         // New Game, Red's moves typed in Manual Entry, Blue's searches hurried along.
         frame.runCommand(kNewGameCommand);
-        QCOMPARE(document.state(), int32_t{kPlay});
+        QCOMPARE(document.state(), GameState::kPlay);
         QElapsedTimer game;
         game.start();
-        while (document.state() == kPlay && game.elapsed() < 180000) {
+        while (document.state() == GameState::kPlay && game.elapsed() < 180000) {
             if (document.thinking()) {
                 QTest::qWait(150);
                 frame.runCommand(kStopComputingAndMoveCommand);
                 QVERIFY(waitFor([&] { return !document.thinking(); }, 10000));
                 continue;
             }
-            if (document.sideToMove() == kRed) {
-                const std::vector<LegalMove> moves = legalMoves(*document.board(), kRed);
+            if (document.sideToMove() == Side::kRed) {
+                const std::vector<LegalMove> moves = legalMoves(*document.board(), Side::kRed);
                 QVERIFY(!moves.empty());
                 const LegalMove move = moves[moves.size() / 3];
                 whenModalOpens<ManualEntryDialog>([move](ManualEntryDialog& dialog) {
@@ -135,9 +135,9 @@ class DialogSessionTest : public QObject {
             }
             QTest::qWait(20);
         }
-        QCOMPARE(document.state(), int32_t{kOver});
+        QCOMPARE(document.state(), GameState::kOver);
         QVERIFY(waitFor([&] { return !watcher.congratulations().isEmpty(); }, 2000));
-        const int32_t loser = document.sideToMove();
+        const Side loser = document.sideToMove();
         const QString winner = sideName(otherSide(loser));
         QVERIFY2(watcher.congratulations().front().startsWith(winner + " wins by "),
                  qPrintable(watcher.congratulations().front()));
@@ -158,7 +158,7 @@ class DialogSessionTest : public QObject {
                  QDir(files.path()).absolutePath().toStdString());
         QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - session.txt[*]"));
         frame.runCommand(kStopGameCommand);
-        QVERIFY(waitFor([&] { return document.state() == kStop; }, 5000));
+        QVERIFY(waitFor([&] { return document.state() == GameState::kStop; }, 5000));
 
         // Open it again with its players: the same board, record and Blue computer.
         profile.writeInt("Settings", "BlueType", kHumanPlayer);
@@ -168,9 +168,9 @@ class DialogSessionTest : public QObject {
         });
         frame.runCommand(kOpenCommand);
         QCOMPARE(static_cast<int>(document.gameRecord()->size()), moves);
-        QVERIFY2(document.player(kBlue).isComputer(), "the players come from the file");
+        QVERIFY2(document.player(Side::kBlue).isComputer(), "the players come from the file");
         QCOMPARE(document.board()->rows(), 6);
-        QCOMPARE(document.state(), int32_t{kPause});
+        QCOMPARE(document.state(), GameState::kPause);
         QVERIFY(waitFor([&] { return watcher.congratulations().size() == 2; }, 2000));
         QVERIFY2(watcher.congratulations()[1] == watcher.congratulations()[0],
                  "the replay ends the game again, with the same winner and margin");

@@ -117,13 +117,13 @@ class GameFileFormatsTest : public QObject {
 
         // Opening reads each file by its content and makes its format the one Save offers.
         frame.runCommand(kStopGameCommand);
-        QVERIFY(waitFor([&] { return document.state() == kStop; }, 5000));
+        QVERIFY(waitFor([&] { return document.state() == GameState::kStop; }, 5000));
         open(frame, files.filePath("native.txt"));
         QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - native.txt[*]"));
         QCOMPARE(static_cast<int>(document.gameRecord()->size()), 3);
         QCOMPARE(saveAs(frame, files.filePath("from native")), kNativeFilter);
         frame.runCommand(kStopGameCommand);
-        QVERIFY(waitFor([&] { return document.state() == kStop; }, 5000));
+        QVERIFY(waitFor([&] { return document.state() == GameState::kStop; }, 5000));
         open(frame, files.filePath("again.sgf"));
         QCOMPARE(static_cast<int>(document.gameRecord()->size()), 3);
         QCOMPARE(saveAs(frame, files.filePath("from sgf")), kSgfFilter);
@@ -172,7 +172,7 @@ class GameFileFormatsTest : public QObject {
         const QString saved = files.filePath("kept.txt");
         saveAs(frame, saved);
         frame.runCommand(kStopGameCommand);
-        QVERIFY(waitFor([&] { return document.state() == kStop; }, 5000));
+        QVERIFY(waitFor([&] { return document.state() == GameState::kStop; }, 5000));
         const QString notes = files.filePath("notes.txt");
         QFile file(notes);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -187,7 +187,7 @@ class GameFileFormatsTest : public QObject {
         open(frame, notes);
         QCOMPARE(*message, QString::fromLatin1(CAmazonDoc::kNotAGameFileMessage));
         QCOMPARE(document.gameRecord()->size(), std::size_t{2});
-        QCOMPARE(document.state(), static_cast<int32_t>(kStop));
+        QCOMPARE(document.state(), GameState::kStop);
         QCOMPARE(frame.windowTitle(), QStringLiteral("Taravin - kept.txt[*]"));
     }
 };

@@ -34,7 +34,7 @@ struct OwnWindow {
     CAmazonDoc& document() { return session.document(); }
     void stop() {
         frame().runCommand(kStopGameCommand);
-        QVERIFY(waitFor([&] { return document().state() == kStop; }, 5000));
+        QVERIFY(waitFor([&] { return document().state() == GameState::kStop; }, 5000));
     }
 
     TemporarySettings settings;
@@ -114,7 +114,7 @@ class GameLifecycleTest : public QObject {
                 QCOMPARE(document.board()->marks(row, column), 0);
             }
         }
-        QVERIFY(document.player(kRed).lastMoveText().empty());
+        QVERIFY(document.player(Side::kRed).lastMoveText().empty());
         QVERIFY(!document.modified());
     }
 
@@ -126,10 +126,10 @@ class GameLifecycleTest : public QObject {
         document.applyMove({1, 4}, {7, 4}, {7, 7});
         document.applyMove({10, 4}, {8, 4}, {8, 5});
         window.stop();
-        writeSetting(window.profile, sideKeys(kBlue).type, 1);
+        writeSetting(window.profile, sideKeys(Side::kBlue).type, 1);
         answerSavePrompt(QMessageBox::Discard, {}, std::make_shared<QString>());
         confirmConfiguration<PlayerConfigurationDialog>(frame, kPlayerConfigurationCommand);
-        QVERIFY(document.player(kBlue).isComputer());
+        QVERIFY(document.player(Side::kBlue).isComputer());
         const std::vector<int32_t> shown = contents(*document.board());
 
         QTemporaryDir files;
@@ -145,8 +145,8 @@ class GameLifecycleTest : public QObject {
         QCOMPARE(contents(*document.board()), shown);
         QCOMPARE(document.gameRecord()->size(), std::size_t{0});
         QCOMPARE(document.moveNumber(), 1);
-        QVERIFY(document.player(kBlue).isComputer());
-        QCOMPARE(document.player(kRed).clock(), 0);
+        QVERIFY(document.player(Side::kBlue).isComputer());
+        QCOMPARE(document.player(Side::kRed).clock(), 0);
     }
 
     // Exit (Ctrl+Q), closing the window, New Game and Open each ask before a game with unsaved
@@ -217,7 +217,7 @@ class GameLifecycleTest : public QObject {
                 QCOMPARE(frame.isVisible(), !goesOn);
                 break;
             case kNewGameCommand:
-                QCOMPARE(document.state(), static_cast<int32_t>(goesOn ? kPlay : kStop));
+                QCOMPARE(document.state(), goesOn ? GameState::kPlay : GameState::kStop);
                 QCOMPARE(document.gameRecord()->size(), goesOn ? std::size_t{0} : std::size_t{1});
                 break;
             case kOpenCommand:

@@ -211,7 +211,7 @@ class MainFrameTest : public QObject {
         QCOMPARE(fixture.view().runningClock(), 0);
         frame.runCommand(kPauseGameCommand);
         QVERIFY(!checked(frame, kPauseGameCommand));
-        QCOMPARE(fixture.view().runningClock(), static_cast<int32_t>(kRed));
+        QCOMPARE(fixture.view().runningClock(), sideCode(Side::kRed));
 
         frame.runCommand(kStopGameCommand);
         QVERIFY(testing::waitFor([&] { return enabled(frame, kNewGameCommand); }, 2000));
@@ -222,7 +222,7 @@ class MainFrameTest : public QObject {
 
     void rulesWhileTheComputerThinksAndAfterThePause() {
         GameStatus status;
-        status.state = kPlay;
+        status.state = GameState::kPlay;
         status.hasRecord = true;
         status.thinking = true;
         status.sideToMoveHuman = false;
@@ -238,12 +238,12 @@ class MainFrameTest : public QObject {
         QVERIFY(!commandState(kPauseGameCommand, status).enabled);
         QVERIFY(!commandState(kStopGameCommand, status).enabled);
         status = GameStatus{};
-        status.state = kOver;
+        status.state = GameState::kOver;
         status.hasRecord = true;
         QVERIFY(!commandState(kPauseGameCommand, status).enabled);
         QVERIFY(commandState(kStopGameCommand, status).enabled);
         QVERIFY(!commandState(kNewGameCommand, status).enabled);
-        status.state = kPlay;
+        status.state = GameState::kPlay;
         status.sideToMoveHuman = false;
         QVERIFY(commandState(kMakeAMoveCommand, status).enabled);
         QVERIFY(!commandState(kSuggestCommand, status).enabled);
@@ -251,7 +251,7 @@ class MainFrameTest : public QObject {
 
     void pauseDuringASearchDiscardsItsMove() {
         WindowFixture fixture;
-        fixture.makeComputer(kRed, 30);
+        fixture.makeComputer(Side::kRed, 30);
         fixture.open();
         CMainFrame& frame = fixture.frame();
         CAmazonDoc& document = fixture.document();
@@ -271,7 +271,7 @@ class MainFrameTest : public QObject {
         QVERIFY(enabled(frame, kMakeAMoveCommand));
         frame.runCommand(kMakeAMoveCommand);
         QVERIFY(document.thinking());
-        QCOMPARE(fixture.view().runningClock(), static_cast<int32_t>(kRed));
+        QCOMPARE(fixture.view().runningClock(), sideCode(Side::kRed));
         frame.runCommand(kStopComputingAndMoveCommand);
         QVERIFY(testing::waitFor([&] { return document.moveNumber() == 2; }, 10000));
     }
@@ -295,7 +295,7 @@ class MainFrameTest : public QObject {
 
     void informationWindowLogsTheSearch() {
         WindowFixture fixture;
-        fixture.makeComputer(kRed, 30);
+        fixture.makeComputer(Side::kRed, 30);
         fixture.open(QSize(900, 650));
         CMainFrame& frame = fixture.frame();
         frame.runCommand(kInformationWindowCommand);
@@ -327,7 +327,7 @@ class MainFrameTest : public QObject {
 
     void closingWaitsForTheSearchAndStoresThePlacement() {
         WindowFixture fixture;
-        fixture.makeComputer(kRed, 30);
+        fixture.makeComputer(Side::kRed, 30);
         fixture.open(QSize(950, 640));
         CMainFrame& frame = fixture.frame();
         frame.runCommand(kNewGameCommand);
@@ -335,7 +335,7 @@ class MainFrameTest : public QObject {
         QVERIFY2(!frame.close(), "a running search defers the close");
         QVERIFY(frame.isVisible());
         QVERIFY(testing::waitFor([&] { return !frame.isVisible(); }, 10000));
-        QCOMPARE(fixture.document().state(), static_cast<int32_t>(kStop));
+        QCOMPARE(fixture.document().state(), GameState::kStop);
         const WindowPlacement stored = readWindowPlacement(fixture.profile);
         QCOMPARE(stored.right - stored.left, 950);
         QCOMPARE(stored.bottom - stored.top, 640);
@@ -347,7 +347,7 @@ class MainFrameTest : public QObject {
     void endingDuringASearchWithTheLogOpen() {
         for (int round = 0; round < 3; ++round) {
             WindowFixture fixture;
-            fixture.makeComputer(kRed, 30);
+            fixture.makeComputer(Side::kRed, 30);
             fixture.open();
             fixture.frame().runCommand(kInformationWindowCommand);
             fixture.frame().runCommand(kNewGameCommand);
@@ -396,7 +396,7 @@ class MainFrameTest : public QObject {
         CMainFrame& frame = fixture.frame();
         CAmazonDoc& document = fixture.document();
         QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(document.state(), static_cast<int32_t>(kPlay));
+        QCOMPARE(document.state(), GameState::kPlay);
         for (int move = 0; move < 7; ++move) {
             const auto moves = testing::legalMoves(*document.board(), document.sideToMove());
             document.applyMove(moves.front().from, moves.front().to, moves.front().arrow);
@@ -413,7 +413,7 @@ class MainFrameTest : public QObject {
         QTest::keyClick(&frame, Qt::Key_End);
         QCOMPARE(document.moveNumber(), 8);
         QTest::keyClick(&frame, Qt::Key_X, Qt::ControlModifier);
-        QVERIFY(testing::waitFor([&] { return document.state() == kStop; }, 2000));
+        QVERIFY(testing::waitFor([&] { return document.state() == GameState::kStop; }, 2000));
     }
 
     void onlineHelpShowsTheHelpPage() {

@@ -153,7 +153,7 @@ class ManualEntryDialogTest : public QObject {
 
   private:
     std::unique_ptr<Board> board_ = buildBoard(BoardSetup{});
-    std::unique_ptr<MoveRecord> move_ = std::make_unique<MoveRecord>(kRed, board_.get());
+    std::unique_ptr<MoveRecord> move_ = std::make_unique<MoveRecord>(Side::kRed, board_.get());
 };
 
 }  // namespace taravin

@@ -15,7 +15,7 @@ namespace {
 
 // A record of `count` moves, as text only: each move A(n) - B(n) (C(n)) by alternating sides.
 void fillRecord(MoveRecordList& record, Board& board, int count) {
-    int32_t side = kRed;
+    Side side = Side::kRed;
     for (int n = 1; n <= count; ++n) {
         auto* move = new MoveRecord(side, &board);
         move->setFrom(n, 1);
@@ -111,7 +111,7 @@ class MoveHistoryDialogTest : public QObject {
         MoveRecordList record;
         fillRecord(record, *board_, 10);
         for (int n = 11; n <= 92; ++n) {
-            auto* move = new MoveRecord(n % 2 ? kRed : kBlue, board_.get());
+            auto* move = new MoveRecord(n % 2 ? Side::kRed : Side::kBlue, board_.get());
             move->setFrom(1, 1);
             move->setTo(2, 2);
             move->setArrow(3, 3);

@@ -84,8 +84,8 @@ class QSettingsProfileTest : public QObject {
         QCOMPARE(profile.readInt("Settings", "Rows", 10), 10);
         QCOMPARE(profile.readInt("Settings", "Columns", 10), 10);
         QCOMPARE(profile.readInt("Settings", "Sound", 1), 0);
-        QCOMPARE(readPlayerSettings(profile, kRed).moveTimeout, 30);
-        QCOMPARE(readPlayerSettings(profile, kBlue).moveTimeout, 30);
+        QCOMPARE(readPlayerSettings(profile, Side::kRed).moveTimeout, 30);
+        QCOMPARE(readPlayerSettings(profile, Side::kBlue).moveTimeout, 30);
         QCOMPARE(profile.readString("Settings", "RedLocations"), std::string("A4, D1, G1, J4"));
         QVERIFY(!profile.readString("Settings", "BlueName").empty());
     }

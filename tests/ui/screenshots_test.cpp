@@ -30,7 +30,7 @@ class PictureFolder {
 };
 
 // A varied but repeatable choice among the legal moves.
-testing::LegalMove someMove(const Board& board, int32_t side, int round) {
+testing::LegalMove someMove(const Board& board, Side side, int round) {
     const std::vector<testing::LegalMove> moves = testing::legalMoves(board, side);
     return moves[static_cast<std::size_t>(round * 7919 + 13) % moves.size()];
 }
@@ -54,7 +54,7 @@ class ScreenshotsTest : public QObject {
         setScreenSizeClassOverride(sizeClass);
         PictureFolder folder;
         WindowFixture fixture;
-        fixture.makeComputer(kBlue, 30);
+        fixture.makeComputer(Side::kBlue, 30);
         fixture.profile.writeInt("Settings", "MarkLastMove", 1);
         fixture.open(clientSize);
         CMainFrame& frame = fixture.frame();
@@ -69,11 +69,11 @@ class ScreenshotsTest : public QObject {
         };
         for (int round = 0; round < 6; ++round) {
             fixture.settle();
-            testing::playWithMouse(fixture.view(), someMove(*document.board(), kRed, round));
+            testing::playWithMouse(fixture.view(), someMove(*document.board(), Side::kRed, round));
             blueAnswersSoon();
         }
         fixture.settle();
-        testing::playWithMouse(fixture.view(), someMove(*document.board(), kRed, 6));
+        testing::playWithMouse(fixture.view(), someMove(*document.board(), Side::kRed, 6));
         QVERIFY(document.thinking());
         QTest::qWait(1500);
         const QString tag = QStringLiteral("class%1").arg(sizeClass);
@@ -122,11 +122,11 @@ class ScreenshotsTest : public QObject {
             }
             fixture.settle();
             CAmazonView& view = fixture.view();
-            const PositionNode* amazon = document.board()->amazons(kRed).head();
+            const PositionNode* amazon = document.board()->amazons(Side::kRed).head();
             const Square from{amazon->row, amazon->column};
             QTest::mousePress(&view, Qt::LeftButton, {}, testing::squareCentre(view, from));
             if (maximised) {
-                const testing::LegalMove move = someMove(*document.board(), kRed, 3);
+                const testing::LegalMove move = someMove(*document.board(), Side::kRed, 3);
                 QTest::mouseRelease(&view, Qt::LeftButton, {}, testing::squareCentre(view, from));
                 QTest::mousePress(&view, Qt::LeftButton, {},
                                   testing::squareCentre(view, move.from));
@@ -148,7 +148,7 @@ class ScreenshotsTest : public QObject {
         setScreenSizeClassOverride(2);
         PictureFolder folder;
         WindowFixture fixture;
-        fixture.makeComputer(kRed, 30);
+        fixture.makeComputer(Side::kRed, 30);
         fixture.open(QSize(1000, 700));
         fixture.frame().runCommand(kInformationWindowCommand);
         fixture.frame().runCommand(kNewGameCommand);

@@ -113,7 +113,7 @@ struct WindowFixture {
         profile.writeString("Settings", "RedLocations", "B1, E1");
         profile.writeString("Settings", "BlueLocations", "B6, E6");
     }
-    void makeComputer(int32_t side, int32_t timeout = kMinMoveTimeout) {
+    void makeComputer(Side side, int32_t timeout = kMinMoveTimeout) {
         const SideKeys& keys = sideKeys(side);
         writeSetting(profile, keys.type, 1);
         writeSetting(profile, keys.moveTimeout, timeout);
@@ -133,7 +133,7 @@ struct LegalMove {
 };
 
 // Every legal move of the side, amazon by amazon in list order, then by direction.
-inline std::vector<LegalMove> legalMoves(const Board& board, int32_t side) {
+inline std::vector<LegalMove> legalMoves(const Board& board, Side side) {
     std::vector<LegalMove> moves;
     const auto walk = [&](const Square& start, const Square& vacated, auto&& visit) {
         for (const Direction& step : kDirections) {

@@ -61,7 +61,7 @@ enum class RoundEnd { kStop, kPause, kCloseTheWindow, kEndTheProgram };
 // The game as far as a greyed command must leave it as it was, and a command given during a
 // search its position (the search works on a copy of it and its move is for it).
 struct GameSnapshot {
-    int32_t state = 0;
+    GameState state = GameState::kPlay;
     bool thinking = false;
     const MoveRecord* lastMove = nullptr;
     int32_t moveNumber = 0;
@@ -82,9 +82,9 @@ class WindowRace {
     WindowRace(uint32_t seed, bool humanRed) : seed_(seed), random_(seed) {
         fixture_.writeSmallBoard();
         if (!humanRed) {
-            fixture_.makeComputer(kRed);
+            fixture_.makeComputer(Side::kRed);
         }
-        fixture_.makeComputer(kBlue);
+        fixture_.makeComputer(Side::kBlue);
         writeSetting(fixture_.profile, kRedKeys.searchAlgorithm, uniform(1, 4));
         writeSetting(fixture_.profile, kBlueKeys.searchAlgorithm, uniform(1, 4));
         openWindow();
@@ -197,7 +197,7 @@ class WindowRace {
     // A legal move with the mouse, when the board takes one.
     void moveWithMouse() {
         CAmazonDoc& game = doc();
-        if (game.state() != kPlay || !game.sideToMoveIsHuman() || game.thinking() ||
+        if (game.state() != GameState::kPlay || !game.sideToMoveIsHuman() || game.thinking() ||
             !game.board()) {
             return;
         }
@@ -244,7 +244,7 @@ class WindowRace {
 
     void playRound(int round) {
         commandsLeft_ = uniform(3, kMaxCommandsPerRound);
-        if (doc().state() == kStop) {
+        if (doc().state() == GameState::kStop) {
             trigger(kNewGameCommand);
         }
         longestPause_ = 0;
@@ -272,15 +272,16 @@ class WindowRace {
             case RoundEnd::kStop:
                 // A pause waiting for its move greys Stop until the move has come.
                 settle([&] { return !doc().pauseDiscard(); });
-                if (doc().state() != kStop) {
+                if (doc().state() != GameState::kStop) {
                     trigger(kStopGameCommand);
                 }
-                if (!settle([&] { return doc().state() == kStop && !doc().thinking(); })) {
+                if (!settle(
+                        [&] { return doc().state() == GameState::kStop && !doc().thinking(); })) {
                     fail(where + QStringLiteral("Stop did not settle"));
                 }
                 break;
             case RoundEnd::kPause:
-                if (doc().state() == kPlay) {
+                if (doc().state() == GameState::kPlay) {
                     trigger(kPauseGameCommand);
                 }
                 if (!settle([&] { return !doc().thinking(); })) {
@@ -298,7 +299,7 @@ class WindowRace {
                     fail(where + QStringLiteral("the window did not close"));
                     break;
                 }
-                if (doc().thinking() || (searching && doc().state() != kStop)) {
+                if (doc().thinking() || (searching && doc().state() != GameState::kStop)) {
                     fail(where + QStringLiteral("the window closed on a game not stopped"));
                 }
                 check();
