@@ -10,6 +10,7 @@ packages=(
   poppler-utils
   librsvg2-bin gzip file
   desktop-file-utils appstream man-db dpkg-dev
+  clang-format-14
 )
 
 missing=()

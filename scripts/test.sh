@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Checks that folder dependencies point down, installs what is missing, builds everything, runs
-# every test and checks the install tree; the exit code is the result.
+# Checks that folder dependencies point down, installs what is missing, checks the formatting,
+# builds everything, runs every test and checks the install tree; the exit code is the result.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/check_includes.sh"
 "$root/scripts/setup.sh"
+"$root/scripts/format.sh" --check
 "$root/scripts/build.sh"
 cd "$root/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
