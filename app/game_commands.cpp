@@ -51,8 +51,9 @@ void CAmazonDoc::handleDeferredStop() {
 }
 
 void CAmazonDoc::markSuggestion(const SearchResult& result, bool shown) {
-    const std::pair<Square, int32_t> marks[] = {
-        {result.from, kSuggestedMark}, {result.to, kSuggestedMark}, {result.arrow, kSuggestedArrowMark}};
+    const std::pair<Square, int32_t> marks[] = {{result.from, kSuggestedMark},
+                                                {result.to, kSuggestedMark},
+                                                {result.arrow, kSuggestedArrowMark}};
     for (const auto& [square, mark] : marks) {
         if (shown) {
             board_->setMark(square.row, square.column, mark);

@@ -19,7 +19,8 @@ constexpr int32_t kMiddleGameMoveNumber = kMiddleGamePlies + 1;
 enum class Stage { kStart, kMiddleGame };
 
 void BM_Evaluate(benchmark::State& state, EvaluationFunction evaluate, Stage stage) {
-    const auto board = stage == Stage::kStart ? buildBoard(BoardSetup{}) : playRandomMoves(BoardSetup{}, kMiddleGamePlies);
+    const auto board = stage == Stage::kStart ? buildBoard(BoardSetup{})
+                                              : playRandomMoves(BoardSetup{}, kMiddleGamePlies);
     const int32_t moveNumber = stage == Stage::kStart ? 1 : kMiddleGameMoveNumber;
     for (auto _ : state) {
         benchmark::DoNotOptimize(evaluate(*board, Side::kRed, moveNumber));

@@ -69,8 +69,7 @@ void benchSearch(const BenchSearch& bench) {
     std::printf("search %s (%s%s)%s: %d nodes, %.0f nodes per second\n",
                 kSearchAlgorithmNames[static_cast<std::size_t>(algorithm)],
                 middleGame ? "middle game" : "start", threads.c_str(), depths.c_str(),
-                result.nodeCount,
-                elapsed > 0 ? result.nodeCount / elapsed : 0.0);
+                result.nodeCount, elapsed > 0 ? result.nodeCount / elapsed : 0.0);
     std::fflush(stdout);
 }
 

@@ -36,8 +36,8 @@ std::optional<DepthCountSettings> parseCounts(const std::string& text) {
 int runSearch(const std::vector<std::string>& words) {
     const Arguments arguments(words, {"log"});
     std::vector<std::string> known = positionOptionNames();
-    known.insert(known.end(),
-                 {"algorithm", "evaluation", "depth", "timeout", "counts", "table-memory", "threads", "log"});
+    known.insert(known.end(), {"algorithm", "evaluation", "depth", "timeout", "counts",
+                               "table-memory", "threads", "log"});
     if (const auto unknown = arguments.unknownOptions(known); !unknown.empty()) {
         return usageError("search", "unknown option " + unknown.front());
     }
@@ -82,7 +82,8 @@ int runSearch(const std::vector<std::string>& words) {
     if (const auto text = arguments.value("threads")) {
         const auto value = parseInteger(*text, 1, kMaxSearchThreads);
         if (!value) {
-            return usageError("search", "--threads must be 1.." + std::to_string(kMaxSearchThreads));
+            return usageError("search",
+                              "--threads must be 1.." + std::to_string(kMaxSearchThreads));
         }
         request.threads = static_cast<int32_t>(*value);
     }

@@ -63,18 +63,18 @@ void rememberGameFolder(Profile& profile, const QString& path) {
 }
 
 std::optional<SaveTarget> chooseGameFileToSave(QWidget* parent, Profile& profile,
-                                               const QString& proposedName,
-                                               GameFileFormat format) {
+                                               const QString& proposedName, GameFileFormat format) {
     QFileDialog dialog(parent);
     dialog.setNameFilters({kNativeFilter, kSgfFilter, kAllFilesFilter});
     dialog.selectNameFilter(format == GameFileFormat::kSgf ? kSgfFilter : kNativeFilter);
     dialog.setDefaultSuffix(suffixOf(format));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        if (filter != kAllFilesFilter) {
-            dialog.setDefaultSuffix(
-                suffixOf(filter == kSgfFilter ? GameFileFormat::kSgf : GameFileFormat::kNative));
-        }
-    });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            if (filter != kAllFilesFilter) {
+                dialog.setDefaultSuffix(suffixOf(filter == kSgfFilter ? GameFileFormat::kSgf
+                                                                      : GameFileFormat::kNative));
+            }
+        });
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     startInStoredFolder(dialog, profile);

@@ -27,8 +27,7 @@ std::optional<QString> chooseGameFileToOpen(QWidget* parent, Profile& profile);
 // game was opened or last saved in), proposes `proposedName` and asks before overwriting. The
 // format saved is the typed extension's, or else the chosen filter's.
 std::optional<SaveTarget> chooseGameFileToSave(QWidget* parent, Profile& profile,
-                                               const QString& proposedName,
-                                               GameFileFormat format);
+                                               const QString& proposedName, GameFileFormat format);
 
 // Stores the folder of a game file written or opened, where the next file dialog starts.
 void rememberGameFolder(Profile& profile, const QString& path);

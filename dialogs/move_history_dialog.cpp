@@ -62,8 +62,8 @@ MoveHistoryDialog::MoveHistoryDialog(const MoveRecordList& record, const MoveRec
 void MoveHistoryDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const QRect table = table_->geometry();
-    table_->setGeometry(QRect(table.topLeft(), QPoint(width() - tableMargin_.width(),
-                                                      height() - tableMargin_.height())));
+    table_->setGeometry(QRect(
+        table.topLeft(), QPoint(width() - tableMargin_.width(), height() - tableMargin_.height())));
     ok_->move((width() - ok_->width()) / 2, height() - okFromBottom_);
 }
 

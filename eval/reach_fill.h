@@ -106,13 +106,12 @@ typename Lanes::Vector shiftWordPairs(typename Lanes::Vector x, int32_t first, i
     const auto far = Lanes::loadCounts(&kWordShiftCounts.far[round][2 * first]);
     const auto swapped = Lanes::swapWords(x);
     if (first < 4) {
-        return Lanes::either(Lanes::shiftLeft(x, own),
-                             Lanes::either(Lanes::shiftRight(swapped, across),
-                                           Lanes::shiftLeft(swapped, far)));
+        return Lanes::either(
+            Lanes::shiftLeft(x, own),
+            Lanes::either(Lanes::shiftRight(swapped, across), Lanes::shiftLeft(swapped, far)));
     }
-    return Lanes::either(Lanes::shiftRight(x, own),
-                         Lanes::either(Lanes::shiftLeft(swapped, across),
-                                       Lanes::shiftRight(swapped, far)));
+    return Lanes::either(Lanes::shiftRight(x, own), Lanes::either(Lanes::shiftLeft(swapped, across),
+                                                                  Lanes::shiftRight(swapped, far)));
 }
 
 }  // namespace taravin

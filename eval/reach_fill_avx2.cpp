@@ -22,9 +22,7 @@ struct Avx2Lanes {
     static Vector loadCounts(const uint64_t* counts) {
         return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(counts));
     }
-    static Vector broadcast(SquareSet set) {
-        return _mm256_broadcastsi128_si256(wordPair(set));
-    }
+    static Vector broadcast(SquareSet set) { return _mm256_broadcastsi128_si256(wordPair(set)); }
     static Vector zero() { return _mm256_setzero_si256(); }
     static Vector both(Vector a, Vector b) { return _mm256_and_si256(a, b); }
     static Vector either(Vector a, Vector b) { return _mm256_or_si256(a, b); }
@@ -38,7 +36,8 @@ struct Avx2Lanes {
         return shiftWordPairs<Avx2Lanes>(x, first, round);
     }
     static SquareSet unionOf(Vector v) {
-        const __m128i half = _mm_or_si128(_mm256_castsi256_si128(v), _mm256_extracti128_si256(v, 1));
+        const __m128i half =
+            _mm_or_si128(_mm256_castsi256_si128(v), _mm256_extracti128_si256(v, 1));
         return setOf(half);
     }
 };

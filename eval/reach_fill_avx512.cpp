@@ -20,9 +20,7 @@ struct Avx512Lanes {
     static Vector load(const SquareSet* sets) { return _mm512_loadu_si512(sets); }
     static void store(SquareSet* sets, Vector v) { _mm512_storeu_si512(sets, v); }
     static Vector loadCounts(const uint64_t* counts) { return _mm512_loadu_si512(counts); }
-    static Vector broadcast(SquareSet set) {
-        return _mm512_broadcast_i32x4(wordPair(set));
-    }
+    static Vector broadcast(SquareSet set) { return _mm512_broadcast_i32x4(wordPair(set)); }
     static Vector zero() { return _mm512_setzero_si512(); }
     static Vector both(Vector a, Vector b) { return _mm512_and_si512(a, b); }
     static Vector either(Vector a, Vector b) { return _mm512_or_si512(a, b); }

@@ -16,8 +16,7 @@ namespace {
 using namespace taravin;
 
 bool onBoard(const Square& square, int32_t rows, int32_t columns) {
-    return square.row >= 1 && square.row <= rows && square.column >= 1 &&
-           square.column <= columns;
+    return square.row >= 1 && square.row <= rows && square.column >= 1 && square.column <= columns;
 }
 
 void checkSgf(std::string_view text) {
@@ -27,9 +26,9 @@ void checkSgf(std::string_view text) {
         fuzz::requireThat(!error.empty(), "a refused SGF game says why");
         return;
     }
-    fuzz::requireThat(game->rows >= 1 && game->rows <= 20 && game->columns >= 1 &&
-                          game->columns <= 20,
-                      "an SGF board fits the program");
+    fuzz::requireThat(
+        game->rows >= 1 && game->rows <= 20 && game->columns >= 1 && game->columns <= 20,
+        "an SGF board fits the program");
     fuzz::requireThat(!game->redAmazons.empty() && game->redAmazons.size() <= 4 &&
                           !game->blueAmazons.empty() && game->blueAmazons.size() <= 4,
                       "each side has one to four amazons");

@@ -17,15 +17,24 @@ ProfileKey keyOf(const StringSetting& setting) {
 
 std::vector<ProfileKey> collectKeys() {
     std::vector<ProfileKey> keys{
-        keyOf(kRowsSetting),          keyOf(kColumnsSetting),
-        keyOf(kRedLocationsSetting),  keyOf(kBlueLocationsSetting),
-        keyOf(kArrowLocationsSetting), keyOf(kMarkLastMoveSetting),
-        keyOf(kLastMoveOptionSetting), keyOf(kAutoGameStartSetting),
-        keyOf(kSoundSetting),         keyOf(kColor1CodeSetting),
-        keyOf(kColor2CodeSetting),    keyOf(kBkgColorCodeSetting),
-        keyOf(kFileDlgDirectorySetting), keyOf(kWindowTopSetting),
-        keyOf(kWindowLeftSetting),    keyOf(kWindowBottomSetting),
-        keyOf(kWindowRightSetting),   keyOf(kWindowResolutionSetting),
+        keyOf(kRowsSetting),
+        keyOf(kColumnsSetting),
+        keyOf(kRedLocationsSetting),
+        keyOf(kBlueLocationsSetting),
+        keyOf(kArrowLocationsSetting),
+        keyOf(kMarkLastMoveSetting),
+        keyOf(kLastMoveOptionSetting),
+        keyOf(kAutoGameStartSetting),
+        keyOf(kSoundSetting),
+        keyOf(kColor1CodeSetting),
+        keyOf(kColor2CodeSetting),
+        keyOf(kBkgColorCodeSetting),
+        keyOf(kFileDlgDirectorySetting),
+        keyOf(kWindowTopSetting),
+        keyOf(kWindowLeftSetting),
+        keyOf(kWindowBottomSetting),
+        keyOf(kWindowRightSetting),
+        keyOf(kWindowResolutionSetting),
     };
     for (const SideKeys* side : {&kRedKeys, &kBlueKeys}) {
         for (const IntSetting* setting :

@@ -32,8 +32,7 @@ void readWindowSettings(const Profile& profile) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     MemoryProfile profile;
-    fuzz::storeHostileProfile(std::string_view(reinterpret_cast<const char*>(data), size),
-                              profile);
+    fuzz::storeHostileProfile(std::string_view(reinterpret_cast<const char*>(data), size), profile);
     readWindowSettings(profile);
 
     fuzz::DocumentHarness harness(profile);

@@ -45,9 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (!square) {
         return 0;
     }
-    fuzz::requireThat(square->row >= 1 && square->row <= rows && square->column >= 1 &&
-                          square->column <= columns,
-                      "a typed square lies on the board");
+    fuzz::requireThat(
+        square->row >= 1 && square->row <= rows && square->column >= 1 && square->column <= columns,
+        "a typed square lies on the board");
     fuzz::requireThat(parseTypedSquare(squareName(*square), rows, columns) == square,
                       "a square reads back from its name");
     return 0;

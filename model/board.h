@@ -35,7 +35,7 @@ using CompactSquares = std::array<uint64_t, 2>;
 // row * stride() + column; the ring lets every walk stop at the edge without bounds tests.
 // The evaluation fields live in arrays beside the content, one array per field.
 class Board {
-public:
+  public:
     // Sizes outside 1..20 fall back to 10, so that nothing can address outside the arrays.
     Board(int32_t rows, int32_t columns);
     // Copies every field of every cell, moveCapacity, both lists (node by node), the hash
@@ -135,7 +135,7 @@ public:
     bool hasFreeNeighbour(int32_t row, int32_t column) const;
     bool hasMobileEnemyNeighbour(const PositionNode& amazon, Side side) const;
 
-private:
+  private:
     static int fieldOf(Side side) { return side == Side::kRed ? 0 : 1; }
     void toggleHash(int32_t index, int32_t content);
     void storeContent(int32_t row, int32_t column, int32_t content);

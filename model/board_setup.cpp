@@ -7,7 +7,8 @@
 
 namespace taravin {
 
-std::unique_ptr<Board> buildBoard(const BoardSetup& setup, std::shared_ptr<const ZobristKeys> keys) {
+std::unique_ptr<Board> buildBoard(const BoardSetup& setup,
+                                  std::shared_ptr<const ZobristKeys> keys) {
     std::unique_ptr<Board> board(new (std::nothrow) Board(setup.rows, setup.columns));
     if (!board) {
         fatalError(kMemoryAllocationErrorDot);

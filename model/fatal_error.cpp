@@ -14,7 +14,9 @@ FatalErrorHandler& handler() {
 }
 }  // namespace
 
-void setFatalErrorHandler(FatalErrorHandler newHandler) { handler() = std::move(newHandler); }
+void setFatalErrorHandler(FatalErrorHandler newHandler) {
+    handler() = std::move(newHandler);
+}
 
 void fatalError(const std::string& text) {
     if (handler()) {

@@ -11,7 +11,7 @@ namespace taravin {
 // A pool of recycled objects: take from the head (allocating when empty), give back to the tail.
 template <class T>
 class FreeList : public IntrusiveList<T> {
-public:
+  public:
     T* take() {
         if (T* element = this->takeHead()) {
             return element;
@@ -29,7 +29,7 @@ public:
         }
     }
 
-private:
+  private:
     static T* allocate() {
         T* element = new (std::nothrow) T();
         if (!element) {

@@ -9,7 +9,7 @@ namespace taravin {
 // The list owns its elements: destroying or clearing it deletes them. Walks go head to tail.
 template <class T>
 class IntrusiveList {
-public:
+  public:
     IntrusiveList() = default;
     IntrusiveList(const IntrusiveList&) = delete;
     IntrusiveList& operator=(const IntrusiveList&) = delete;
@@ -66,7 +66,7 @@ public:
         }
     }
 
-private:
+  private:
     void swap(IntrusiveList& other) noexcept {
         std::swap(head_, other.head_);
         std::swap(tail_, other.tail_);

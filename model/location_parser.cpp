@@ -9,7 +9,9 @@ namespace taravin {
 
 namespace {
 
-bool isSeparator(char c) { return c == ',' || c == ' '; }
+bool isSeparator(char c) {
+    return c == ',' || c == ' ';
+}
 
 // Upper-case copy up to the first NUL, which ends a location text as it ends a C string.
 std::string upperCaseCopy(std::string_view text) {

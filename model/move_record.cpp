@@ -14,7 +14,8 @@ std::string MoveRecord::text(bool withSide) const {
     if (inputState_ != kMoveComplete) {
         return {};
     }
-    std::string moveText = squareName(from_) + " - " + squareName(to_) + " (" + squareName(arrow_) + ")";
+    std::string moveText =
+        squareName(from_) + " - " + squareName(to_) + " (" + squareName(arrow_) + ")";
     if (withSide) {
         return std::string(side_ == Side::kRed ? "Red" : "Blue") + ": " + moveText;
     }

@@ -10,7 +10,6 @@
 
 namespace taravin {
 
-
 // Input states of a move being entered.
 enum InputState : int32_t {
     kMoveComplete = 0,
@@ -22,15 +21,15 @@ enum InputState : int32_t {
 // One move: the move being entered, a completed move of the game record (owning a copy of
 // the board after it), or an entry of a search move list.
 class MoveRecord {
-public:
-  MoveRecord(Side side, Board* board) : inputState_(kSelectQueen), side_(side), board_(board) {}
-  MoveRecord(const MoveRecord&) = delete;
-  MoveRecord& operator=(const MoveRecord&) = delete;
-  virtual ~MoveRecord();
+  public:
+    MoveRecord(Side side, Board* board) : inputState_(kSelectQueen), side_(side), board_(board) {}
+    MoveRecord(const MoveRecord&) = delete;
+    MoveRecord& operator=(const MoveRecord&) = delete;
+    virtual ~MoveRecord();
 
-  void setFrom(int32_t row, int32_t column) {
-      from_ = {row, column};
-      inputState_ = kSelectNewLocation;
+    void setFrom(int32_t row, int32_t column) {
+        from_ = {row, column};
+        inputState_ = kSelectNewLocation;
     }
     void setTo(int32_t row, int32_t column) {
         to_ = {row, column};
@@ -72,7 +71,7 @@ public:
     MoveRecord* next = nullptr;
     MoveRecord* previous = nullptr;
 
-private:
+  private:
     Square arrow_;
     Square from_;
     Square to_;

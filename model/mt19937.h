@@ -9,14 +9,14 @@ namespace taravin {
 // the previous one), not std::mt19937, whose seeding differs. Unseeded it starts from 4357,
 // so every run draws the same sequence.
 class Mt19937 {
-public:
+  public:
     static constexpr uint32_t kDefaultSeed = 4357;
 
     explicit Mt19937(uint32_t initialSeed = kDefaultSeed) { seed(initialSeed); }
     void seed(uint32_t seed);
     uint32_t next();
 
-private:
+  private:
     static constexpr int kStateSize = 624;
     static constexpr int kShift = 397;
 

@@ -17,9 +17,10 @@ int64_t perft(Board& board, Side sideToMove, int depth) {
     };
     std::vector<Move> moves;
     moves.reserve(static_cast<std::size_t>(board.countLegalMoves(sideToMove)));
-    forEachLegalMove(board, sideToMove, [&](const Square& from, const Square& to, const Square& arrow) {
-        moves.push_back({from, to, arrow});
-    });
+    forEachLegalMove(board, sideToMove,
+                     [&](const Square& from, const Square& to, const Square& arrow) {
+                         moves.push_back({from, to, arrow});
+                     });
     int64_t total = 0;
     for (const Move& move : moves) {
         const UndoRecord undo = makeMove(board, move.from, move.to, move.arrow, sideToMove);

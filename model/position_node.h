@@ -11,7 +11,7 @@ namespace taravin {
 
 // One square travelling through a list or a queue.
 class PositionNode {
-public:
+  public:
     PositionNode() = default;
     PositionNode(int32_t nodeRow, int32_t nodeColumn) : row(nodeRow), column(nodeColumn) {}
     // A copy takes row, column and the second work value; the work value starts at 0.

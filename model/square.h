@@ -51,11 +51,20 @@ struct Direction {
 // Every walk over the eight directions uses this order: left, up-left, up, up-right,
 // right, down-right, down, down-left.
 constexpr std::array<Direction, 8> kDirections{{
-    {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1},
+    {0, -1},
+    {1, -1},
+    {1, 0},
+    {1, 1},
+    {0, 1},
+    {-1, 1},
+    {-1, 0},
+    {-1, -1},
 }};
 
 // "%c%d": the letter with code 64 + column, then the row (A1, J10, T20).
 std::string squareName(int32_t row, int32_t column);
-inline std::string squareName(const Square& square) { return squareName(square.row, square.column); }
+inline std::string squareName(const Square& square) {
+    return squareName(square.row, square.column);
+}
 
 }  // namespace taravin

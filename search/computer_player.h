@@ -6,8 +6,8 @@
 
 #include "model/board.h"
 #include "search/search_context.h"
-#include "search/worker_pool.h"
 #include "search/search_host.h"
+#include "search/worker_pool.h"
 
 namespace taravin {
 

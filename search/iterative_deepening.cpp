@@ -47,16 +47,18 @@ void deepen(SearchState& state, const DepthCountSettings& counts, Root root) {
 }  // namespace
 
 void deepenMiniMax(SearchState& state) {
-    deepen(state, state.context.depthCountSettings, [&](int d, SearchMove* pv, const SearchMove* first) {
-        return searchMiniMax(state, d, true, state.context.side, pv, first, true);
-    });
+    deepen(state, state.context.depthCountSettings,
+           [&](int d, SearchMove* pv, const SearchMove* first) {
+               return searchMiniMax(state, d, true, state.context.side, pv, first, true);
+           });
 }
 
 void deepenAlphaBeta(SearchState& state) {
-    deepen(state, state.context.depthCountSettings, [&](int d, SearchMove* pv, const SearchMove* first) {
-        return searchAlphaBeta(state, d, true, kLossScore, kWinScore, state.context.side, pv, first,
-                               true);
-    });
+    deepen(state, state.context.depthCountSettings,
+           [&](int d, SearchMove* pv, const SearchMove* first) {
+               return searchAlphaBeta(state, d, true, kLossScore, kWinScore, state.context.side, pv,
+                                      first, true);
+           });
 }
 
 void deepenOlympiad(SearchState& state) {

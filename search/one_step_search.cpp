@@ -12,8 +12,7 @@ int32_t oneStepSearch(SearchState& state, EvaluationFunction scorer) {
     if (!list.moves) {
         return kLossScore;
     }
-    generateAllMoves(state, list, snapshotAmazons(state.board, context.side), context.side,
-                     scorer);
+    generateAllMoves(state, list, snapshotAmazons(state.board, context.side), context.side, scorer);
     if (list.count == 0) {
         state.flags.moveNow = true;
         return kLossScore;

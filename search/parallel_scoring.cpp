@@ -66,8 +66,8 @@ class CandidateBatch final : public ReplayBatch {
     void score(Board& board, int32_t last, int32_t item) override {
         const SearchMove* moves = request_.moves;
         SearchMove& move = request_.moves[item];
-        const bool placed = last >= 0 && moves[last].amazonIndex == move.amazonIndex &&
-                            moves[last].to == move.to;
+        const bool placed =
+            last >= 0 && moves[last].amazonIndex == move.amazonIndex && moves[last].to == move.to;
         if (!placed) {
             if (last >= 0) {
                 board.setContent(moves[last].to, kEmpty, true);

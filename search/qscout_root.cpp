@@ -42,8 +42,7 @@ void QScoutRootList::reorder(const SearchContext& context) {
     std::stable_sort(entries_.begin(), entries_.end(),
                      [](const SearchMove& a, const SearchMove& b) { return a.score > b.score; });
     const auto published = std::find_if(entries_.begin(), entries_.end(), [&](const SearchMove& m) {
-        return m.from == context.bestFrom && m.to == context.bestTo &&
-               m.arrow == context.bestArrow;
+        return m.from == context.bestFrom && m.to == context.bestTo && m.arrow == context.bestArrow;
     });
     if (published != entries_.end()) {
         std::iter_swap(entries_.begin(), published);

@@ -11,7 +11,6 @@ namespace taravin {
 // evaluation, re-sorted after every depth, and searched at each iteration.
 class QScoutRootList {
   public:
-
     // Generates, orders and cuts the root moves, publishes entry 0 and logs every entry.
     void build(SearchState& state);
     bool empty() const { return entries_.empty(); }

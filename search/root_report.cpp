@@ -42,8 +42,8 @@ void reportRootBest(SearchState& state, const SearchMove* pv, int32_t score, int
     }
 }
 
-void recordPrincipalVariation(SearchMove* pv, int r, const SearchMove* childPv, const SearchMove& move,
-                              int32_t score, int32_t listIndex) {
+void recordPrincipalVariation(SearchMove* pv, int r, const SearchMove* childPv,
+                              const SearchMove& move, int32_t score, int32_t listIndex) {
     if (r <= 0) {
         return;
     }

@@ -17,7 +17,7 @@ void reportRootBest(SearchState& state, const SearchMove* pv, int32_t score, int
 
 // Records the principal variation of a node of remaining depth r: the child's line in entries
 // 0..r-2 and this move, with its score and list index, in entry r-1.
-void recordPrincipalVariation(SearchMove* pv, int r, const SearchMove* childPv, const SearchMove& move,
-                              int32_t score, int32_t listIndex);
+void recordPrincipalVariation(SearchMove* pv, int r, const SearchMove* childPv,
+                              const SearchMove& move, int32_t score, int32_t listIndex);
 
 }  // namespace taravin

@@ -6,9 +6,9 @@
 
 #include "model/board.h"
 #include "model/move_generation.h"
-#include "search/search_move.h"
 #include "search/parallel_scoring.h"
 #include "search/search_context.h"
+#include "search/search_move.h"
 #include "search/worker_pool.h"
 
 namespace taravin {

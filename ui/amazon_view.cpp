@@ -232,8 +232,7 @@ BoardLook CAmazonView::boardLook() const {
     }
     const MoveRecord& move = document_->moveInProgress();
     const int32_t input = move.inputState();
-    if (showLegalMoves_ && move.board() &&
-        (input == kSelectNewLocation || input == kThrowArrow)) {
+    if (showLegalMoves_ && move.board() && (input == kSelectNewLocation || input == kThrowArrow)) {
         look.reachable.assign(static_cast<std::size_t>(board->cellCount()), false);
         for (const Square& square :
              queenReach(*board, input == kSelectNewLocation ? move.from() : move.to())) {
@@ -265,9 +264,8 @@ void CAmazonView::showEvent(QShowEvent* event) {
 
 QRect CAmazonView::dragImageRect(QPoint position) const {
     // The piece hangs centred under the pointer, as large as on its square.
-    const QSize size = fixedSizePieces_
-                           ? QSize(kPieceImageWidth, kPieceImageHeight)
-                           : QSize(geometry_.squareSize, geometry_.squareSize);
+    const QSize size = fixedSizePieces_ ? QSize(kPieceImageWidth, kPieceImageHeight)
+                                        : QSize(geometry_.squareSize, geometry_.squareSize);
     return QRect(position - QPoint(size.width() / 2, size.height() / 2), size);
 }
 

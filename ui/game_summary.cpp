@@ -80,10 +80,11 @@ SummaryLayout layoutSummary(const SummaryInput& input, const SummaryMetrics& met
     layout.ruleY = -2 * t;
 
     if (diagramHeight(input, metrics) > 0) {
-        SummaryDiagram diagram{kSummaryValueX, -3 * t,          kDiagramSquare,
+        SummaryDiagram diagram{kSummaryValueX, -3 * t,        kDiagramSquare,
                                input.rows,     input.columns, input.position};
         for (int32_t m = 0; m < input.rows; ++m) {
-            layout.body.push_back({kSummaryValueX / 3, diagram.top - m * kDiagramSquare - (kDiagramSquare - l) / 2,
+            layout.body.push_back({kSummaryValueX / 3,
+                                   diagram.top - m * kDiagramSquare - (kDiagramSquare - l) / 2,
                                    QString::number(input.rows - m)});
         }
         const int lettersTop = diagram.top - input.rows * kDiagramSquare - l / 4;
@@ -143,8 +144,9 @@ SummaryLayout layoutSummary(const SummaryInput& input, const SummaryMetrics& met
 }
 
 int diagramHeight(const SummaryInput& input, const SummaryMetrics& metrics) {
-    const bool shown = input.rows > 0 && input.columns > 0 &&
-                       input.position.size() == static_cast<std::size_t>(input.rows * input.columns);
+    const bool shown =
+        input.rows > 0 && input.columns > 0 &&
+        input.position.size() == static_cast<std::size_t>(input.rows * input.columns);
     // The squares, the line of letters under them and an empty line.
     return shown ? input.rows * kDiagramSquare + 2 * metrics.bodyLine : 0;
 }
@@ -156,9 +158,8 @@ int estimatedPageCount(int32_t moveCounter, const SummaryMetrics& metrics, int p
         return 1;
     }
     const int64_t n = moveCounter;
-    const int64_t length =
-        int64_t{metrics.bodyLine} * (n / 30 + n / 2 + 19) + 3 * int64_t{metrics.titleLine} + 100 +
-        extraTwips;
+    const int64_t length = int64_t{metrics.bodyLine} * (n / 30 + n / 2 + 19) +
+                           3 * int64_t{metrics.titleLine} + 100 + extraTwips;
     return static_cast<int>(length / pageTwips + 1);
 }
 

@@ -365,8 +365,8 @@ bool CMainFrame::saveGame() {
     if (!target) {
         return false;
     }
-    const std::string text = target->format == GameFileFormat::kSgf ? document_->gameSgfText()
-                                                                    : document_->gameText();
+    const std::string text =
+        target->format == GameFileFormat::kSgf ? document_->gameSgfText() : document_->gameText();
     if (const std::optional<QString> error = saveGameFile(target->path, text)) {
         QMessageBox::critical(this, kApplicationTitle,
                               QStringLiteral("An error occurred while writing %1.\n%2")

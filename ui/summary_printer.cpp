@@ -68,8 +68,8 @@ class PagePainter {
         }
         painter_.setPen(QPen(Qt::black, std::max(1.0, scaleX_ * kFrameTwips)));
         painter_.setBrush(Qt::NoBrush);
-        painter_.drawRect(QRect(square(0, 0).topLeft(),
-                                square(board.rows - 1, board.columns - 1).bottomRight()));
+        painter_.drawRect(
+            QRect(square(0, 0).topLeft(), square(board.rows - 1, board.columns - 1).bottomRight()));
         painter_.restore();
     }
 
@@ -131,9 +131,9 @@ int pageHeightInches(QPrinter& printer) {
 
 void useSummaryPageMargins(QPrinter& printer) {
     constexpr double kMarginMillimetres = 18.0;
-    printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                     kMarginMillimetres),
-                           QPageLayout::Millimeter);
+    printer.setPageMargins(
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
 }
 
 int summaryPageCount(QPrinter& printer, const SummaryInput& input) {

@@ -47,8 +47,7 @@ void paintSuggestion(QPainter& painter, const QRect& rect, int32_t marks, int32_
     painter.drawRect(rect.adjusted(width, width, -width - 1, -width - 1));
     if (content == kEmpty) {
         painter.setOpacity(kGhostAlpha / 255.0);
-        paintPiece(painter, rect,
-                   (marks & kSuggestedArrowMark) != 0 ? kArrow : look.selectionSide,
+        paintPiece(painter, rect, (marks & kSuggestedArrowMark) != 0 ? kArrow : look.selectionSide,
                    look.fixedSizePieces);
     }
     painter.restore();

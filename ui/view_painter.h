@@ -18,9 +18,9 @@ struct BoardLook {
     QColor color1;
     QColor color2;
     bool markLastMove = false;
-    int32_t lastMoveOption = 0;     // 0 a white frame, 1 a small dark square in the corner
-    int32_t selectionSide = kRed;   // colours the selection frames, the suggestion and the dots
-    bool fixedSizePieces = false;   // the 24 x 25 pieces instead of ones sized to the square
+    int32_t lastMoveOption = 0;    // 0 a white frame, 1 a small dark square in the corner
+    int32_t selectionSide = kRed;  // colours the selection frames, the suggestion and the dots
+    bool fixedSizePieces = false;  // the 24 x 25 pieces instead of ones sized to the square
     // By board cell index: the squares the amazon or its arrow can reach, and each square's
     // territory owner (kRed, kBlue or kEmpty). Empty when not shown.
     std::vector<bool> reachable;

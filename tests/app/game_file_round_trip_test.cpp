@@ -116,14 +116,16 @@ TEST(GameFile, SavingAfterSteppingBackWritesOnlyTheMovesOnTheBoard) {
 }
 
 TEST(GameFile, UnsupportedSetupIsRefusedAndChangesNothing) {
-    for (const char* setup : {"RED-AMAZONS=A1,B1,C1,D1,E1\r\nBLUE-AMAZONS=J10\r\nARROWS=\r\n",
-                              "RED-AMAZONS=A1\r\nBLUE-AMAZONS=J10\r\nARROWS=\r\nCOLUMNS=21\r\n",
-                              "RED-AMAZONS=A1\r\nBLUE-AMAZONS=B1\r\nARROWS=\r\nCOLUMNS=5\r\nROWS=-4\r\n"}) {
+    for (const char* setup :
+         {"RED-AMAZONS=A1,B1,C1,D1,E1\r\nBLUE-AMAZONS=J10\r\nARROWS=\r\n",
+          "RED-AMAZONS=A1\r\nBLUE-AMAZONS=J10\r\nARROWS=\r\nCOLUMNS=21\r\n",
+          "RED-AMAZONS=A1\r\nBLUE-AMAZONS=B1\r\nARROWS=\r\nCOLUMNS=5\r\nROWS=-4\r\n"}) {
         DocumentFixture fixture;
         fixture.newGame();
         fixture.play({1, 4}, {7, 4}, {7, 7});
         fixture.profile.clearWrites();
-        EXPECT_FALSE(fixture.document.readGame(std::string("<BOARD-SETUP-START>\r\n") + setup, true, "x"));
+        EXPECT_FALSE(
+            fixture.document.readGame(std::string("<BOARD-SETUP-START>\r\n") + setup, true, "x"));
         EXPECT_TRUE(fixture.profile.writes().empty()) << setup;
         EXPECT_EQ(fixture.document.moveNumber(), 2) << "the game on the board stays";
         ASSERT_EQ(fixture.host.stopMessages().size(), 1u);

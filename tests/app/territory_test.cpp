@@ -19,8 +19,8 @@ TEST(Territory, NearerSideOwnsEqualAndUnreachedAreNeutral) {
     board.setContent(3, 3, kBlue, true);
     board.setContent(3, 1, kArrow, true);
     const std::vector<int32_t> owners = territoryOwners(board);
-    EXPECT_EQ(ownerOf(board, owners, 1, 2), kRed);   // B1: Red 1, Blue 2
-    EXPECT_EQ(ownerOf(board, owners, 2, 3), kBlue);  // C2: Blue 1, Red 2
+    EXPECT_EQ(ownerOf(board, owners, 1, 2), kRed);    // B1: Red 1, Blue 2
+    EXPECT_EQ(ownerOf(board, owners, 2, 3), kBlue);   // C2: Blue 1, Red 2
     EXPECT_EQ(ownerOf(board, owners, 2, 2), kEmpty);  // B2: one move for both
     EXPECT_EQ(ownerOf(board, owners, 1, 1), kEmpty);  // occupied
     EXPECT_EQ(ownerOf(board, owners, 3, 1), kEmpty);

@@ -13,7 +13,8 @@ namespace {
 
 std::shared_ptr<const ZobristKeys> keysFor(const Board& board, uint32_t tableSize = 1u << 20) {
     Mt19937 generator;
-    return std::make_shared<ZobristKeys>(ZobristKeys::build(generator, board.cellCount(), tableSize));
+    return std::make_shared<ZobristKeys>(
+        ZobristKeys::build(generator, board.cellCount(), tableSize));
 }
 
 std::vector<Square> listSquares(const Board& board, Side side) {

@@ -15,7 +15,8 @@ std::string redSquares(const Board& board) {
 }
 
 TEST(LenientParser, AcceptsLooseSeparatorsAndCase) {
-    for (const char* text : {"A4, D1, G1, J4", "a4,d1 g1 ,j4", ",, A4 ,D1,,G1 J4,  ", "A4;, D1x, G1, J4"}) {
+    for (const char* text :
+         {"A4, D1, G1, J4", "a4,d1 g1 ,j4", ",, A4 ,D1,,G1 J4,  ", "A4;, D1x, G1, J4"}) {
         Board board(10, 10);
         placeLocations(board, text, kRed);
         EXPECT_EQ(redSquares(board), "A4 D1 G1 J4 ") << text;
@@ -24,7 +25,10 @@ TEST(LenientParser, AcceptsLooseSeparatorsAndCase) {
 
 TEST(LenientParser, SkipsInvalidNames) {
     Board board(10, 10);
-    placeLocations(board, "K1, A0, A11, 4A, A, \xC1" "1, A-1, B99999999999999, C3", kRed);
+    placeLocations(board,
+                   "K1, A0, A11, 4A, A, \xC1"
+                   "1, A-1, B99999999999999, C3",
+                   kRed);
     EXPECT_EQ(redSquares(board), "C3 ");
     Board wide(10, 20);
     placeLocations(wide, "T1, U1", kRed);

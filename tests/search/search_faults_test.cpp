@@ -11,8 +11,8 @@ namespace {
 using testing::SearchFixture;
 
 std::string moveText(const SearchResult& result) {
-    return squareName(result.from) + "-" + squareName(result.to) + " (" +
-           squareName(result.arrow) + ")";
+    return squareName(result.from) + "-" + squareName(result.to) + " (" + squareName(result.arrow) +
+           ")";
 }
 
 BoardSetup setupOf(int32_t rows, int32_t columns, const char* red, const char* blue,
@@ -51,8 +51,7 @@ TEST(SearchFaults, SeparatedPassesPublishTheirOwnBestAndAFailureKeepsThePrevious
 
 TEST(SearchFaults, OlympiadRootReSearchesAMoveWithoutMakingItAgain) {
     SearchFixture fixture(setupOf(7, 5, "A1, C4, E7", "B7, D1", "C3, B4, D5"));
-    const SearchResult result =
-        fixture.search(fixture.request(kAlgorithmQScoutOlympiadBase, 3, 2));
+    const SearchResult result = fixture.search(fixture.request(kAlgorithmQScoutOlympiadBase, 3, 2));
     EXPECT_EQ(moveText(result), "A1-A2 (B3)");
     EXPECT_EQ(result.score, 582);
     EXPECT_EQ(result.depthReached, 2);

@@ -26,7 +26,7 @@ class SearchFixture {
                       log.push_back(line);
                   }
               },
-                [this] { player_.flags().moveNow = true; }),
+              [this] { player_.flags().moveNow = true; }),
           player_(host_) {}
 
     Board& board() { return *board_; }

@@ -13,7 +13,8 @@ namespace {
 
 using testing::SearchFixture;
 
-constexpr int32_t kAlgorithms[] = {kAlgorithmMiniMax, kAlgorithmAlphaBeta, kAlgorithmQScout, kAlgorithmMtd, kAlgorithmQScoutOlympiadBase};
+constexpr int32_t kAlgorithms[] = {kAlgorithmMiniMax, kAlgorithmAlphaBeta, kAlgorithmQScout,
+                                   kAlgorithmMtd, kAlgorithmQScoutOlympiadBase};
 
 bool legalFor(Board& board, Side side, const SearchResult& result) {
     MoveRecord tester(side, &board);
@@ -170,7 +171,8 @@ TEST(Search, StopsAtRandomMomentsAlwaysEndCleanly) {
 
 TEST(Search, DestroyingThePlayerEndsARunningSearch) {
     auto fixture = std::make_unique<SearchFixture>();
-    ASSERT_TRUE(fixture->player().requestSearch(fixture->request(kAlgorithmQScout, kDeepestIteration)));
+    ASSERT_TRUE(
+        fixture->player().requestSearch(fixture->request(kAlgorithmQScout, kDeepestIteration)));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     fixture.reset();
     SUCCEED();

@@ -52,8 +52,8 @@ TEST(Signature, AnyThreadCountGivesTheSameSearch) {
         SignatureResult results[2];
         for (const int32_t threads : {1, 3}) {
             std::vector<std::string>& log = logs[threads == 1 ? 0 : 1];
-            results[threads == 1 ? 0 : 1] = runSignatureSearch(
-                search, threads, [&log](const SearchReport& report) {
+            results[threads == 1 ? 0 : 1] =
+                runSignatureSearch(search, threads, [&log](const SearchReport& report) {
                     for (const std::string& line : informationLines(report)) {
                         log.push_back(line);
                     }

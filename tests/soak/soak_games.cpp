@@ -127,12 +127,12 @@ class Soak {
   private:
     void report(int game, const GamePlan& plan, const std::string& what) {
         ++reports;
-        std::printf("game %d (%d x %d, red %s, blue %s, arrows %s, players %d:%d and %d:%d, "
-                    "depth %d): %s\n",
-                    game, plan.setup.rows, plan.setup.columns, plan.setup.redLocations.c_str(),
-                    plan.setup.blueLocations.c_str(), plan.setup.arrowLocations.c_str(),
-                    plan.algorithm[0], plan.evaluation[0], plan.algorithm[1], plan.evaluation[1],
-                    plan.depth, what.c_str());
+        std::printf(
+            "game %d (%d x %d, red %s, blue %s, arrows %s, players %d:%d and %d:%d, "
+            "depth %d): %s\n",
+            game, plan.setup.rows, plan.setup.columns, plan.setup.redLocations.c_str(),
+            plan.setup.blueLocations.c_str(), plan.setup.arrowLocations.c_str(), plan.algorithm[0],
+            plan.evaluation[0], plan.algorithm[1], plan.evaluation[1], plan.depth, what.c_str());
     }
 
     void checkMoves(int game, const GamePlan& plan, const CAmazonDoc& document) {

@@ -392,7 +392,7 @@ class BoardViewTest : public QObject {
         QCOMPARE(centre({2, 4}), plainD2);  // nothing picked up yet
         QTest::mousePress(&view, Qt::LeftButton, {}, squareCentre(view, {1, 4}));
         QVERIFY(centre({2, 4}).red() > plainD2.red());  // D1 reaches D2
-        QCOMPARE(centre({5, 5}), plainE5);               // but not E5
+        QCOMPARE(centre({5, 5}), plainE5);              // but not E5
         QTest::mouseRelease(&view, Qt::LeftButton, {}, squareCentre(view, {7, 4}));
         QVERIFY(centre({1, 4}) != centre({1, 5}));  // the arrow may fly back to D1, not to E1
         QTest::mouseClick(&view, Qt::LeftButton, {}, squareCentre(view, {7, 7}));

@@ -154,8 +154,8 @@ class GameFileFormatsTest : public QObject {
         }
         QCOMPARE(window.profile.readString("Settings", "FileDlgDirectory"),
                  elsewhere.path().toStdString());
-        QCOMPARE(message, QStringLiteral("An error occurred while writing game.txt.\n") +
-                              kDiskFullMessage);
+        QCOMPARE(message,
+                 QStringLiteral("An error occurred while writing game.txt.\n") + kDiskFullMessage);
         QCOMPARE(contentOf(path), earlier);
         QCOMPARE(QDir(files.path()).entryList(QDir::Files), QStringList{"game.txt"});
         QCOMPARE(frame.windowTitle(), QStringLiteral("before"));

@@ -68,7 +68,8 @@ void answerSavePrompt(QMessageBox::StandardButton answer, const QString& path,
     whenModalOpens<QMessageBox>([answer, path, text, next](QMessageBox& box) {
         *text = box.text();
         if (answer == QMessageBox::Save) {
-            whenModalOpens<QFileDialog>([path](QFileDialog& files) { typeFileAndAccept(files, path); });
+            whenModalOpens<QFileDialog>(
+                [path](QFileDialog& files) { typeFileAndAccept(files, path); });
         }
         if (next) {
             next();
@@ -134,7 +135,8 @@ class GameLifecycleTest : public QObject {
 
         QTemporaryDir files;
         const QString path = files.filePath("after configuration.txt");
-        whenModalOpens<QFileDialog>([path](QFileDialog& dialog) { typeFileAndAccept(dialog, path); });
+        whenModalOpens<QFileDialog>(
+            [path](QFileDialog& dialog) { typeFileAndAccept(dialog, path); });
         frame.runCommand(kSaveCommand);
         QVERIFY(QFile::exists(path));
         whenModalOpens<GameOpenDialog>([path](GameOpenDialog& dialog) {
@@ -236,7 +238,8 @@ class GameLifecycleTest : public QObject {
         document.applyMove({1, 4}, {7, 4}, {7, 7});
         QTemporaryDir files;
         const QString path = files.filePath("stepped.txt");
-        whenModalOpens<QFileDialog>([path](QFileDialog& dialog) { typeFileAndAccept(dialog, path); });
+        whenModalOpens<QFileDialog>(
+            [path](QFileDialog& dialog) { typeFileAndAccept(dialog, path); });
         frame.runCommand(kSaveCommand);
         QVERIFY(!document.modified());
         frame.runCommand(kBackwardCommand);

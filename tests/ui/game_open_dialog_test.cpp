@@ -84,9 +84,9 @@ class GameOpenDialogTest : public QObject {
         });
         click(dialog, "&Browse...");
         QCOMPARE(startFolder, QDir(folder_.path()).absolutePath());
-        QCOMPARE(filters, QStringList({"Taravin and SGF games (*.txt *.sgf)",
-                                       "Taravin Files (*.txt)", "SGF game (*.sgf)",
-                                       "All Files (*)"}));
+        QCOMPARE(filters,
+                 QStringList({"Taravin and SGF games (*.txt *.sgf)", "Taravin Files (*.txt)",
+                              "SGF game (*.sgf)", "All Files (*)"}));
         QCOMPARE(dialog.fileName(), QDir(games).absoluteFilePath("first.txt"));
         const std::vector<ProfileWrite> expected{
             {"Settings", "FileDlgDirectory", QDir(games).absolutePath().toStdString()}};

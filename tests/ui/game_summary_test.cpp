@@ -148,7 +148,8 @@ class GameSummaryTest : public QObject {
             QVERIFY2(yOf(coordinate) > yOf("Players:"), qPrintable(coordinate));
         }
         input.position.pop_back();
-        QVERIFY2(!layoutSummary(input, kMetrics).diagram, "a position that does not fill the board");
+        QVERIFY2(!layoutSummary(input, kMetrics).diagram,
+                 "a position that does not fill the board");
         const SummaryMetrics pages{400, 300, 0};
         QVERIFY(estimatedPageCount(100, pages, 10, 10000) > estimatedPageCount(100, pages, 10));
     }

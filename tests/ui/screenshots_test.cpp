@@ -132,14 +132,12 @@ class ScreenshotsTest : public QObject {
                                   testing::squareCentre(view, move.from));
                 QTest::mouseRelease(&view, Qt::LeftButton, {},
                                     testing::squareCentre(view, move.to));
-                QCOMPARE(document.moveInProgress().inputState(),
-                         static_cast<int32_t>(kThrowArrow));
+                QCOMPARE(document.moveInProgress().inputState(), static_cast<int32_t>(kThrowArrow));
             }
             const QString name = tag + (maximised ? "maximised.png" : "small.png");
             QVERIFY(frame.grab().toImage().save(folder.file(name)));
             qInfo("%s: window %dx%d, squares of %d pixels, size class %d", qPrintable(name),
-                  frame.width(), frame.height(), view.boardGeometry().squareSize,
-                  view.sizeClass());
+                  frame.width(), frame.height(), view.boardGeometry().squareSize, view.sizeClass());
         }
         setScreenSizeClassOverride(2);
     }
