@@ -45,7 +45,7 @@ void CAmazonDoc::applyMove(const Square& from, const Square& to, const Square& a
     const Side side = sideToMove();
     markLastMove(false);
     MoveRecord& move = *moveInProgress_;
-    board_->setContent(from, kEmpty, true);
+    board_->setContent(from, Content::kEmpty, true);
     board_->setMark(from.row, from.column, kLastMoveMark);
     move.setFrom(from.row, from.column);
     window_.redrawSquare(from.row, from.column);
@@ -53,7 +53,7 @@ void CAmazonDoc::applyMove(const Square& from, const Square& to, const Square& a
     board_->setMark(to.row, to.column, kLastMoveMark);
     move.setTo(to.row, to.column);
     window_.redrawSquare(to.row, to.column);
-    board_->setContent(arrow, kArrow, true);
+    board_->setContent(arrow, Content::kArrow, true);
     board_->setMark(arrow.row, arrow.column, kLastMoveMark);
     move.setArrow(arrow.row, arrow.column);
     window_.redrawSquare(arrow.row, arrow.column);

@@ -44,12 +44,12 @@ void MoveInput::placeQueen(const Square& target) {
     MoveRecord& move = document_.moveInProgress();
     Board& board = *document_.board();
     const Square from = move.from();
-    if (board.content(target) == kEmpty && move.isOnLine(target.row, target.column)) {
+    if (board.content(target) == Content::kEmpty && move.isOnLine(target.row, target.column)) {
         board.setContent(target, contentOf(document_.sideToMove()), true);
         board.setMark(target.row, target.column, kSelectedMark);
         move.setTo(target.row, target.column);
         // The square left keeps its frame while the arrow is pending.
-        board.setContent(from, kEmpty, true);
+        board.setContent(from, Content::kEmpty, true);
         board.setMark(from.row, from.column, kSelectedMark);
         window_.redrawSquare(target.row, target.column);
         window_.redrawSquare(from.row, from.column);
@@ -66,8 +66,8 @@ void MoveInput::placeQueen(const Square& target) {
 void MoveInput::throwArrow(const Square& target) {
     MoveRecord& move = document_.moveInProgress();
     const Board& board = *document_.board();
-    const int32_t content = board.content(target);
-    if (content == kEmpty && move.isOnLine(target.row, target.column)) {
+    const Content content = board.content(target);
+    if (content == Content::kEmpty && move.isOnLine(target.row, target.column)) {
         completeWithArrow(target);
     } else if (content == contentOf(document_.sideToMove()) &&
                (board.marks(target.row, target.column) & kSelectedMark) != 0) {
@@ -84,7 +84,7 @@ void MoveInput::completeWithArrow(const Square& target) {
     MoveRecord& move = document_.moveInProgress();
     Board& board = *document_.board();
     document_.markLastMove(false);
-    board.setContent(target, kArrow, true);
+    board.setContent(target, Content::kArrow, true);
     board.setMark(target.row, target.column, kLastMoveMark);
     move.setArrow(target.row, target.column);
     window_.redrawSquare(target.row, target.column);
@@ -102,7 +102,7 @@ void MoveInput::cancelMove(const Square& target) {
     MoveRecord& move = document_.moveInProgress();
     Board& board = *document_.board();
     const Square from = move.from();
-    board.setContent(target, kEmpty, true);
+    board.setContent(target, Content::kEmpty, true);
     board.clearMark(target.row, target.column, kSelectedMark);
     board.setContent(from, contentOf(document_.sideToMove()), true);
     board.clearMark(from.row, from.column, kSelectedMark);

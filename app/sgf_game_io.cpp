@@ -33,7 +33,7 @@ std::vector<Square> arrowSquares(const Board& board) {
     std::vector<Square> squares;
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
-            if (board.content(row, column) == kArrow) {
+            if (board.content(row, column) == Content::kArrow) {
                 squares.push_back({row, column});
             }
         }

@@ -4,25 +4,25 @@
 
 namespace taravin {
 
-std::vector<int32_t> territoryOwners(const Board& board) {
+std::vector<Content> territoryOwners(const Board& board) {
     // The floods write the board's distance fields, so they run on a copy.
     Board scratch(board);
     computeQueenDistances(scratch, Side::kRed);
     computeQueenDistances(scratch, Side::kBlue);
-    std::vector<int32_t> owners(static_cast<std::size_t>(board.cellCount()), kEmpty);
+    std::vector<Content> owners(static_cast<std::size_t>(board.cellCount()), Content::kEmpty);
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
-            if (board.content(row, column) != kEmpty) {
+            if (board.content(row, column) != Content::kEmpty) {
                 continue;
             }
             // 0 is "not reached".
             const int32_t red = scratch.distance(Side::kRed, row, column);
             const int32_t blue = scratch.distance(Side::kBlue, row, column);
-            int32_t owner = kEmpty;
+            Content owner = Content::kEmpty;
             if (red > 0 && (blue == 0 || red < blue)) {
-                owner = kRed;
+                owner = Content::kRed;
             } else if (blue > 0 && (red == 0 || blue < red)) {
-                owner = kBlue;
+                owner = Content::kBlue;
             }
             owners[static_cast<std::size_t>(board.indexOf(row, column))] = owner;
         }

@@ -256,9 +256,9 @@ void UciEngine::setPosition(const Words& words) {
             tell("illegal move " + printableText(words[i]) + "; the position is the one before it");
             break;
         }
-        board->setContent(move->from, kEmpty, true);
+        board->setContent(move->from, Content::kEmpty, true);
         board->setContent(move->to, contentOf(side), true);
-        board->setContent(move->arrow, kArrow, true);
+        board->setContent(move->arrow, Content::kArrow, true);
         side = otherSide(side);
         ++moveNumber;
     }

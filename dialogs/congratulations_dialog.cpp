@@ -31,7 +31,7 @@ CongratulationsDialog::CongratulationsDialog(Side winner, const QString& text, Q
 
 void CongratulationsDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
-    const QImage& amazon = pieceImage(winner_ == Side::kRed ? kRed : kBlue);
+    const QImage& amazon = pieceImage(winner_ == Side::kRed ? Content::kRed : Content::kBlue);
     QPainter painter(this);
     for (const QFrame* frame : frames_) {
         const QRect area = frame->geometry();

@@ -21,11 +21,11 @@ void forEachInnerCell(const Board& board, Visitor&& visit) {
 // list order, rays in the direction order); a cell on two rays is visited twice.
 template <class Visitor>
 void forEachOneMoveCell(const Board& board, Side side, Visitor&& visit) {
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         const int32_t origin = board.indexOf(node->row, node->column);
         for (int32_t step : board.directionOffsets()) {
-            for (int32_t i = origin + step; cells[i] == kEmpty; i += step) {
+            for (int32_t i = origin + step; cells[i] == Content::kEmpty; i += step) {
                 visit(i);
             }
         }

@@ -30,10 +30,10 @@ void fillField(const Board& board, int32_t* field, int32_t borderValue, int32_t 
 constexpr int32_t kUnreached = std::numeric_limits<int32_t>::max();
 
 void startWork(const Board& board, int32_t* work) {
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     const int32_t count = board.cellCount();
     for (int32_t i = 0; i < count; ++i) {
-        work[i] = cells[i] == kEmpty ? kUnreached : 0;
+        work[i] = cells[i] == Content::kEmpty ? kUnreached : 0;
     }
 }
 

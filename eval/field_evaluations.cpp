@@ -14,10 +14,10 @@ namespace {
 // The sum of the table entries of every empty inner cell for the pair pairAt(index) gives.
 template <class PairAt>
 int32_t sumOverEmptySquares(const Board& board, const ScoreTable& table, PairAt pairAt) {
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     int32_t total = 0;
     forEachInnerCell(board, [&](int32_t i) {
-        if (cells[i] == kEmpty) {
+        if (cells[i] == Content::kEmpty) {
             const DistancePair pair = pairAt(i);
             total += lookupScore(table, pair.own, pair.opponent);
         }
@@ -38,9 +38,9 @@ auto adjustedPairs(const Board& board, const int32_t* own, const int32_t* oppone
 
 // Whether a ray from the cell meets a one-move mark; marks of 2 set earlier do not count.
 bool seesOneMoveMark(const Board& board, const int32_t* distance, int32_t origin) {
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     for (int32_t step : board.directionOffsets()) {
-        for (int32_t i = origin + step; cells[i] == kEmpty; i += step) {
+        for (int32_t i = origin + step; cells[i] == Content::kEmpty; i += step) {
             if (distance[i] == 1) {
                 return true;
             }
@@ -126,12 +126,12 @@ int32_t quickDistanceOnFields(Board& board, Side side, int32_t moveNumber) {
     forEachOneMoveCell(board, Side::kRed, [&](int32_t i) { red[i] = 1; });
     forEachOneMoveCell(board, Side::kBlue, [&](int32_t i) { blue[i] = 1; });
     const QuickTable& table = quickTable(moveNumber);
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     const int32_t* own = board.distanceField(ownSide(side));
     const int32_t* opponent = board.distanceField(opponentSide(side));
     int32_t total = 0;
     forEachInnerCell(board, [&](int32_t i) {
-        if (cells[i] == kEmpty) {
+        if (cells[i] == Content::kEmpty) {
             classifyTwoMoveReach(board, red, i);
             classifyTwoMoveReach(board, blue, i);
             total += table[own[i]][opponent[i]];

@@ -4,7 +4,7 @@ namespace taravin {
 
 namespace {
 
-SquareSet squaresOf(const Board& board, int32_t content) {
+SquareSet squaresOf(const Board& board, Content content) {
     const CompactSquares& words = board.compactSquares(content);
     return SquareSet{words[1]} << 64 | words[0];
 }
@@ -32,11 +32,11 @@ SquareSet innerSquares(const Board& board) {
 }
 
 SquareSet emptySquares(const Board& board) {
-    return squaresOf(board, kEmpty);
+    return squaresOf(board, Content::kEmpty);
 }
 
 SquareSet amazonSquares(const Board& board, Side side) {
-    return squaresOf(board, side == Side::kRed ? kRed : kBlue);
+    return squaresOf(board, contentOf(side));
 }
 
 }  // namespace taravin

@@ -45,7 +45,7 @@ void writeArrowLines(GameText& out, const Board& board) {
     int count = 0;
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
-            if (board.content(row, column) != kArrow) {
+            if (board.content(row, column) != Content::kArrow) {
                 continue;
             }
             entries += squareName(row, column) + " ";

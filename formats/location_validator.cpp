@@ -22,8 +22,10 @@ bool alreadyAccepted(const AcceptedSquares& accepted, const Square& square) {
     return false;
 }
 
-std::vector<Square>& listOf(AcceptedSquares& accepted, int32_t content) {
-    return content == kRed ? accepted.red : content == kBlue ? accepted.blue : accepted.arrows;
+std::vector<Square>& listOf(AcceptedSquares& accepted, Content content) {
+    return content == Content::kRed    ? accepted.red
+           : content == Content::kBlue ? accepted.blue
+                                       : accepted.arrows;
 }
 
 // The column of a square name's letter in either case, 0 for anything that is no letter
@@ -38,12 +40,12 @@ int32_t columnOfLetter(char letter) {
 
 }  // namespace
 
-LocationCheck validateLocations(std::string_view text, int32_t content, int32_t rows,
+LocationCheck validateLocations(std::string_view text, Content content, int32_t rows,
                                 int32_t columns, AcceptedSquares& accepted) {
     // A location text ends at a NUL as a C string does, for both parsers.
     text = text.substr(0, text.find('\0'));
     if (text.empty()) {
-        return {content == kArrow, 0};
+        return {content == Content::kArrow, 0};
     }
     std::vector<Square>& list = listOf(accepted, content);
     int32_t count = 0;
@@ -99,14 +101,15 @@ BoardConfigurationCheck checkBoardConfiguration(const BoardConfigurationFields& 
     }
     struct ListToCheck {
         const std::string& text;
-        int32_t content;
+        Content content;
         const char* message;
         BoardConfigurationField field;
     };
     const ListToCheck lists[] = {
-        {fields.redLocations, kRed, kInvalidRedMessage, BoardConfigurationField::kRed},
-        {fields.blueLocations, kBlue, kInvalidBlueMessage, BoardConfigurationField::kBlue},
-        {fields.arrowLocations, kArrow, kInvalidArrowsMessage, BoardConfigurationField::kArrows},
+        {fields.redLocations, Content::kRed, kInvalidRedMessage, BoardConfigurationField::kRed},
+        {fields.blueLocations, Content::kBlue, kInvalidBlueMessage, BoardConfigurationField::kBlue},
+        {fields.arrowLocations, Content::kArrow, kInvalidArrowsMessage,
+         BoardConfigurationField::kArrows},
     };
     AcceptedSquares accepted;
     for (const ListToCheck& list : lists) {

@@ -25,9 +25,9 @@ struct LocationCheck {
 // The strict parser for what the user types: every token must name a square of the board
 // that no list accepted so far holds, separated by commas and blanks. Unlike the lenient
 // parser it refuses a separator at the start, a token it cannot read and a repeated square.
-// An empty text is valid only for the arrows (content 3). The accepted squares are appended
-// to the list of `content` (1 Red, 2 Blue, 3 arrows).
-LocationCheck validateLocations(std::string_view text, int32_t content, int32_t rows,
+// An empty text is valid only for the arrows. The accepted squares are appended
+// to the list of `content`.
+LocationCheck validateLocations(std::string_view text, Content content, int32_t rows,
                                 int32_t columns, AcceptedSquares& accepted);
 
 // The fields of the Board Configuration dialog as typed.

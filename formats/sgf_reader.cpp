@@ -239,7 +239,7 @@ class SetupBoard {
     SetupBoard(int32_t rows, int32_t columns)
         : rows_(rows), columns_(columns), cells_(static_cast<std::size_t>(rows * columns)) {}
 
-    void place(const Square& square, int32_t content) {
+    void place(const Square& square, Content content) {
         Cell& cell =
             cells_[static_cast<std::size_t>((square.row - 1) * columns_ + square.column - 1)];
         cell.content = content;
@@ -247,7 +247,7 @@ class SetupBoard {
     }
 
     // Every point of a value "dj" or of a rectangle "aa:cc"; false when one is off the board.
-    bool placeValue(std::string_view value, int32_t content) {
+    bool placeValue(std::string_view value, Content content) {
         value = trimmed(value);
         if (value.empty()) {
             return true;
@@ -271,7 +271,7 @@ class SetupBoard {
     }
 
     // The points holding `content`, in the order they were last placed.
-    std::vector<Square> points(int32_t content) const {
+    std::vector<Square> points(Content content) const {
         std::vector<std::pair<uint64_t, Square>> placed;
         for (std::size_t i = 0; i < cells_.size(); ++i) {
             if (cells_[i].content == content) {
@@ -290,7 +290,7 @@ class SetupBoard {
 
   private:
     struct Cell {
-        int32_t content = kEmpty;
+        Content content = Content::kEmpty;
         uint64_t placed = 0;
     };
 
@@ -311,14 +311,16 @@ bool readSetup(const Node& root, SgfGame& game, std::string& error) {
         }
         for (const Square& square :
              parseLocations(kDefaultBlueLocations, game.rows, game.columns)) {
-            setup.place(square, kBlue);
+            setup.place(square, Content::kBlue);
         }
         for (const Square& square : parseLocations(kDefaultRedLocations, game.rows, game.columns)) {
-            setup.place(square, kRed);
+            setup.place(square, Content::kRed);
         }
     }
-    const std::pair<std::string_view, int32_t> setupProperties[] = {
-        {"AB", kRed}, {"AW", kBlue}, {"AA", kArrow}, {"AE", kEmpty}};
+    const std::pair<std::string_view, Content> setupProperties[] = {{"AB", Content::kRed},
+                                                                    {"AW", Content::kBlue},
+                                                                    {"AA", Content::kArrow},
+                                                                    {"AE", Content::kEmpty}};
     for (const Property& property : root) {
         for (const auto& [name, content] : setupProperties) {
             if (property.name != name) {
@@ -334,9 +336,9 @@ bool readSetup(const Node& root, SgfGame& game, std::string& error) {
             }
         }
     }
-    game.redAmazons = setup.points(kRed);
-    game.blueAmazons = setup.points(kBlue);
-    game.arrows = setup.points(kArrow);
+    game.redAmazons = setup.points(Content::kRed);
+    game.blueAmazons = setup.points(Content::kBlue);
+    game.arrows = setup.points(Content::kArrow);
     for (const auto& [amazons, side] :
          {std::pair{&game.redAmazons, "Red"}, std::pair{&game.blueAmazons, "Blue"}}) {
         if (amazons->empty() || amazons->size() > static_cast<std::size_t>(kMaxAmazonsPerSide)) {

@@ -168,8 +168,8 @@ bool columnMajor(const Square& a, const Square& b) {
     return a.column != b.column ? a.column < b.column : a.row < b.row;
 }
 
-char pieceLetter(int32_t content) {
-    return content == kRed ? 'Q' : content == kBlue ? 'q' : '*';
+char pieceLetter(Content content) {
+    return content == Content::kRed ? 'Q' : content == Content::kBlue ? 'q' : '*';
 }
 
 }  // namespace
@@ -246,9 +246,9 @@ std::unique_ptr<Board> buildFenBoard(const FenPosition& position,
         fatalError(kMemoryAllocationErrorDot);
     }
     board->setHashKeys(std::move(keys));
-    for (const auto& [squares, content] :
-         {std::pair{&position.blueAmazons, kBlue}, std::pair{&position.redAmazons, kRed},
-          std::pair{&position.arrows, kArrow}}) {
+    for (const auto& [squares, content] : {std::pair{&position.blueAmazons, Content::kBlue},
+                                           std::pair{&position.redAmazons, Content::kRed},
+                                           std::pair{&position.arrows, Content::kArrow}}) {
         for (const Square& square : *squares) {
             board->setContent(square, content, true);
         }
@@ -263,8 +263,8 @@ std::string writeFen(const Board& board, Side sideToMove, int32_t moveNumber) {
     for (int32_t row = board.rows(); row >= 1; --row) {
         int32_t run = 0;
         for (int32_t column = 1; column <= board.columns(); ++column) {
-            const int32_t content = board.content(row, column);
-            if (content == kEmpty) {
+            const Content content = board.content(row, column);
+            if (content == Content::kEmpty) {
                 ++run;
                 continue;
             }

@@ -97,7 +97,7 @@ void checkStrict(std::string_view input) {
     };
     fuzz::requireThat(board->amazonCount(Side::kRed) == named(setup.redLocations) &&
                           board->amazonCount(Side::kBlue) == named(setup.blueLocations) &&
-                          cellsHolding(*board, kArrow) == named(setup.arrowLocations),
+                          cellsHolding(*board, Content::kArrow) == named(setup.arrowLocations),
                       "the lenient parser places every square the strict parser accepted");
     fuzz::requireThat(board->amazonCount(Side::kRed) == board->amazonCount(Side::kBlue),
                       "an accepted setup has equal amazon counts");

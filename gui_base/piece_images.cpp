@@ -50,7 +50,7 @@ void drawArrow(QPainter& painter) {
     painter.drawLine(QPointF(20.0, 4.5), QPointF(4.0, 20.5));
 }
 
-QImage renderedImage(int32_t content) {
+QImage renderedImage(Content content) {
     QImage image(kPieceImageWidth, kPieceImageHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -60,24 +60,24 @@ QImage renderedImage(int32_t content) {
 }
 
 struct PieceImages {
-    QImage red = renderedImage(kRed);
-    QImage blue = renderedImage(kBlue);
-    QImage arrow = renderedImage(kArrow);
+    QImage red = renderedImage(Content::kRed);
+    QImage blue = renderedImage(Content::kBlue);
+    QImage arrow = renderedImage(Content::kArrow);
     QImage none;
 };
 
 }  // namespace
 
-void drawPieceShape(QPainter& painter, int32_t content) {
+void drawPieceShape(QPainter& painter, Content content) {
     painter.save();
     switch (content) {
-        case kRed:
+        case Content::kRed:
             drawCrown(painter, QColor(255, 0, 0), QColor(128, 0, 0));
             break;
-        case kBlue:
+        case Content::kBlue:
             drawCrown(painter, QColor(0, 0, 255), QColor(0, 0, 128));
             break;
-        case kArrow:
+        case Content::kArrow:
             drawArrow(painter);
             break;
         default:
@@ -86,14 +86,14 @@ void drawPieceShape(QPainter& painter, int32_t content) {
     painter.restore();
 }
 
-const QImage& pieceImage(int32_t content) {
+const QImage& pieceImage(Content content) {
     static const PieceImages images;
     switch (content) {
-        case kRed:
+        case Content::kRed:
             return images.red;
-        case kBlue:
+        case Content::kBlue:
             return images.blue;
-        case kArrow:
+        case Content::kArrow:
             return images.arrow;
         default:
             return images.none;

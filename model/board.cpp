@@ -21,7 +21,7 @@ Board::Board(int32_t rows, int32_t columns)
         offsets_[k] = kDirections[k].rowStep * stride() + kDirections[k].columnStep;
     }
     try {
-        content_.assign(cellCount_, kEmpty);
+        content_.assign(cellCount_, Content::kEmpty);
         marks_.assign(cellCount_, 0);
         ownership_.assign(cellCount_, 0);
         for (auto& field : distance_) {
@@ -37,7 +37,7 @@ Board::Board(int32_t rows, int32_t columns)
     }
     for (int32_t row = 0; row < totalRows(); ++row) {
         for (int32_t column = 0; column < stride(); ++column) {
-            storeContent(row, column, isInner(row, column) ? kEmpty : kArrow);
+            storeContent(row, column, isInner(row, column) ? Content::kEmpty : Content::kArrow);
             if (!isInner(row, column)) {
                 const int32_t i = indexOf(row, column);
                 distance_[0][i] = kBorderDistance;
@@ -90,11 +90,12 @@ void Board::setHashKeys(std::shared_ptr<const ZobristKeys> keys) {
     keys_ = std::move(keys);
 }
 
-void Board::toggleHash(int32_t index, int32_t content) {
-    if (!keys_ || content < kRed || content > kArrow) {
+void Board::toggleHash(int32_t index, Content content) {
+    if (!keys_ || content < Content::kRed || content > Content::kArrow) {
         return;
     }
-    const std::size_t entry = static_cast<std::size_t>(content - 1) * cellCount_ + index;
+    const std::size_t entry =
+        static_cast<std::size_t>(contentCode(content) - 1) * cellCount_ + index;
     hash_.index ^= keys_->index[entry];
     hash_.lock ^= keys_->lock[entry];
 }
@@ -118,15 +119,15 @@ void Board::removeAmazon(Side side, int32_t row, int32_t column) {
     }
 }
 
-int32_t Board::setContent(int32_t row, int32_t column, int32_t content, bool update) {
+Content Board::setContent(int32_t row, int32_t column, Content content, bool update) {
     const int32_t i = indexOf(row, column);
     if (update) {
-        const int32_t old = content_[i];
-        if (old == kRed || old == kBlue) {
+        const Content old = content_[i];
+        if (old == Content::kRed || old == Content::kBlue) {
             removeAmazon(sideOf(old), row, column);
         }
         toggleHash(i, old);
-        if (content == kRed || content == kBlue) {
+        if (content == Content::kRed || content == Content::kBlue) {
             appendAmazon(sideOf(content), row, column);
         }
         toggleHash(i, content);
@@ -135,17 +136,17 @@ int32_t Board::setContent(int32_t row, int32_t column, int32_t content, bool upd
     return content;
 }
 
-void Board::storeContent(int32_t row, int32_t column, int32_t content) {
-    int32_t& stored = content_[indexOf(row, column)];
+void Board::storeContent(int32_t row, int32_t column, Content content) {
+    Content& stored = content_[indexOf(row, column)];
     if (rows_ <= kCompactSide && columns_ <= kCompactSide && isInner(row, column)) {
         const int32_t bit = (row - 1) * kCompactWidth + column - 1;
         const uint64_t mask = uint64_t{1} << (bit & 63);
         const auto word = static_cast<std::size_t>(bit >> 6);
-        if (stored >= kEmpty && stored < kArrow) {
-            compact_[stored][word] &= ~mask;
+        if (stored >= Content::kEmpty && stored < Content::kArrow) {
+            compact_[contentCode(stored)][word] &= ~mask;
         }
-        if (content >= kEmpty && content < kArrow) {
-            compact_[content][word] |= mask;
+        if (content >= Content::kEmpty && content < Content::kArrow) {
+            compact_[contentCode(content)][word] |= mask;
         }
     }
     stored = content;
@@ -167,7 +168,7 @@ void Board::computeMoveCapacity() {
 bool Board::hasFreeNeighbour(int32_t row, int32_t column) const {
     const int32_t i = indexOf(row, column);
     for (int32_t offset : offsets_) {
-        if (content_[i + offset] == kEmpty) {
+        if (content_[i + offset] == Content::kEmpty) {
             return true;
         }
     }
@@ -200,21 +201,21 @@ int32_t Board::countLegalMoves(Side side) const {
     // Arrows from a destination D fill the empty runs through D on the four lines; on the line
     // back to the origin O the run goes on through the vacated O. With S(D) the sum of the four
     // run lengths through D, D reached from O in direction k has S(D) - 3 + ray(O, -k) arrows.
-    const int32_t* cells = content_.data();
+    const Content* cells = content_.data();
     std::array<int32_t, (kMaxBoardSize + 2) * (kMaxBoardSize + 2)> runSums{};
     for (std::size_t axis = 0; axis < 4; ++axis) {
         // Directions 2..5 point up, up-right, right and down-right: one per line.
         const int32_t step = offsets_[axis + 2];
         const int32_t back = -step;
         for (int32_t i = 0; i < cellCount_; ++i) {
-            if (cells[i] != kEmpty || cells[i + back] == kEmpty) {
+            if (cells[i] != Content::kEmpty || cells[i + back] == Content::kEmpty) {
                 continue;
             }
             int32_t length = 0;
-            for (int32_t j = i; cells[j] == kEmpty; j += step) {
+            for (int32_t j = i; cells[j] == Content::kEmpty; j += step) {
                 ++length;
             }
-            for (int32_t j = i; cells[j] == kEmpty; j += step) {
+            for (int32_t j = i; cells[j] == Content::kEmpty; j += step) {
                 runSums[static_cast<std::size_t>(j)] += length;
             }
         }
@@ -225,10 +226,10 @@ int32_t Board::countLegalMoves(Side side) const {
         for (std::size_t k = 0; k < offsets_.size(); ++k) {
             const int32_t step = offsets_[k];
             int32_t behind = 0;
-            for (int32_t i = origin - step; cells[i] == kEmpty; i -= step) {
+            for (int32_t i = origin - step; cells[i] == Content::kEmpty; i -= step) {
                 ++behind;
             }
-            for (int32_t to = origin + step; cells[to] == kEmpty; to += step) {
+            for (int32_t to = origin + step; cells[to] == Content::kEmpty; to += step) {
                 count += runSums[static_cast<std::size_t>(to)] - 3 + behind;
             }
         }

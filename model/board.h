@@ -30,7 +30,7 @@ constexpr int32_t kCompactSide = 10;
 constexpr int32_t kCompactWidth = kCompactSide + 1;
 using CompactSquares = std::array<uint64_t, 2>;
 
-// The position: a cell array with a one-cell border ring (content 3), per-cell evaluation
+// The position: a cell array with a one-cell border ring (kArrow), per-cell evaluation
 // fields, the two amazon lists and the running hash. Cells are addressed by index
 // row * stride() + column; the ring lets every walk stop at the edge without bounds tests.
 // The evaluation fields live in arrays beside the content, one array per field.
@@ -60,17 +60,19 @@ class Board {
     // Index step of each of the eight directions, in the common direction order.
     const std::array<int32_t, 8>& directionOffsets() const { return offsets_; }
 
-    int32_t content(int32_t row, int32_t column) const { return content_[indexOf(row, column)]; }
-    int32_t content(const Square& square) const { return content(square.row, square.column); }
-    const int32_t* contents() const { return content_.data(); }
+    Content content(int32_t row, int32_t column) const { return content_[indexOf(row, column)]; }
+    Content content(const Square& square) const { return content(square.row, square.column); }
+    const Content* contents() const { return content_.data(); }
     // The squares holding the content (kEmpty, kRed or kBlue) as a compact set, low word
     // first; every set is empty on boards larger than kCompactSide.
-    const CompactSquares& compactSquares(int32_t content) const { return compact_[content]; }
+    const CompactSquares& compactSquares(Content content) const {
+        return compact_[contentCode(content)];
+    }
 
     // Stores the content. With update it first keeps the amazon lists and the running hash
     // in step: an amazon placed on a square is appended at the tail of its side's list.
-    int32_t setContent(int32_t row, int32_t column, int32_t content, bool update);
-    int32_t setContent(const Square& square, int32_t content, bool update) {
+    Content setContent(int32_t row, int32_t column, Content content, bool update);
+    Content setContent(const Square& square, Content content, bool update) {
         return setContent(square.row, square.column, content, update);
     }
 
@@ -137,8 +139,8 @@ class Board {
 
   private:
     static int fieldOf(Side side) { return side == Side::kRed ? 0 : 1; }
-    void toggleHash(int32_t index, int32_t content);
-    void storeContent(int32_t row, int32_t column, int32_t content);
+    void toggleHash(int32_t index, Content content);
+    void storeContent(int32_t row, int32_t column, Content content);
     void appendAmazon(Side side, int32_t row, int32_t column);
     void removeAmazon(Side side, int32_t row, int32_t column);
 
@@ -146,9 +148,9 @@ class Board {
     int32_t columns_;
     int32_t cellCount_;
     std::array<int32_t, 8> offsets_{};
-    std::vector<int32_t> content_;
+    std::vector<Content> content_;
     // Compact sets of the empty squares and of each side's amazons, by content code.
-    std::array<CompactSquares, kArrow> compact_{};
+    std::array<CompactSquares, contentCode(Content::kArrow)> compact_{};
     std::vector<int32_t> marks_;
     std::vector<int32_t> ownership_;
     std::array<std::vector<int32_t>, 2> distance_;

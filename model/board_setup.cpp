@@ -14,9 +14,9 @@ std::unique_ptr<Board> buildBoard(const BoardSetup& setup,
         fatalError(kMemoryAllocationErrorDot);
     }
     board->setHashKeys(std::move(keys));
-    placeLocations(*board, setup.blueLocations, kBlue);
-    placeLocations(*board, setup.redLocations, kRed);
-    placeLocations(*board, setup.arrowLocations, kArrow);
+    placeLocations(*board, setup.blueLocations, Content::kBlue);
+    placeLocations(*board, setup.redLocations, Content::kRed);
+    placeLocations(*board, setup.arrowLocations, Content::kArrow);
     board->recomputeHash();
     board->computeMoveCapacity();
     return board;

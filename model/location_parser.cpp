@@ -24,8 +24,8 @@ std::string upperCaseCopy(std::string_view text) {
     return copy;
 }
 
-bool placeAllowed(const Board& board, const Square& square, int32_t content) {
-    if (content != kRed && content != kBlue) {
+bool placeAllowed(const Board& board, const Square& square, Content content) {
+    if (content != Content::kRed && content != Content::kBlue) {
         return true;
     }
     return board.content(square) == content ||
@@ -80,7 +80,7 @@ std::vector<Square> parseLocations(std::string_view text, int32_t rows, int32_t 
     return squares;
 }
 
-void placeLocations(Board& board, std::string_view text, int32_t content) {
+void placeLocations(Board& board, std::string_view text, Content content) {
     for (const Square& square : parseLocations(text, board.rows(), board.columns())) {
         if (placeAllowed(board, square, content)) {
             board.setContent(square, content, true);

@@ -12,7 +12,7 @@ namespace taravin {
 // named in the text ("A4, D1, G1, J4"; either case; repeated, leading and trailing commas and
 // blanks allowed). Invalid names are skipped silently; a square named twice is placed twice.
 // An amazon beyond the fourth of its side is not placed, so a board never holds more.
-void placeLocations(Board& board, std::string_view text, int32_t content);
+void placeLocations(Board& board, std::string_view text, Content content);
 
 // The valid squares of a location text on a board of the given size, in the order the
 // lenient parser places them (repeats included).

@@ -9,9 +9,9 @@ namespace taravin {
 
 // The contents of the three squares of a move before it was made.
 struct UndoRecord {
-    int32_t fromContent = 0;
-    int32_t toContent = 0;
-    int32_t arrowContent = 0;
+    Content fromContent = Content::kEmpty;
+    Content toContent = Content::kEmpty;
+    Content arrowContent = Content::kEmpty;
 };
 
 // Empties from, puts the side's amazon on to and an arrow on arrow, all with update. The
@@ -19,9 +19,9 @@ struct UndoRecord {
 inline UndoRecord makeMove(Board& board, const Square& from, const Square& to, const Square& arrow,
                            Side side) {
     const UndoRecord undo{board.content(from), board.content(to), board.content(arrow)};
-    board.setContent(from, kEmpty, true);
+    board.setContent(from, Content::kEmpty, true);
     board.setContent(to, contentOf(side), true);
-    board.setContent(arrow, kArrow, true);
+    board.setContent(arrow, Content::kArrow, true);
     return undo;
 }
 
@@ -39,17 +39,17 @@ inline void unmakeMove(Board& board, const Square& from, const Square& to, const
 // destination (passing over the vacated origin). The board is not changed.
 template <class Visitor>
 void forEachLegalMove(const Board& board, Side side, Visitor&& visit) {
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     const auto& offsets = board.directionOffsets();
     for (const PositionNode* node = board.amazons(side).head(); node; node = node->next) {
         const Square from{node->row, node->column};
         const int32_t origin = board.indexOf(node->row, node->column);
         for (int32_t step : offsets) {
-            for (int32_t to = origin + step; cells[to] == kEmpty; to += step) {
+            for (int32_t to = origin + step; cells[to] == Content::kEmpty; to += step) {
                 const Square toSquare{board.rowOf(to), board.columnOf(to)};
                 for (int32_t arrowStep : offsets) {
-                    for (int32_t arrow = to + arrowStep; cells[arrow] == kEmpty || arrow == origin;
-                         arrow += arrowStep) {
+                    for (int32_t arrow = to + arrowStep;
+                         cells[arrow] == Content::kEmpty || arrow == origin; arrow += arrowStep) {
                         visit(from, toSquare, Square{board.rowOf(arrow), board.columnOf(arrow)});
                     }
                 }

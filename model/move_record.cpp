@@ -67,7 +67,7 @@ bool MoveRecord::isOnLine(int32_t row, int32_t column) const {
         if (r == row && c == column) {
             return true;
         }
-        if (board_->content(r, c) != kEmpty) {
+        if (board_->content(r, c) != Content::kEmpty) {
             return false;
         }
     }
@@ -86,17 +86,17 @@ bool MoveRecord::isLegalMove(const Square& from, const Square& to, const Square&
     bool trialMade = false;
     if (board_->content(from) == contentOf(side)) {
         setFrom(from.row, from.column);
-        if (isOnLine(to.row, to.column) && board_->content(to) == kEmpty) {
-            board_->setContent(from, kEmpty, false);
+        if (isOnLine(to.row, to.column) && board_->content(to) == Content::kEmpty) {
+            board_->setContent(from, Content::kEmpty, false);
             board_->setContent(to, contentOf(side), false);
             trialMade = true;
             setTo(to.row, to.column);
-            legal = board_->content(arrow) == kEmpty && isOnLine(arrow.row, arrow.column);
+            legal = board_->content(arrow) == Content::kEmpty && isOnLine(arrow.row, arrow.column);
         }
     }
     if (trialMade) {
         board_->setContent(from, contentOf(side), false);
-        board_->setContent(to, kEmpty, false);
+        board_->setContent(to, Content::kEmpty, false);
     }
     from_ = savedFrom;
     to_ = savedTo;

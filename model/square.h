@@ -6,8 +6,13 @@
 
 namespace taravin {
 
-// Content codes of a square; a side's code equals the content code of its amazons.
-enum Content : int32_t { kEmpty = 0, kRed = 1, kBlue = 2, kArrow = 3 };
+// What a square holds. The codes are what files, the profile and the hash keys use; a side's
+// code equals the code of its amazons.
+enum class Content : int32_t { kEmpty = 0, kRed = 1, kBlue = 2, kArrow = 3 };
+
+constexpr int32_t contentCode(Content content) {
+    return static_cast<int32_t>(content);
+}
 
 // A side. Its code, the content code of its amazons, is what files and the profile store;
 // kNone is the side of the move being entered while the game is stopped.
@@ -21,7 +26,7 @@ constexpr Content contentOf(Side side) {
     return static_cast<Content>(side);
 }
 // The side whose amazon the content (kRed or kBlue) is.
-constexpr Side sideOf(int32_t amazon) {
+constexpr Side sideOf(Content amazon) {
     return static_cast<Side>(amazon);
 }
 constexpr int kMinBoardSize = 1;

@@ -17,12 +17,12 @@ constexpr int32_t kKeepEveryDestinationBelow = 5;
 // Every arrow square reachable from `to` once the amazon has left `from` gives one move.
 void appendArrowMoves(const Board& board, MoveList& list, const Square& from, int32_t toIndex,
                       int32_t amazonIndex) {
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     const int32_t origin = board.indexOf(from.row, from.column);
     const Square to{board.rowOf(toIndex), board.columnOf(toIndex)};
     for (int32_t step : board.directionOffsets()) {
         for (int32_t arrowIndex = toIndex + step;
-             cells[arrowIndex] == kEmpty || arrowIndex == origin; arrowIndex += step) {
+             cells[arrowIndex] == Content::kEmpty || arrowIndex == origin; arrowIndex += step) {
             if (list.full()) {
                 return;
             }
@@ -39,14 +39,15 @@ struct Destinations {
 };
 
 void listDestinations(const Board& board, const AmazonSnapshot& amazons, Destinations& out) {
-    const int32_t* cells = board.contents();
+    const Content* cells = board.contents();
     int32_t count = 0;
     for (int32_t k = 0; k < amazons.count; ++k) {
         out.start[static_cast<std::size_t>(k)] = count;
         const Square& from = amazons.squares[static_cast<std::size_t>(k)];
         const int32_t origin = board.indexOf(from.row, from.column);
         for (int32_t step : board.directionOffsets()) {
-            for (int32_t toIndex = origin + step; cells[toIndex] == kEmpty; toIndex += step) {
+            for (int32_t toIndex = origin + step; cells[toIndex] == Content::kEmpty;
+                 toIndex += step) {
                 out.moves[static_cast<std::size_t>(count++)] = SearchMove{
                     from, {board.rowOf(toIndex), board.columnOf(toIndex)}, kNoArrow, 0, 0, k};
             }

@@ -70,7 +70,7 @@ class CandidateBatch final : public ReplayBatch {
             last >= 0 && moves[last].amazonIndex == move.amazonIndex && moves[last].to == move.to;
         if (!placed) {
             if (last >= 0) {
-                board.setContent(moves[last].to, kEmpty, true);
+                board.setContent(moves[last].to, Content::kEmpty, true);
                 board.setContent(moves[last].from, contentOf(request_.side), true);
             }
             int32_t tailed = last >= 0 ? moves[last].amazonIndex : -1;
@@ -81,15 +81,15 @@ class CandidateBatch final : public ReplayBatch {
                     tailed = other.amazonIndex;
                 }
             }
-            board.setContent(move.from, kEmpty, true);
+            board.setContent(move.from, Content::kEmpty, true);
             board.setContent(move.to, contentOf(request_.side), true);
         }
         if (move.arrow == kNoArrow) {
             move.score = evaluate(board);
         } else {
-            board.setContent(move.arrow, kArrow, true);
+            board.setContent(move.arrow, Content::kArrow, true);
             move.score = evaluate(board);
-            board.setContent(move.arrow, kEmpty, true);
+            board.setContent(move.arrow, Content::kEmpty, true);
         }
     }
 };
@@ -114,7 +114,7 @@ class RescoreBatch final : public ReplayBatch {
 }  // namespace
 
 void sendToTail(Board& board, const Square& square, Side side) {
-    board.setContent(square, kEmpty, true);
+    board.setContent(square, Content::kEmpty, true);
     board.setContent(square, contentOf(side), true);
 }
 

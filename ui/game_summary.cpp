@@ -58,7 +58,7 @@ SummaryInput summaryInput(const CAmazonDoc& document) {
         input.blueAmazons = amazonSquares(*board, Side::kBlue);
         for (int32_t row = 1; row <= board->rows(); ++row) {
             for (int32_t column = 1; column <= board->columns(); ++column) {
-                if (board->content(row, column) == kArrow) {
+                if (board->content(row, column) == Content::kArrow) {
                     input.arrows << QString::fromStdString(squareName(row, column));
                 }
             }

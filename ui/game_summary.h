@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "model/square.h"
+
 namespace taravin {
 
 class CAmazonDoc;
@@ -27,7 +29,7 @@ struct SummaryInput {
     // from column A. Empty: no diagram.
     int32_t rows = 0;
     int32_t columns = 0;
-    std::vector<int32_t> position;
+    std::vector<Content> position;
 };
 SummaryInput summaryInput(const CAmazonDoc& document);
 
@@ -54,7 +56,7 @@ struct SummaryDiagram {
     int square = 0;
     int32_t rows = 0;
     int32_t columns = 0;
-    std::vector<int32_t> position;
+    std::vector<Content> position;
 };
 
 struct SummaryLayout {

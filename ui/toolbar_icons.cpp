@@ -178,7 +178,7 @@ void drawPlayers(QPainter& p) {
 
 void drawBoardConfiguration(QPainter& p) {
     miniBoard(p, QRectF(1.5, 1.5, 13, 13), 3);
-    p.drawImage(QRectF(5, 5, 7, 7), pieceImage(kRed));
+    p.drawImage(QRectF(5, 5, 7, 7), pieceImage(Content::kRed));
 }
 
 void drawMarkLastMove(QPainter& p) {
@@ -186,7 +186,7 @@ void drawMarkLastMove(QPainter& p) {
     p.setPen(QPen(kPaper, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1.5, 1.5, 13, 13));
-    p.drawImage(QRectF(3, 3, 10, 10), pieceImage(kArrow));
+    p.drawImage(QRectF(3, 3, 10, 10), pieceImage(Content::kArrow));
 }
 
 void drawInformationWindow(QPainter& p) {

@@ -21,8 +21,8 @@ void drawTextAt(QPainter& painter, int x, int top, const QString& text) {
     painter.drawText(x, top + painter.fontMetrics().ascent(), text);
 }
 
-QColor sideColor(int32_t side) {
-    return side == kRed ? kSelectedRed : kSelectedBlue;
+QColor sideColor(Content side) {
+    return side == Content::kRed ? kSelectedRed : kSelectedBlue;
 }
 
 QColor withAlpha(QColor color, int alpha) {
@@ -36,7 +36,7 @@ constexpr int kDotAlpha = 170;
 
 // The suggested move: a dashed frame on its squares, and the amazon and the arrow shown faintly
 // where they would land.
-void paintSuggestion(QPainter& painter, const QRect& rect, int32_t marks, int32_t content,
+void paintSuggestion(QPainter& painter, const QRect& rect, int32_t marks, Content content,
                      const BoardLook& look) {
     const int width = markWidth(rect.width());
     painter.save();
@@ -45,9 +45,10 @@ void paintSuggestion(QPainter& painter, const QRect& rect, int32_t marks, int32_
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(width, width, -width - 1, -width - 1));
-    if (content == kEmpty) {
+    if (content == Content::kEmpty) {
         painter.setOpacity(kGhostAlpha / 255.0);
-        paintPiece(painter, rect, (marks & kSuggestedArrowMark) != 0 ? kArrow : look.selectionSide,
+        paintPiece(painter, rect,
+                   (marks & kSuggestedArrowMark) != 0 ? Content::kArrow : look.selectionSide,
                    look.fixedSizePieces);
     }
     painter.restore();
@@ -74,7 +75,7 @@ void paintSquare(QPainter& painter, const BoardGeometry& geometry, const Board& 
     const std::size_t cell = static_cast<std::size_t>(board.indexOf(square.row, square.column));
     const bool even = (screenRow + screenColumn) % 2 == 0;
     painter.fillRect(rect, even ? look.color1 : look.color2);
-    if (cell < look.territory.size() && look.territory[cell] != kEmpty) {
+    if (cell < look.territory.size() && look.territory[cell] != Content::kEmpty) {
         painter.fillRect(rect, withAlpha(sideColor(look.territory[cell]), kTerritoryAlpha));
     }
     if (look.color1 == look.color2) {
@@ -82,7 +83,7 @@ void paintSquare(QPainter& painter, const BoardGeometry& geometry, const Board& 
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
     }
-    const int32_t content = board.content(square);
+    const Content content = board.content(square);
     paintPiece(painter, rect, content, look.fixedSizePieces);
     const int32_t marks = board.marks(square.row, square.column);
     if (marks & (kSuggestedMark | kSuggestedArrowMark)) {
@@ -154,8 +155,8 @@ int markWidth(int squareSize) {
     return std::max(1, (squareSize + 12) / 24);
 }
 
-void paintPiece(QPainter& painter, const QRect& square, int32_t content, bool fixedSize) {
-    if (content != kRed && content != kBlue && content != kArrow) {
+void paintPiece(QPainter& painter, const QRect& square, Content content, bool fixedSize) {
+    if (content != Content::kRed && content != Content::kBlue && content != Content::kArrow) {
         return;
     }
     painter.save();

@@ -18,13 +18,14 @@ struct BoardLook {
     QColor color1;
     QColor color2;
     bool markLastMove = false;
-    int32_t lastMoveOption = 0;    // 0 a white frame, 1 a small dark square in the corner
-    int32_t selectionSide = kRed;  // colours the selection frames, the suggestion and the dots
+    int32_t lastMoveOption = 0;  // 0 a white frame, 1 a small dark square in the corner
+    Content selectionSide =
+        Content::kRed;             // colours the selection frames, the suggestion and the dots
     bool fixedSizePieces = false;  // the 24 x 25 pieces instead of ones sized to the square
     // By board cell index: the squares the amazon or its arrow can reach, and each square's
     // territory owner (kRed, kBlue or kEmpty). Empty when not shown.
     std::vector<bool> reachable;
-    std::vector<int32_t> territory;
+    std::vector<Content> territory;
 };
 
 // The texts of the panel, line by line.
@@ -60,7 +61,7 @@ void paintPanel(QPainter& painter, const PanelLayout& layout, const PanelTexts& 
 // A piece on a square. At the fixed size it stands unscaled and centred when the square holds
 // it, else stretched to the square; otherwise it is drawn in proportion to the square. Both
 // are vector shapes, crisp at any screen resolution.
-void paintPiece(QPainter& painter, const QRect& square, int32_t content, bool fixedSize);
+void paintPiece(QPainter& painter, const QRect& square, Content content, bool fixedSize);
 
 // The width of the marks drawn on a square: one pixel on small squares, growing with them.
 int markWidth(int squareSize);

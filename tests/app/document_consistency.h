@@ -40,9 +40,9 @@ inline std::string checkRecord(const MoveRecordList& record, const MoveRecord* c
         if (!probe.isLegalMove(move->from(), move->to(), move->arrow())) {
             return "record " + std::to_string(index) + " (" + move->text() + ") is not legal";
         }
-        position.setContent(move->from(), kEmpty, true);
+        position.setContent(move->from(), Content::kEmpty, true);
         position.setContent(move->to(), contentOf(side), true);
-        position.setContent(move->arrow(), kArrow, true);
+        position.setContent(move->arrow(), Content::kArrow, true);
         if (!move->ownsBoard() || !sameContent(*move->board(), position)) {
             return "record " + std::to_string(index) + " keeps another position";
         }

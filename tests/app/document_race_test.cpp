@@ -127,7 +127,7 @@ struct GamePosition {
     const MoveRecord* lastMove = nullptr;
     int32_t moveNumber = 0;
     int32_t recordLength = 0;
-    std::vector<int32_t> squares;
+    std::vector<Content> squares;
     bool operator==(const GamePosition&) const = default;
 };
 

@@ -123,14 +123,14 @@ TEST(Document, SteppingThroughTheRecord) {
     doc.stepBack(StepKind::kOne);
     EXPECT_EQ(doc.moveNumber(), 4);
     EXPECT_EQ(doc.sideToMove(), Side::kBlue);
-    EXPECT_EQ(doc.board()->content(10, 7), kBlue);
+    EXPECT_EQ(doc.board()->content(10, 7), Content::kBlue);
     EXPECT_EQ(doc.player(Side::kRed).lastMoveText(), "G1 - G2 (G3)");
     EXPECT_EQ(doc.player(Side::kBlue).lastMoveText(), "D10 - D9 (E9)");
     EXPECT_TRUE(doc.canStepForward());
     doc.stepBack(StepKind::kFive);
     EXPECT_EQ(doc.moveNumber(), 1) << "back five from move 4 goes to the start";
     EXPECT_EQ(doc.lastMove(), nullptr);
-    EXPECT_EQ(doc.board()->content(1, 4), kRed);
+    EXPECT_EQ(doc.board()->content(1, 4), Content::kRed);
     EXPECT_FALSE(doc.canStepBack());
     doc.stepForward(StepKind::kOne);
     EXPECT_EQ(doc.moveNumber(), 2);
@@ -165,7 +165,7 @@ TEST(Document, SteppingToTheStartShowsAChangedSetup) {
     fixture.play({1, 4}, {7, 4}, {7, 7});
     fixture.profile.writeString("Settings", "ArrowLocations", "E5");
     doc.stepBack(StepKind::kToEnd);
-    EXPECT_EQ(doc.board()->content(5, 5), kArrow);
+    EXPECT_EQ(doc.board()->content(5, 5), Content::kArrow);
 }
 
 TEST(Document, BackwardAfterTheEndPlaysOnAndForwardDoesNotEndAgain) {

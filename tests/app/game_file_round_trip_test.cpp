@@ -18,7 +18,7 @@ void playOpening(DocumentFixture& fixture) {
     fixture.play({10, 7}, {9, 7}, {9, 8});
 }
 
-std::vector<int32_t> contents(const Board& board) {
+std::vector<Content> contents(const Board& board) {
     return {board.contents(), board.contents() + board.cellCount()};
 }
 
@@ -93,14 +93,14 @@ TEST(GameFile, BareMoveHistoryReplaysOnTheStoredSetup) {
     DocumentFixture opened;
     opened.document.readGame("1. d1 - d7 (g7)\t2. D10-D9/E9 3. g1 g2 g3 4. G10", true, "h.txt");
     EXPECT_EQ(opened.document.moveNumber(), 4) << "the incomplete fourth move is dropped";
-    EXPECT_EQ(opened.document.board()->content(3, 7), kArrow);
+    EXPECT_EQ(opened.document.board()->content(3, 7), Content::kArrow);
 }
 
 TEST(GameFile, IllegalMovesAreSkipped) {
     DocumentFixture opened;
     opened.document.readGame("A4-A5 (A4) D1-D1 (D2) A7-A6 (B6)", true, "i.txt");
     EXPECT_EQ(opened.document.moveNumber(), 3) << "D1-D1 (D2) is dropped, Blue's A7-A6 (B6) plays";
-    EXPECT_EQ(opened.document.board()->content(6, 1), kBlue);
+    EXPECT_EQ(opened.document.board()->content(6, 1), Content::kBlue);
 }
 
 TEST(GameFile, SavingAfterSteppingBackWritesOnlyTheMovesOnTheBoard) {

@@ -27,8 +27,8 @@ TEST(MoveInput, SquaresAloneEnterCancelAndForgetAMove) {
     EXPECT_EQ(doc.moveInProgress().inputState(), kThrowArrow);
     input.release({5, 4});
     EXPECT_EQ(doc.moveInProgress().message(), MoveInput::kMoveCancelled);
-    EXPECT_EQ(board.content(1, 4), kRed);
-    EXPECT_EQ(board.content(5, 4), kEmpty);
+    EXPECT_EQ(board.content(1, 4), Content::kRed);
+    EXPECT_EQ(board.content(5, 4), Content::kEmpty);
     EXPECT_EQ(board.marks(1, 4) & kSelectedMark, 0);
 
     // D1-D5 (D7) is recorded with its last-move frames and hands the turn to Blue.
@@ -37,7 +37,7 @@ TEST(MoveInput, SquaresAloneEnterCancelAndForgetAMove) {
     input.release({7, 4});
     fixture.host.processEvents(doc);
     EXPECT_EQ(doc.sideToMove(), Side::kBlue);
-    EXPECT_EQ(board.content(7, 4), kArrow);
+    EXPECT_EQ(board.content(7, 4), Content::kArrow);
     EXPECT_NE(board.marks(7, 4) & kLastMoveMark, 0);
     doc.markLastMove(false);
     EXPECT_EQ(board.marks(1, 4) | board.marks(5, 4) | board.marks(7, 4), 0);

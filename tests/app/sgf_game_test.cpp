@@ -12,7 +12,7 @@ namespace {
 
 using testing::DocumentFixture;
 
-std::vector<int32_t> contents(const Board& board) {
+std::vector<Content> contents(const Board& board) {
     return {board.contents(), board.contents() + board.cellCount()};
 }
 
@@ -154,8 +154,8 @@ TEST(SgfGame, SetupAndNamesGoWhereTheNativeFileWouldPutThem) {
     EXPECT_EQ(readSetting(fixture.profile, kArrowLocationsSetting), "D3");
     EXPECT_EQ(doc.player(Side::kRed).name(), "Ann");
     EXPECT_EQ(doc.player(Side::kBlue).name(), "Ben");
-    EXPECT_EQ(doc.board()->content(2, 2), kRed);
-    EXPECT_EQ(doc.board()->content(3, 3), kArrow);
+    EXPECT_EQ(doc.board()->content(2, 2), Content::kRed);
+    EXPECT_EQ(doc.board()->content(3, 3), Content::kArrow);
 
     DocumentFixture withoutPlayers;
     ASSERT_TRUE(withoutPlayers.document.openGame("(;PB[Ann])", false, "n.sgf"));

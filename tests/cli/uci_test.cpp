@@ -65,9 +65,9 @@ Played afterMoves(std::unique_ptr<Board> board, Side side, const std::vector<std
     for (const std::string& text : moves) {
         const auto move = parseUciMove(text, board->rows(), board->columns());
         EXPECT_TRUE(move) << text;
-        board->setContent(move->from, kEmpty, true);
+        board->setContent(move->from, Content::kEmpty, true);
         board->setContent(move->to, contentOf(side), true);
-        board->setContent(move->arrow, kArrow, true);
+        board->setContent(move->arrow, Content::kArrow, true);
         side = otherSide(side);
     }
     return {std::move(board), side};

@@ -27,7 +27,7 @@ class ReferenceFlood {
             for (const Direction& direction : kDirections) {
                 int32_t row = node.row + direction.rowStep;
                 int32_t column = node.column + direction.columnStep;
-                for (; board_.content(row, column) == kEmpty;
+                for (; board_.content(row, column) == Content::kEmpty;
                      row += direction.rowStep, column += direction.columnStep) {
                     int32_t& value = field_[board_.indexOf(row, column)];
                     if (value == 0) {
@@ -48,7 +48,7 @@ class ReferenceFlood {
                 const int32_t row = node.row + direction.rowStep;
                 const int32_t column = node.column + direction.columnStep;
                 int32_t& value = field_[board_.indexOf(row, column)];
-                if (board_.content(row, column) == kEmpty && value == 0) {
+                if (board_.content(row, column) == Content::kEmpty && value == 0) {
                     value = node.work;
                     append(queue, row, column, node.work + 1);
                 }
@@ -63,7 +63,7 @@ class ReferenceFlood {
             for (const Direction& direction : kDirections) {
                 int32_t row = node.row + direction.rowStep;
                 int32_t column = node.column + direction.columnStep;
-                for (; board_.content(row, column) == kEmpty;
+                for (; board_.content(row, column) == Content::kEmpty;
                      row += direction.rowStep, column += direction.columnStep) {
                     int32_t& value = field_[board_.indexOf(row, column)];
                     if (value <= 0) {
@@ -125,7 +125,7 @@ Board randomBoard(Mt19937& generator) {
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
             if (pick(100) < arrowPercent) {
-                board.setContent(row, column, kArrow, true);
+                board.setContent(row, column, Content::kArrow, true);
             }
         }
     }

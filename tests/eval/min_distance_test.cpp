@@ -115,8 +115,8 @@ TEST(MinDistanceSeparate, PairsAmazonsByListPosition) {
     // Lifting B1 and putting it back moves it to the end of Blue's list: pairs A1-C1 give
     // C2 -14, D2 (2,1) with seven neighbours -> (3,1) -16, D1 (3,1) with seven -> (4,1) -18;
     // A2-B1 gives D2 (1,2) with six neighbours -> (1,3) +16. Total -32.
-    board->setContent(1, 2, kEmpty, true);
-    board->setContent(1, 2, kBlue, true);
+    board->setContent(1, 2, Content::kEmpty, true);
+    board->setContent(1, 2, Content::kBlue, true);
     EXPECT_EQ(evaluateMinDistanceSeparate(*board, Side::kRed, 1), -32);
 }
 

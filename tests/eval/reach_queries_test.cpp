@@ -16,10 +16,10 @@ TEST(RegionsSeparated, OnlyOnceTheLastContactIsCut) {
     EXPECT_FALSE(regionsSeparated(*board));
     // Red stands on rows 1 to 4 and Blue on 7 to 10; wall off row 5 but for J5.
     for (int32_t column = 1; column <= 9; ++column) {
-        board->setContent(5, column, kArrow, true);
+        board->setContent(5, column, Content::kArrow, true);
     }
     EXPECT_FALSE(regionsSeparated(*board)) << "J4 still reaches J6 through J5";
-    board->setContent(5, 10, kArrow, true);
+    board->setContent(5, 10, Content::kArrow, true);
     EXPECT_TRUE(regionsSeparated(*board));
     // A side without amazons reaches nothing.
     auto lonely = makeBoard(3, 3, "A1", "");

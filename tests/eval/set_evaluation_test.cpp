@@ -37,15 +37,15 @@ class RandomPositions {
         std::vector<std::pair<int32_t, int32_t>> free;
         for (int32_t row = 1; row <= rows; ++row) {
             for (int32_t column = 1; column <= columns; ++column) {
-                if (board->content(row, column) == kEmpty) {
+                if (board->content(row, column) == Content::kEmpty) {
                     free.emplace_back(row, column);
                 }
             }
         }
         // Amazons in random order, so that list order differs from board order; the sides
         // may have different counts.
-        std::vector<int32_t> pieces(static_cast<std::size_t>(between(1, 4)), kRed);
-        pieces.resize(pieces.size() + static_cast<std::size_t>(between(1, 4)), kBlue);
+        std::vector<Content> pieces(static_cast<std::size_t>(between(1, 4)), Content::kRed);
+        pieces.resize(pieces.size() + static_cast<std::size_t>(between(1, 4)), Content::kBlue);
         const int32_t arrowPercent = walls ? between(0, 5) : between(0, 60);
         for (std::size_t k = 0; k < free.size(); ++k) {
             std::swap(free[k], free[k + generator_.next() % (free.size() - k)]);
@@ -55,7 +55,7 @@ class RandomPositions {
             if (k < pieces.size()) {
                 board->setContent(row, column, pieces[k], true);
             } else if (between(1, 100) <= arrowPercent) {
-                board->setContent(row, column, kArrow, true);
+                board->setContent(row, column, Content::kArrow, true);
             }
         }
         return board;
@@ -68,7 +68,7 @@ class RandomPositions {
             const int32_t gap = row % (2 * spacing) == spacing ? board.columns() : 1;
             for (int32_t column = 1; column <= board.columns(); ++column) {
                 if (column != gap) {
-                    board.setContent(row, column, kArrow, true);
+                    board.setContent(row, column, Content::kArrow, true);
                 }
             }
         }
@@ -147,7 +147,7 @@ TEST(SetEvaluations, MatchTheFieldEvaluations) {
         std::vector<Square> corridor;
         for (int32_t row = 1; row <= rows; ++row) {
             for (int32_t column = 1; column <= columns; ++column) {
-                if (walled.content(row, column) == kEmpty) {
+                if (walled.content(row, column) == Content::kEmpty) {
                     corridor.push_back({row, column});
                 }
             }
@@ -157,11 +157,11 @@ TEST(SetEvaluations, MatchTheFieldEvaluations) {
                 if (red == blue) {
                     continue;
                 }
-                walled.setContent(red, kRed, true);
-                walled.setContent(blue, kBlue, true);
+                walled.setContent(red, Content::kRed, true);
+                walled.setContent(blue, Content::kBlue, true);
                 expectSameAsOnFields(walled, {12, 13});
-                walled.setContent(red, kEmpty, true);
-                walled.setContent(blue, kEmpty, true);
+                walled.setContent(red, Content::kEmpty, true);
+                walled.setContent(blue, Content::kEmpty, true);
             }
         }
     }

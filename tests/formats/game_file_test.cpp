@@ -17,10 +17,10 @@ namespace {
 using namespace std::string_view_literals;
 
 void play(Board& board, Square from, Square to, Square arrow) {
-    const int32_t amazon = board.content(from);
-    board.setContent(from, kEmpty, true);
+    const Content amazon = board.content(from);
+    board.setContent(from, Content::kEmpty, true);
     board.setContent(to, amazon, true);
-    board.setContent(arrow, kArrow, true);
+    board.setContent(arrow, Content::kArrow, true);
 }
 
 struct SmallGame {
@@ -137,7 +137,7 @@ TEST(GameFileWriter, ArrowLinesHoldFifteenEntriesEach) {
     const auto arrowLines = [&](int arrows) {
         Board board(10, 10);
         for (int i = 0; i < arrows; ++i) {
-            board.setContent(1 + i / 10, 1 + i % 10, kArrow, true);
+            board.setContent(1 + i / 10, 1 + i % 10, Content::kArrow, true);
         }
         const std::string text =
             writeGameText({.red = red, .blue = blue, .board = board, .moveNumber = 1});

@@ -5,7 +5,7 @@
 namespace taravin {
 namespace {
 
-LocationCheck check(std::string_view text, int32_t content = kRed, int32_t rows = 10,
+LocationCheck check(std::string_view text, Content content = Content::kRed, int32_t rows = 10,
                     int32_t columns = 10) {
     AcceptedSquares accepted;
     return validateLocations(text, content, rows, columns, accepted);
@@ -17,11 +17,11 @@ BoardConfigurationFields defaultFields() {
 
 TEST(StrictParser, LooseButReadableListIsTheDefaultList) {
     AcceptedSquares loose;
-    const LocationCheck result = validateLocations("a4,d1 g1 ,j4", kRed, 10, 10, loose);
+    const LocationCheck result = validateLocations("a4,d1 g1 ,j4", Content::kRed, 10, 10, loose);
     EXPECT_TRUE(result.valid);
     EXPECT_EQ(result.count, 4);
     AcceptedSquares standard;
-    validateLocations("A4, D1, G1, J4", kRed, 10, 10, standard);
+    validateLocations("A4, D1, G1, J4", Content::kRed, 10, 10, standard);
     EXPECT_EQ(loose.red, standard.red);
     EXPECT_EQ(loose.red[1], (Square{1, 4}));
     EXPECT_TRUE(check("A4, D1,  ").valid) << "trailing separators end the list";
@@ -39,27 +39,28 @@ TEST(StrictParser, RefusesWhatTheLenientParserSkips) {
 }
 
 TEST(StrictParser, EmptyListIsValidOnlyForArrows) {
-    EXPECT_FALSE(check("", kRed).valid);
-    EXPECT_FALSE(check("", kBlue).valid);
-    EXPECT_TRUE(check("", kArrow).valid);
-    EXPECT_EQ(check("", kArrow).count, 0);
-    EXPECT_FALSE(check(std::string_view("\0A4", 3), kRed).valid) << "the text ends at a NUL";
+    EXPECT_FALSE(check("", Content::kRed).valid);
+    EXPECT_FALSE(check("", Content::kBlue).valid);
+    EXPECT_TRUE(check("", Content::kArrow).valid);
+    EXPECT_EQ(check("", Content::kArrow).count, 0);
+    EXPECT_FALSE(check(std::string_view("\0A4", 3), Content::kRed).valid)
+        << "the text ends at a NUL";
 }
 
 TEST(StrictParser, LastLetterAndRowFollowTheBoardSize) {
-    EXPECT_TRUE(check("T1", kRed, 10, 20).valid);
-    EXPECT_FALSE(check("U1", kRed, 10, 20).valid);
-    EXPECT_TRUE(check("A20", kRed, 20, 10).valid);
-    EXPECT_FALSE(check("A21", kRed, 20, 10).valid);
-    EXPECT_TRUE(check("A1", kRed, 1, 1).valid);
-    EXPECT_FALSE(check("B1", kRed, 1, 1).valid);
+    EXPECT_TRUE(check("T1", Content::kRed, 10, 20).valid);
+    EXPECT_FALSE(check("U1", Content::kRed, 10, 20).valid);
+    EXPECT_TRUE(check("A20", Content::kRed, 20, 10).valid);
+    EXPECT_FALSE(check("A21", Content::kRed, 20, 10).valid);
+    EXPECT_TRUE(check("A1", Content::kRed, 1, 1).valid);
+    EXPECT_FALSE(check("B1", Content::kRed, 1, 1).valid);
 }
 
 TEST(StrictParser, SquareTakenByAnEarlierListIsRefused) {
     AcceptedSquares accepted;
-    ASSERT_TRUE(validateLocations("A4, D1, G1, J4", kRed, 10, 10, accepted).valid);
-    ASSERT_TRUE(validateLocations("A7, D10, G10, J7", kBlue, 10, 10, accepted).valid);
-    EXPECT_FALSE(validateLocations("E5, d1", kArrow, 10, 10, accepted).valid);
+    ASSERT_TRUE(validateLocations("A4, D1, G1, J4", Content::kRed, 10, 10, accepted).valid);
+    ASSERT_TRUE(validateLocations("A7, D10, G10, J7", Content::kBlue, 10, 10, accepted).valid);
+    EXPECT_FALSE(validateLocations("E5, d1", Content::kArrow, 10, 10, accepted).valid);
     EXPECT_EQ(accepted.arrows, (std::vector<Square>{{5, 5}}));
 }
 

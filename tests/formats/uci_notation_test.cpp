@@ -39,8 +39,8 @@ TEST(UciNotation, StartFenIsTheStandardSetupWithItsListOrder) {
         EXPECT_EQ(amazonList(*fromFen, side), amazonList(*standard, side));
     }
     EXPECT_EQ(
-        std::vector<int32_t>(fromFen->contents(), fromFen->contents() + fromFen->cellCount()),
-        std::vector<int32_t>(standard->contents(), standard->contents() + standard->cellCount()));
+        std::vector<Content>(fromFen->contents(), fromFen->contents() + fromFen->cellCount()),
+        std::vector<Content>(standard->contents(), standard->contents() + standard->cellCount()));
     EXPECT_EQ(writeFen(*standard, Side::kRed, 1), kStartFen);
 }
 

@@ -34,11 +34,11 @@ TEST(Board, NewBoardHasBorderRingOfArrowsWithDistanceTen) {
         for (int32_t column = 0; column <= 11; ++column) {
             if (board.isInner(row, column)) {
                 ++inner;
-                EXPECT_EQ(board.content(row, column), kEmpty);
+                EXPECT_EQ(board.content(row, column), Content::kEmpty);
                 EXPECT_EQ(board.distance(Side::kRed, row, column), 0);
             } else {
                 ++border;
-                EXPECT_EQ(board.content(row, column), kArrow);
+                EXPECT_EQ(board.content(row, column), Content::kArrow);
                 EXPECT_EQ(board.distance(Side::kRed, row, column), kBorderDistance);
                 EXPECT_EQ(board.distance(Side::kBlue, row, column), kBorderDistance);
             }
@@ -72,8 +72,8 @@ TEST(Board, MovedAmazonGoesToTheTailOfItsList) {
     auto board = buildBoard(BoardSetup{});
     ASSERT_EQ(listSquares(*board, Side::kRed),
               (std::vector<Square>{{4, 1}, {1, 4}, {1, 7}, {4, 10}}));
-    board->setContent(1, 4, kEmpty, true);
-    board->setContent(7, 4, kRed, true);
+    board->setContent(1, 4, Content::kEmpty, true);
+    board->setContent(7, 4, Content::kRed, true);
     EXPECT_EQ(listSquares(*board, Side::kRed),
               (std::vector<Square>{{4, 1}, {1, 7}, {4, 10}, {7, 4}}));
     EXPECT_EQ(listSquares(*board, Side::kBlue),
@@ -84,14 +84,14 @@ TEST(Board, SetContentWithoutUpdateLeavesListsAndHashAlone) {
     Board board(10, 10);
     board.setHashKeys(keysFor(board));
     board.recomputeHash();
-    board.setContent(4, 1, kRed, true);
+    board.setContent(4, 1, Content::kRed, true);
     const HashPair before = board.hash();
-    board.setContent(5, 5, kBlue, false);
-    board.setContent(4, 1, kEmpty, false);
+    board.setContent(5, 5, Content::kBlue, false);
+    board.setContent(4, 1, Content::kEmpty, false);
     EXPECT_EQ(board.hash(), before);
     EXPECT_EQ(board.amazonCount(Side::kRed), 1);
     EXPECT_EQ(board.amazonCount(Side::kBlue), 0);
-    EXPECT_EQ(board.content(5, 5), kBlue);
+    EXPECT_EQ(board.content(5, 5), Content::kBlue);
 }
 
 TEST(Board, RunningHashFollowsEveryUpdatingChange) {
@@ -103,26 +103,27 @@ TEST(Board, RunningHashFollowsEveryUpdatingChange) {
     for (int step = 0; step < 2000; ++step) {
         const int32_t row = 1 + static_cast<int32_t>(random() % 8);
         const int32_t column = 1 + static_cast<int32_t>(random() % 9);
-        int32_t content = static_cast<int32_t>(random() % 4);
-        const int32_t old = board.content(row, column);
-        if ((content == kRed || content == kBlue) && old != content && amazons[content] == 4) {
-            content = kArrow;
+        Content content = static_cast<Content>(random() % 4);
+        const Content old = board.content(row, column);
+        if ((content == Content::kRed || content == Content::kBlue) && old != content &&
+            amazons[contentCode(content)] == 4) {
+            content = Content::kArrow;
         }
-        if (old == kRed || old == kBlue) {
-            --amazons[old];
+        if (old == Content::kRed || old == Content::kBlue) {
+            --amazons[contentCode(old)];
         }
-        if (content == kRed || content == kBlue) {
-            ++amazons[content];
+        if (content == Content::kRed || content == Content::kBlue) {
+            ++amazons[contentCode(content)];
         }
         board.setContent(row, column, content, true);
         const HashPair running = board.hash();
         board.recomputeHash();
         ASSERT_EQ(board.hash(), running) << "after step " << step;
     }
-    EXPECT_EQ(board.amazonCount(Side::kRed), amazons[kRed]);
-    EXPECT_EQ(board.amazonCount(Side::kBlue), amazons[kBlue]);
+    EXPECT_EQ(board.amazonCount(Side::kRed), amazons[contentCode(Content::kRed)]);
+    EXPECT_EQ(board.amazonCount(Side::kBlue), amazons[contentCode(Content::kBlue)]);
     for (const PositionNode* node = board.amazons(Side::kRed).head(); node; node = node->next) {
-        EXPECT_EQ(board.content(node->row, node->column), kRed);
+        EXPECT_EQ(board.content(node->row, node->column), Content::kRed);
     }
 }
 
@@ -158,19 +159,19 @@ TEST(Board, CopyKeepsCellsListsAndCapacity) {
 TEST(Board, NoMoveLeftAndNeighbourQueries) {
     Board board(10, 10);
     EXPECT_TRUE(board.noMoveLeft(Side::kRed)) << "a side without amazons cannot move";
-    board.setContent(1, 1, kRed, true);
+    board.setContent(1, 1, Content::kRed, true);
     EXPECT_FALSE(board.noMoveLeft(Side::kRed));
-    board.setContent(2, 1, kArrow, true);
-    board.setContent(1, 2, kBlue, true);
+    board.setContent(2, 1, Content::kArrow, true);
+    board.setContent(1, 2, Content::kBlue, true);
     EXPECT_FALSE(board.noMoveLeft(Side::kRed));
-    board.setContent(2, 2, kArrow, true);
+    board.setContent(2, 2, Content::kArrow, true);
     EXPECT_TRUE(board.noMoveLeft(Side::kRed)) << "border neighbours count as occupied";
     EXPECT_FALSE(board.hasFreeNeighbour(1, 1));
     EXPECT_EQ(board.countLegalMoves(Side::kRed), 0);
     // The Blue amazon on B1 can still step to C1, so it is a mobile enemy of A1.
     EXPECT_TRUE(board.hasMobileEnemyNeighbour(*board.amazons(Side::kRed).head(), Side::kRed));
-    board.setContent(1, 3, kArrow, true);
-    board.setContent(2, 3, kArrow, true);
+    board.setContent(1, 3, Content::kArrow, true);
+    board.setContent(2, 3, Content::kArrow, true);
     EXPECT_FALSE(board.hasMobileEnemyNeighbour(*board.amazons(Side::kRed).head(), Side::kRed));
 }
 

@@ -18,7 +18,7 @@ TEST(LenientParser, AcceptsLooseSeparatorsAndCase) {
     for (const char* text :
          {"A4, D1, G1, J4", "a4,d1 g1 ,j4", ",, A4 ,D1,,G1 J4,  ", "A4;, D1x, G1, J4"}) {
         Board board(10, 10);
-        placeLocations(board, text, kRed);
+        placeLocations(board, text, Content::kRed);
         EXPECT_EQ(redSquares(board), "A4 D1 G1 J4 ") << text;
     }
 }
@@ -28,31 +28,31 @@ TEST(LenientParser, SkipsInvalidNames) {
     placeLocations(board,
                    "K1, A0, A11, 4A, A, \xC1"
                    "1, A-1, B99999999999999, C3",
-                   kRed);
+                   Content::kRed);
     EXPECT_EQ(redSquares(board), "C3 ");
     Board wide(10, 20);
-    placeLocations(wide, "T1, U1", kRed);
+    placeLocations(wide, "T1, U1", Content::kRed);
     EXPECT_EQ(redSquares(wide), "T1 ");
     Board empty(10, 10);
-    placeLocations(empty, "", kRed);
+    placeLocations(empty, "", Content::kRed);
     EXPECT_TRUE(empty.amazons(Side::kRed).empty());
 }
 
 TEST(LenientParser, RepeatsReplaceAndAmazonsStopAtFour) {
     Board board(10, 10);
-    placeLocations(board, "A4, A4", kRed);
+    placeLocations(board, "A4, A4", Content::kRed);
     EXPECT_EQ(board.amazonCount(Side::kRed), 1);
-    placeLocations(board, "B1, C1, D1, E1, F1", kRed);
+    placeLocations(board, "B1, C1, D1, E1, F1", Content::kRed);
     EXPECT_EQ(redSquares(board), "A4 B1 C1 D1 ");
-    EXPECT_EQ(board.content(1, 5), kEmpty);
-    placeLocations(board, "A4", kArrow);
+    EXPECT_EQ(board.content(1, 5), Content::kEmpty);
+    placeLocations(board, "A4", Content::kArrow);
     EXPECT_EQ(redSquares(board), "B1 C1 D1 ");
-    EXPECT_EQ(board.content(4, 1), kArrow);
+    EXPECT_EQ(board.content(4, 1), Content::kArrow);
 }
 
 TEST(LenientParser, TextEndsAtNul) {
     Board board(10, 10);
-    placeLocations(board, std::string_view("A1, B2\0C3", 9), kRed);
+    placeLocations(board, std::string_view("A1, B2\0C3", 9), Content::kRed);
     EXPECT_EQ(redSquares(board), "A1 B2 ");
 }
 
@@ -68,10 +68,11 @@ TEST(BoardSetup, BuildsBlueThenRedThenArrows) {
     setup.arrowLocations = "A4, E5";
     setup.blueLocations = "A4, D10, G10, J7";
     const auto board = buildBoard(setup);
-    EXPECT_EQ(board->content(4, 1), kArrow) << "the arrow replaces the amazons placed before it";
+    EXPECT_EQ(board->content(4, 1), Content::kArrow)
+        << "the arrow replaces the amazons placed before it";
     EXPECT_EQ(board->amazonCount(Side::kRed), 3);
     EXPECT_EQ(board->amazonCount(Side::kBlue), 3);
-    EXPECT_EQ(board->content(5, 5), kArrow);
+    EXPECT_EQ(board->content(5, 5), Content::kArrow);
     EXPECT_EQ(board->moveCapacity(), 40 * 40 * 3);
 }
 

@@ -11,7 +11,7 @@ namespace taravin {
 namespace {
 
 struct BoardState {
-    std::vector<int32_t> contents;
+    std::vector<Content> contents;
     std::vector<std::pair<int32_t, int32_t>> red, blue;
     HashPair hash;
     friend bool operator==(const BoardState&, const BoardState&) = default;
@@ -190,8 +190,8 @@ TEST(MoveRecord, TakeBoardCopyOwnsAnIndependentBoard) {
     move.takeBoardCopy();
     EXPECT_TRUE(move.ownsBoard());
     ASSERT_NE(move.board(), board.get());
-    board->setContent(5, 5, kArrow, true);
-    EXPECT_EQ(move.board()->content(5, 5), kEmpty);
+    board->setContent(5, 5, Content::kArrow, true);
+    EXPECT_EQ(move.board()->content(5, 5), Content::kEmpty);
 }
 
 }  // namespace

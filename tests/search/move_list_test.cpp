@@ -24,7 +24,7 @@ AmazonSnapshot amazonsOn(std::initializer_list<Square> squares) {
 
 // Rewards exactly the positions in which the amazon of A4 has moved.
 int32_t prefersA4Moved(Board& board, Side, int32_t) {
-    return board.content(4, 1) == kEmpty ? 1 : 0;
+    return board.content(4, 1) == Content::kEmpty ? 1 : 0;
 }
 
 struct MoveListFixture : ::testing::Test {
@@ -129,13 +129,13 @@ TEST_F(MoveListFixture, GenerationLeavesTheBoardAsItWas) {
     board = buildBoard(BoardSetup{}, keys);
     SearchState state(context, *board);
     const HashPair hash = board->hash();
-    const std::vector<int32_t> cells(board->contents(), board->contents() + board->cellCount());
+    const std::vector<Content> cells(board->contents(), board->contents() + board->cellCount());
     MoveList list = state.moveListAt(0);
     generateSelectedMoves(state, list, amazonsOn({{1, 7}, {4, 10}}), Side::kRed, constantScore,
                           true);
     generateAllMoves(state, list, amazonsOn({{4, 10}, {1, 4}}), Side::kRed, constantScore);
     EXPECT_EQ(board->hash(), hash);
-    EXPECT_EQ(std::vector<int32_t>(board->contents(), board->contents() + board->cellCount()),
+    EXPECT_EQ(std::vector<Content>(board->contents(), board->contents() + board->cellCount()),
               cells);
 }
 

@@ -181,22 +181,22 @@ TEST(TranspositionTable, PositionsWithTheSameSlotAndLockShareTheEntry) {
     int32_t first = 0;
     int32_t second = 0;
     for (int32_t column = 1; column <= 5 && second == 0; ++column) {
-        board.setContent(1, column, kArrow, true);
+        board.setContent(1, column, Content::kArrow, true);
         const HashPair hash = board.hash();
         const auto [seen, inserted] = columnByHash.try_emplace({hash.index, hash.lock}, column);
         if (!inserted) {
             first = seen->second;
             second = column;
         }
-        board.setContent(1, column, kEmpty, true);
+        board.setContent(1, column, Content::kEmpty, true);
     }
     ASSERT_NE(second, 0);
 
     TranspositionTable table(kEntries);
-    board.setContent(1, first, kArrow, true);
+    board.setContent(1, first, Content::kArrow, true);
     table.store(board.hash(), 42, 42, 1);
-    board.setContent(1, first, kEmpty, true);
-    board.setContent(1, second, kArrow, true);
+    board.setContent(1, first, Content::kEmpty, true);
+    board.setContent(1, second, Content::kArrow, true);
     int32_t alpha = -kWin;
     int32_t beta = kWin;
     EXPECT_EQ(table.probe(board.hash(), 1, alpha, beta), 42);

@@ -102,13 +102,13 @@ class BoardViewTest : public QObject {
         QTest::mouseRelease(&view, Qt::LeftButton, {}, d7);
         QVERIFY(!view.dragging());
         QVERIFY(!view.dragImageShown());
-        QCOMPARE(document.board()->content(7, 4), static_cast<int32_t>(kRed));
-        QCOMPARE(document.board()->content(1, 4), static_cast<int32_t>(kEmpty));
+        QCOMPARE(document.board()->content(7, 4), Content::kRed);
+        QCOMPARE(document.board()->content(1, 4), Content::kEmpty);
         QCOMPARE(document.board()->marks(1, 4) & kSelectedMark,
                  static_cast<int32_t>(kSelectedMark));
         QCOMPARE(document.moveInProgress().prompt(), std::string("Red - throw an arrow"));
         QTest::mouseClick(&view, Qt::LeftButton, {}, d1);
-        QCOMPARE(document.board()->content(1, 4), static_cast<int32_t>(kArrow));
+        QCOMPARE(document.board()->content(1, 4), Content::kArrow);
         QCOMPARE(document.moveNumber(), 2);
         QCOMPARE(document.sideToMove(), Side::kBlue);
         QCOMPARE(document.player(Side::kRed).lastMoveText(), std::string("D1 - D7 (D1)"));
@@ -122,7 +122,7 @@ class BoardViewTest : public QObject {
         QCOMPARE(document.moveNumber(), 3);
         QCOMPARE(document.sideToMove(), Side::kRed);
         QCOMPARE(document.board()->marks(7, 4) & kLastMoveMark, 0);
-        QCOMPARE(document.board()->content(moves.front().arrow), static_cast<int32_t>(kArrow));
+        QCOMPARE(document.board()->content(moves.front().arrow), Content::kArrow);
     }
 
     void theThreeMessagesAndTheSilentCases() {
@@ -164,8 +164,8 @@ class BoardViewTest : public QObject {
         click({2, 5});  // the moved queen: the move is taken back
         QCOMPARE(message(), std::string(MoveInput::kMoveCancelled));
         QCOMPARE(state(), static_cast<int32_t>(kSelectQueen));
-        QCOMPARE(document.board()->content(1, 4), static_cast<int32_t>(kRed));
-        QCOMPARE(document.board()->content(2, 5), static_cast<int32_t>(kEmpty));
+        QCOMPARE(document.board()->content(1, 4), Content::kRed);
+        QCOMPARE(document.board()->content(2, 5), Content::kEmpty);
         QCOMPARE(document.board()->marks(1, 4) & kSelectedMark, 0);
 
         // A10 lies behind Blue's A7 on the A file.
@@ -205,8 +205,8 @@ class BoardViewTest : public QObject {
         const QPoint j4 = squareCentre(view, {4, 10});
         QVERIFY(j4.x() < geometry.squares.left + 1 * geometry.squareSize);
         testing::playWithMouse(view, LegalMove{{4, 10}, {5, 10}, {6, 10}});
-        QCOMPARE(fixture.document().board()->content(5, 10), static_cast<int32_t>(kRed));
-        QCOMPARE(fixture.document().board()->content(6, 10), static_cast<int32_t>(kArrow));
+        QCOMPARE(fixture.document().board()->content(5, 10), Content::kRed);
+        QCOMPARE(fixture.document().board()->content(6, 10), Content::kArrow);
         // A new game turns the board back.
         fixture.frame().runCommand(kStopGameCommand);
         QVERIFY(
@@ -420,7 +420,7 @@ class BoardViewTest : public QObject {
             QImage canvas(size, size, QImage::Format_ARGB32_Premultiplied);
             canvas.fill(Qt::white);
             QPainter painter(&canvas);
-            paintPiece(painter, QRect(0, 0, size, size), kArrow, fixedSize);
+            paintPiece(painter, QRect(0, 0, size, size), Content::kArrow, fixedSize);
             return canvas;
         };
         // Stretched, the X reaches into the corners of the square.

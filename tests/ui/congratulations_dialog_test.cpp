@@ -15,7 +15,7 @@ using namespace testing;
 namespace {
 
 // What a frame's rectangle must show: the amazon centred on the dialog's background.
-QImage expectedFrame(const QDialog& dialog, const QRect& area, int32_t content) {
+QImage expectedFrame(const QDialog& dialog, const QRect& area, Content content) {
     QImage expected(area.size(), QImage::Format_ARGB32_Premultiplied);
     expected.fill(dialog.palette().color(QPalette::Window));
     QPainter painter(&expected);

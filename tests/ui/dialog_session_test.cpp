@@ -92,9 +92,9 @@ class DialogSessionTest : public QObject {
         frame.runCommand(kBoardConfigurationCommand);
         QCOMPARE(document.board()->rows(), 6);
         QCOMPARE(document.board()->columns(), 6);
-        QCOMPARE(document.board()->content(Square{1, 2}), int32_t{kRed});
-        QCOMPARE(document.board()->content(Square{6, 5}), int32_t{kBlue});
-        QCOMPARE(document.board()->content(Square{3, 3}), int32_t{kArrow});
+        QCOMPARE(document.board()->content(Square{1, 2}), Content::kRed);
+        QCOMPARE(document.board()->content(Square{6, 5}), Content::kBlue);
+        QCOMPARE(document.board()->content(Square{3, 3}), Content::kArrow);
         QCOMPARE(document.state(), GameState::kStop);
 
         // Player Configuration: Blue is the computer with the shortest time-out.
@@ -131,7 +131,7 @@ class DialogSessionTest : public QObject {
                     click(dialog, "OK");
                 });
                 frame.runCommand(kManualEntryCommand);
-                QCOMPARE(document.board()->content(move.to), int32_t{kRed});
+                QCOMPARE(document.board()->content(move.to), Content::kRed);
             }
             QTest::qWait(20);
         }

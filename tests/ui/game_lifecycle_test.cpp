@@ -44,8 +44,8 @@ struct OwnWindow {
 };
 
 // The contents of every square, row by row.
-std::vector<int32_t> contents(const Board& board) {
-    std::vector<int32_t> squares;
+std::vector<Content> contents(const Board& board) {
+    std::vector<Content> squares;
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
             squares.push_back(board.content(row, column));
@@ -131,7 +131,7 @@ class GameLifecycleTest : public QObject {
         answerSavePrompt(QMessageBox::Discard, {}, std::make_shared<QString>());
         confirmConfiguration<PlayerConfigurationDialog>(frame, kPlayerConfigurationCommand);
         QVERIFY(document.player(Side::kBlue).isComputer());
-        const std::vector<int32_t> shown = contents(*document.board());
+        const std::vector<Content> shown = contents(*document.board());
 
         QTemporaryDir files;
         const QString path = files.filePath("after configuration.txt");

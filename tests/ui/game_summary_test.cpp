@@ -128,7 +128,8 @@ class GameSummaryTest : public QObject {
         SummaryInput input = inputWithArrows(1);
         input.rows = 2;
         input.columns = 3;
-        input.position = {kBlue, kEmpty, kArrow, kEmpty, kRed, kEmpty};
+        input.position = {Content::kBlue,  Content::kEmpty, Content::kArrow,
+                          Content::kEmpty, Content::kRed,   Content::kEmpty};
         const SummaryLayout layout = layoutSummary(input, kMetrics);
         QVERIFY(layout.diagram.has_value());
         QCOMPARE(layout.diagram->top, -3 * kMetrics.titleLine);

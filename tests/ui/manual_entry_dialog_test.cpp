@@ -129,7 +129,8 @@ class ManualEntryDialogTest : public QObject {
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(fields.all()[i]->text(), typed[i]);
         }
-        QVERIFY2(board_->content(Square{1, 4}) == kRed && board_->content(Square{3, 4}) == kEmpty,
+        QVERIFY2(board_->content(Square{1, 4}) == Content::kRed &&
+                     board_->content(Square{3, 4}) == Content::kEmpty,
                  "the legality check leaves the board as it was");
     }
 

@@ -139,7 +139,7 @@ inline std::vector<LegalMove> legalMoves(const Board& board, Side side) {
         for (const Direction& step : kDirections) {
             Square at{start.row + step.rowStep, start.column + step.columnStep};
             while (board.isInner(at.row, at.column) &&
-                   (board.content(at) == kEmpty || at == vacated)) {
+                   (board.content(at) == Content::kEmpty || at == vacated)) {
                 visit(at);
                 at = {at.row + step.rowStep, at.column + step.columnStep};
             }
