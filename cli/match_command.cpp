@@ -171,7 +171,7 @@ int runMatch(const std::vector<std::string>& words) {
         std::optional<PlayerChoice> player = parsePlayerChoice(text);
         if (!player) {
             return usageError("match",
-                              "a player is ALG:EVAL (0..4:0..5) or uci:COMMAND, not " + text);
+                              "a player is ALG:EVAL (0..5:0..5) or uci:COMMAND, not " + text);
         }
         const auto sameName = [&](const PlayerChoice& other) { return other.name == player->name; };
         if (const auto count =

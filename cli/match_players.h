@@ -20,7 +20,7 @@ struct PlayerChoice {
     bool external() const { return !engineCommand.empty(); }
 };
 
-// Nothing when the text is neither form (or names an algorithm outside 0..4 or an evaluation
+// Nothing when the text is neither form (or names an algorithm outside 0..5 or an evaluation
 // outside 0..5).
 std::optional<PlayerChoice> parsePlayerChoice(const std::string& text);
 

@@ -37,15 +37,15 @@ int runSearch(const std::vector<std::string>& words) {
     const Arguments arguments(words, {"log"});
     std::vector<std::string> known = positionOptionNames();
     known.insert(known.end(), {"algorithm", "evaluation", "depth", "timeout", "counts",
-                               "table-memory", "threads", "log"});
+                               "table-memory", "threads", "playouts", "log"});
     if (const auto unknown = arguments.unknownOptions(known); !unknown.empty()) {
         return usageError("search", "unknown option " + unknown.front());
     }
     SearchRequest request;
     if (const auto text = arguments.value("algorithm")) {
-        const auto value = parseInteger(*text, 0, 4);
+        const auto value = parseInteger(*text, 0, kSearchAlgorithmNames.size() - 1);
         if (!value) {
-            return usageError("search", "--algorithm must be 0..4");
+            return usageError("search", "--algorithm must be 0..5");
         }
         request.algorithm = static_cast<int32_t>(*value);
     }
@@ -71,6 +71,14 @@ int runSearch(const std::vector<std::string>& words) {
         }
         request.timeout = static_cast<int32_t>(*value);
         request.useTimeout = true;
+    }
+    if (const auto text = arguments.value("playouts")) {
+        const auto value = parseInteger(*text, 1, std::numeric_limits<int32_t>::max());
+        if (!value) {
+            return usageError("search", "--playouts must be a positive number");
+        }
+        request.playoutBudget = *value;
+        request.useTimeout = arguments.value("timeout").has_value();
     }
     if (const auto text = arguments.value("counts")) {
         const auto counts = parseCounts(*text);

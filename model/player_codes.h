@@ -16,6 +16,7 @@ enum SearchAlgorithmCode : int32_t {
     kAlgorithmQScout = 2,
     kAlgorithmMtd = 3,
     kAlgorithmQScoutOlympiadBase = 4,
+    kAlgorithmMonteCarlo = 5,
 };
 
 enum EvaluationCode : int32_t {
@@ -29,8 +30,8 @@ enum EvaluationCode : int32_t {
 
 inline constexpr std::array<const char*, 2> kPlayerTypeNames{"Human", "Computer"};
 
-inline constexpr std::array<const char*, 5> kSearchAlgorithmNames{
-    "MiniMax", "Alpha-Beta Pruning", "QScout", "MTD", "QScout - Olympiad Base",
+inline constexpr std::array<const char*, 6> kSearchAlgorithmNames{
+    "MiniMax", "Alpha-Beta Pruning", "QScout", "MTD", "QScout - Olympiad Base", "Monte Carlo",
 };
 
 inline constexpr std::array<const char*, 6> kEvaluationFunctionNames{

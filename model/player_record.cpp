@@ -35,6 +35,8 @@ const char* algorithmPart(int32_t algorithm) {
             return "(MTD/";
         case kAlgorithmQScoutOlympiadBase:
             return "(QScout (base)/";
+        case kAlgorithmMonteCarlo:
+            return "(Monte Carlo/";
         default:
             return "(QScout/";
     }

@@ -43,9 +43,11 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     context_.timeout = request.timeout;
     context_.suggest = request.suggest;
     context_.evaluation = selectEvaluation(request.evaluationCode);
+    context_.evaluationCode = request.evaluationCode;
     context_.algorithm = request.algorithm;
     context_.depthCountSettings = request.depthCounts;
     context_.lastIteration = request.lastIteration;
+    context_.playoutBudget = request.playoutBudget;
     context_.table = request.table;
     const int participants =
         request.threads > 0 ? std::min(request.threads, kMaxSearchThreads) : machineThreadCount();

@@ -25,6 +25,8 @@ struct SearchRequest {
     bool suggest = false;
     bool logOpen = false;
     int32_t lastIteration = kDeepestIteration;
+    // Monte Carlo's fixed number of playouts (0: none), for results that repeat.
+    int64_t playoutBudget = 0;
     // Without a time-out the search ends only by its depth limit or a stop.
     bool useTimeout = true;
     TranspositionTable* table = nullptr;

@@ -36,12 +36,15 @@ struct SearchContext {
     Square bestFrom;
     Square bestTo;
     EvaluationFunction evaluation = nullptr;
+    int32_t evaluationCode = kDefaultEvaluationCode;
 
     // Carried with the request so the worker never reads the profile.
     int32_t algorithm = kAlgorithmQScout;
     DepthCountSettings depthCountSettings;
     // The deepening stops after this iteration (the command line's --depth).
     int32_t lastIteration = kDeepestIteration;
+    // Monte Carlo ends after this many playouts; 0 leaves it to the time-out or a stop.
+    int64_t playoutBudget = 0;
     TranspositionTable* table = nullptr;
     SearchFlags* flags = nullptr;
     // The threads that score a node's candidates; none scores them on the search thread.

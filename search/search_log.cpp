@@ -1,5 +1,7 @@
 #include "search/search_log.h"
 
+#include <cmath>
+
 namespace taravin {
 
 namespace {
@@ -19,6 +21,28 @@ std::string variationLine(const SearchReport& report, const char* label) {
         line += moveText(move) + " <" + std::to_string(move.listIndex) + "> ";
     }
     return line + tail(label, report);
+}
+
+std::string percentText(double rate) {
+    const auto tenths = static_cast<int64_t>(std::lround(rate * 1000.0));
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
+}
+
+std::vector<std::string> monteCarloLines(const SearchReport& report) {
+    std::vector<std::string> lines{"Playouts: " + std::to_string(report.playouts) + " (" +
+                                   std::to_string(report.playoutsPerSecond) +
+                                   " per second), Nodes: " + std::to_string(report.nodes)};
+    for (const SearchReport::RootMoveStatistics& root : report.rootMoves) {
+        lines.push_back("  " + moveText(root.move) + " Visits: " + std::to_string(root.visits) +
+                        " Win: " + percentText(root.winRate));
+    }
+    std::string line = "Line:";
+    for (const SearchMove& move : report.moves) {
+        line += " " + moveText(move);
+    }
+    lines.push_back(line + " Eval: " + std::to_string(report.score) +
+                    " Depth: " + std::to_string(report.depth));
+    return lines;
 }
 
 }  // namespace
@@ -48,6 +72,8 @@ std::vector<std::string> informationLines(const SearchReport& report) {
         case Kind::kTotals:
             return {"Total Nodes: " + std::to_string(report.nodes) +
                     ", Hash Hit Count: " + std::to_string(report.hashHits)};
+        case Kind::kMonteCarlo:
+            return monteCarloLines(report);
     }
     return {};
 }

@@ -19,6 +19,14 @@ struct SearchReport {
         kProbe,          // an MTD probe's line, score, depth, nodes
         kDepthComplete,  // moves[0] the published move, score, depth, nodes
         kTotals,         // nodes, hash hits
+        kMonteCarlo,     // the tree so far: its line in moves, rootMoves, playouts, score,
+                         // depth (the line's length), nodes
+    };
+    // A root move of the Monte Carlo tree and what the playouts through it gave.
+    struct RootMoveStatistics {
+        SearchMove move;
+        int32_t visits = 0;
+        double winRate = 0.0;
     };
     Kind kind = Kind::kStart;
     // Root move first, each with its list index.
@@ -28,6 +36,9 @@ struct SearchReport {
     int32_t depth = 0;
     int32_t nodes = 0;
     int32_t hashHits = 0;
+    std::vector<RootMoveStatistics> rootMoves;
+    int64_t playouts = 0;
+    int64_t playoutsPerSecond = 0;
 };
 
 // The Information Window's lines of a report.

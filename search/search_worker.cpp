@@ -4,6 +4,7 @@
 #include "eval/reach_queries.h"
 #include "eval/square_ownership.h"
 #include "search/iterative_deepening.h"
+#include "search/monte_carlo.h"
 #include "search/one_step_search.h"
 #include "search/qscout_root.h"
 #include "search/search_log.h"
@@ -36,6 +37,9 @@ void searchByAlgorithm(SearchState& state) {
         case kAlgorithmQScoutOlympiadBase:
             oneStepSearch(state, evaluateSquareOwnership);
             deepenOlympiad(state);
+            break;
+        case kAlgorithmMonteCarlo:
+            searchMonteCarlo(state);
             break;
         default:
             oneStepSearch(state, evaluateQuickDistance);
