@@ -19,7 +19,7 @@ bool storeComputerPlayer(const std::string& text, Side side, Profile& profile) {
     std::istringstream input(text);
     std::string field;
     std::vector<long long> values;
-    const long long limits[][2] = {{0, 4}, {0, 5}, {0, 3600}};
+    const long long limits[][2] = {{0, kAlgorithmMonteCarlo}, {0, 5}, {0, 3600}};
     while (std::getline(input, field, ':')) {
         const std::size_t slot = values.size();
         if (slot >= 3) {

@@ -49,6 +49,8 @@ bool UciSearchHost::report(const SearchReport& report) {
                              variation_->moves.front().arrow == best.arrow;
         writeInfo(report.depth, report.score, report.nodes,
                   matches ? variation_->moves : report.moves);
+    } else if (report.kind == Kind::kMonteCarlo && !report.moves.empty()) {
+        writeInfo(report.depth, report.score, report.nodes, report.moves);
     }
     return true;
 }

@@ -27,8 +27,14 @@ bool runBoardConfigurationDialog(QWidget* parent, Profile& profile) {
 }
 
 bool runPlayerConfigurationDialog(QWidget* parent, Profile& profile) {
-    PlayerConfigurationDialog dialog(PlayerConfigurationDialog::Form::kReduced, profile, parent);
-    return confirmed(dialog);
+    PlayerConfigurationDialog reduced(PlayerConfigurationDialog::Form::kReduced, profile, parent);
+    const int result = reduced.exec();
+    if (result != PlayerConfigurationDialog::kFullFormWanted) {
+        return result == QDialog::Accepted;
+    }
+    PlayerConfigurationDialog full(PlayerConfigurationDialog::Form::kFull, profile, parent);
+    full.showValues(reduced.enteredValues());
+    return confirmed(full);
 }
 
 bool runColorsDialog(QWidget* parent, Profile& profile) {

@@ -68,12 +68,23 @@ PlayerConfigurationDialog::PlayerConfigurationDialog(Form form, Profile& profile
                                           {okLeft, buttonsTop, kButtonWidth, kButtonHeight});
     build.cancelButton({okLeft + 56, buttonsTop, kButtonWidth, kButtonHeight});
     connect(ok, &QPushButton::clicked, this, &PlayerConfigurationDialog::confirm);
+    if (!full) {
+        QPushButton* advanced =
+            build.button(QStringLiteral("&Advanced..."), {7, buttonsTop, 44, kButtonHeight});
+        connect(advanced, &QPushButton::clicked, this, &PlayerConfigurationDialog::leadToFullForm);
+    }
 
-    showSettings(sides_[0], readPlayerSettings(profile_, Side::kRed));
-    showSettings(sides_[1], readPlayerSettings(profile_, Side::kBlue));
+    showValues(
+        {readPlayerSettings(profile_, Side::kRed), readPlayerSettings(profile_, Side::kBlue)});
     for (SideControls& side : sides_) {
-        applyTypeRule(side);
         connectRules(side);
+    }
+}
+
+void PlayerConfigurationDialog::showValues(const BothPlayers& players) {
+    for (std::size_t i = 0; i < sides_.size(); ++i) {
+        showSettings(sides_[i], players[i]);
+        applyTypeRule(sides_[i]);
     }
 }
 
@@ -171,17 +182,38 @@ std::optional<PlayerSettings> PlayerConfigurationDialog::checkedSettings(SideCon
     return settings;
 }
 
-void PlayerConfigurationDialog::confirm() {
+std::optional<PlayerConfigurationDialog::BothPlayers> PlayerConfigurationDialog::checkedPlayers() {
     const std::optional<PlayerSettings> red = checkedSettings(sides_[0]);
     if (!red) {
-        return;
+        return std::nullopt;
     }
     const std::optional<PlayerSettings> blue = checkedSettings(sides_[1]);
     if (!blue) {
+        return std::nullopt;
+    }
+    return BothPlayers{*red, *blue};
+}
+
+void PlayerConfigurationDialog::confirm() {
+    if (const std::optional<BothPlayers> players = checkedPlayers()) {
+        writePlayerSettings(profile_, (*players)[0], (*players)[1]);
+        accept();
+    }
+}
+
+void PlayerConfigurationDialog::leadToFullForm() {
+    const std::optional<BothPlayers> players = checkedPlayers();
+    if (!players) {
         return;
     }
-    writePlayerSettings(profile_, *red, *blue);
-    accept();
+    entered_ = *players;
+    for (const Side side : {Side::kRed, Side::kBlue}) {
+        PlayerSettings& entered = entered_[side == Side::kRed ? 0 : 1];
+        const PlayerSettings stored = readPlayerSettings(profile_, side);
+        entered.searchAlgorithm = stored.searchAlgorithm;
+        entered.evaluationFunction = stored.evaluationFunction;
+    }
+    done(kFullFormWanted);
 }
 
 }  // namespace taravin

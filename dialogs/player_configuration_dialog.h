@@ -16,14 +16,24 @@ class DialogBuilder;
 
 // "Player Configuration" for both sides. The full form chooses each computer player's search
 // algorithm and evaluation function; the reduced form, the one the menu offers, has type,
-// time-out and name only and stores QScout with "Minimum Distance (with arrays)".
+// time-out and name only and stores QScout with "Minimum Distance (with arrays)". Its
+// "Advanced..." button leads on to the full form with what was typed.
 class PlayerConfigurationDialog : public QDialog {
     Q_OBJECT
 
   public:
     enum class Form { kFull, kReduced };
+    // The result of a reduced form left by "Advanced...".
+    static constexpr int kFullFormWanted = 2;
+    using BothPlayers = std::array<PlayerSettings, 2>;  // Red, Blue
 
     PlayerConfigurationDialog(Form form, Profile& profile, QWidget* parent = nullptr);
+
+    // Shows these values in place of the stored ones.
+    void showValues(const BothPlayers& players);
+    // What a reduced form left by "Advanced..." held, with the stored algorithms and
+    // evaluations.
+    const BothPlayers& enteredValues() const { return entered_; }
 
   private:
     // The controls of one side; the reduced form has no algorithm and evaluation lists.
@@ -49,11 +59,14 @@ class PlayerConfigurationDialog : public QDialog {
     // base)" only.
     void applyAlgorithmRule(SideControls& side);
     std::optional<PlayerSettings> checkedSettings(SideControls& side);
+    std::optional<BothPlayers> checkedPlayers();
     void confirm();
+    void leadToFullForm();
 
     Form form_;
     Profile& profile_;
     std::array<SideControls, 2> sides_;  // Red, Blue
+    BothPlayers entered_;
 };
 
 }  // namespace taravin

@@ -83,6 +83,7 @@ bool MonteCarloSearch::winInOne(const MoveList& list) {
         unmakeListedMove(state_.board, move, undo);
         if (won) {
             publishBestMove(context_, move.from, move.to, move.arrow, kWinScore);
+            context_.depthReached = 1;
             state_.flags.moveNow = true;
             return true;
         }

@@ -75,7 +75,8 @@ int32_t scoreOfWinProbability(double probability, double scale) {
         return kWinScore;
     }
     const double score = scale * std::log(probability / (1.0 - probability)) / kLogThree;
-    return static_cast<int32_t>(std::lround(std::clamp<double>(score, kLossScore + 1, kWinScore - 1)));
+    return static_cast<int32_t>(
+        std::lround(std::clamp<double>(score, kLossScore + 1, kWinScore - 1)));
 }
 
 double winScaleOf(int32_t evaluationCode) {

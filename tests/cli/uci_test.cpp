@@ -95,7 +95,7 @@ TEST(Uci, HandshakeNamesTheEngineAndItsOptions) {
     }
     for (const char* expected :
          {"option name UCI_Variant type combo default amazons var amazons\n",
-          "option name Algorithm type spin default 2 min 0 max 4\n",
+          "option name Algorithm type spin default 2 min 0 max 5\n",
           "option name Evaluation type spin default 1 min 0 max 5\n", "option name Hash type spin",
           "option name DepthTopCount type spin default 35", "option name Depth2Count",
           "option name DepthDecreaseCount", "option name DepthMinCount",

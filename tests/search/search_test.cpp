@@ -13,8 +13,12 @@ namespace {
 
 using testing::SearchFixture;
 
-constexpr int32_t kAlgorithms[] = {kAlgorithmMiniMax, kAlgorithmAlphaBeta, kAlgorithmQScout,
-                                   kAlgorithmMtd, kAlgorithmQScoutOlympiadBase};
+constexpr int32_t kDeepeningAlgorithms[] = {kAlgorithmMiniMax, kAlgorithmAlphaBeta,
+                                            kAlgorithmQScout, kAlgorithmMtd,
+                                            kAlgorithmQScoutOlympiadBase};
+constexpr int32_t kAlgorithms[] = {
+    kAlgorithmMiniMax, kAlgorithmAlphaBeta,          kAlgorithmQScout,
+    kAlgorithmMtd,     kAlgorithmQScoutOlympiadBase, kAlgorithmMonteCarlo};
 
 bool legalFor(Board& board, Side side, const SearchResult& result) {
     MoveRecord tester(side, &board);
@@ -31,7 +35,7 @@ BoardSetup trappableBlue() {
 }
 
 TEST(Search, EveryAlgorithmPlaysALegalMoveFromTheStart) {
-    for (int32_t algorithm : kAlgorithms) {
+    for (int32_t algorithm : kDeepeningAlgorithms) {
         SearchFixture fixture;
         const SearchResult result = fixture.search(fixture.request(algorithm, 2));
         ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound) << algorithm;
@@ -77,7 +81,7 @@ TEST(Search, WinningMoveIsFoundFromIterationTwoAndEndsTheSearch) {
         const SearchResult result = fixture.search(fixture.request(algorithm, 19));
         ASSERT_EQ(result.outcome, SearchOutcome::kMoveFound) << algorithm;
         EXPECT_EQ(result.score, kWinScore) << algorithm;
-        EXPECT_EQ(result.depthReached, 1) << "the win at depth 2 stops the deepening";
+        EXPECT_EQ(result.depthReached, 1) << "the win stops the search at once";
         makeMove(fixture.board(), result.from, result.to, result.arrow, Side::kRed);
         EXPECT_TRUE(fixture.board().noMoveLeft(Side::kBlue)) << algorithm;
     }
@@ -111,7 +115,7 @@ TEST(Search, HostileSettingsNeverHangOrCrash) {
     for (const DepthCountSettings& counts :
          {DepthCountSettings{0, 0, 0, 0}, DepthCountSettings{-5, -5, -5, -5},
           DepthCountSettings{1000000, 1000000, -1000000, 1000000}}) {
-        for (int32_t algorithm : {0, 1, 2, 3, 99}) {
+        for (int32_t algorithm : {0, 1, 2, 3, 5, 99}) {
             SearchFixture fixture(small);
             SearchRequest request = fixture.request(algorithm, 2, 99);
             request.depthCounts = counts;
@@ -153,7 +157,7 @@ TEST(Search, StopsAtRandomMomentsAlwaysEndCleanly) {
     for (int round = 0; round < 30; ++round) {
         SearchFlags& flags = fixture.player().flags();
         flags.abortSearch = false;
-        const int32_t algorithm = kAlgorithms[round % 5];
+        const int32_t algorithm = kAlgorithms[round % std::size(kAlgorithms)];
         ASSERT_TRUE(fixture.player().requestSearch(fixture.request(algorithm, kDeepestIteration)));
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
         const bool abort = random() % 2 == 0;

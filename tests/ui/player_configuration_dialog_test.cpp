@@ -78,7 +78,7 @@ class PlayerConfigurationDialogTest : public QObject {
             QCOMPARE(items(*side.type), QStringList({"Human", "Computer"}));
             QCOMPARE(items(*side.searchAlgorithm),
                      QStringList({"MiniMax", "Alpha-Beta Pruning", "QScout", "MTD",
-                                  "QScout - Olympiad Base"}));
+                                  "QScout - Olympiad Base", "Monte Carlo"}));
             QCOMPARE(items(*side.evaluationFunction),
                      QStringList({"Square Ownership", "Minimum Distance (with arrays)",
                                   "Minimum Distance (separate amazons)",
@@ -228,6 +228,33 @@ class PlayerConfigurationDialogTest : public QObject {
         QCOMPARE(writtenKeys(profile), kWrittenKeys);
         const std::vector<std::string> expected{
             "2", "2", "1", "1", "30", "45", "0", "1", "Human Player", "Human Player"};
+        QCOMPARE(writtenValues(profile), expected);
+    }
+
+    void advancedLeadsToTheFullFormWithWhatWasTypedAndTheStoredSearches() {
+        MemoryProfile profile;
+        profile.writeInt("Settings", "RedType", kComputerPlayer);
+        profile.writeInt("Settings", "RedSearchAlgorithm", kAlgorithmMonteCarlo);
+        profile.writeInt("Settings", "RedEvaluationFunction", 4);
+        profile.clearWrites();
+        PlayerConfigurationDialog reduced(Form::kReduced, profile);
+        SideControls(reduced, false).type->setCurrentIndex(kComputerPlayer);
+        SideControls(reduced, false).moveTimeout->setText("45");
+        click(reduced, "&Advanced...");
+        QCOMPARE(reduced.result(), PlayerConfigurationDialog::kFullFormWanted);
+        QVERIFY(writtenKeys(profile).empty());
+
+        PlayerConfigurationDialog full(Form::kFull, profile);
+        full.showValues(reduced.enteredValues());
+        const SideControls red(full, true);
+        const SideControls blue(full, false);
+        QCOMPARE(red.searchAlgorithm->currentText(), QStringLiteral("Monte Carlo"));
+        QVERIFY(red.evaluationFunction->isEnabled());
+        QCOMPARE(blue.moveTimeout->text(), QStringLiteral("45"));
+        QVERIFY(blue.searchAlgorithm->isEnabled() && !blue.name->isEnabled());
+        click(full, "OK");
+        const std::vector<std::string> expected{
+            "5", "2", "4", "1", "30", "45", "1", "1", "Human Player", "Human Player"};
         QCOMPARE(writtenValues(profile), expected);
     }
 
