@@ -1,6 +1,7 @@
 #include "search/monte_carlo.h"
 
 #include <chrono>
+#include <new>
 #include <vector>
 
 #include "eval/quick_distance.h"
@@ -32,7 +33,7 @@ constexpr auto kReportPeriod = std::chrono::seconds(1);
 // Iterations between two looks at the clock.
 constexpr int64_t kClockInterval = 64;
 
-enum class Expansion { kExpanded, kNoMove, kStopped };
+enum class Expansion { kExpanded, kNoMove, kStopped, kTreeFull };
 
 class MonteCarloSearch {
   public:
@@ -116,15 +117,23 @@ Expansion MonteCarloSearch::expand(int32_t index, Side side) {
     }
     orderAndPrune(state_, side, root ? kRootChildren : kNodeChildren, list, maximising, nullptr,
                   amazons.count, false);
-    if (list.count == 0 || !tree_.hasRoomFor(list.count)) {
+    if (list.count == 0) {
         return Expansion::kStopped;
+    }
+    if (!tree_.hasRoomFor(list.count)) {
+        return Expansion::kTreeFull;
     }
     std::vector<double> values(static_cast<std::size_t>(list.count));
     for (int32_t i = 0; i < list.count; ++i) {
         const double searchingWin = winProbability(list.moves[i].score, scale_);
         values[static_cast<std::size_t>(i)] = maximising ? searchingWin : 1.0 - searchingWin;
     }
-    tree_.expand(index, list.moves, values.data(), list.count);
+    try {
+        tree_.expand(index, list.moves, values.data(), list.count);
+    } catch (const std::bad_alloc&) {
+        state_.flags.memoryError = true;
+        return Expansion::kStopped;
+    }
     return Expansion::kExpanded;
 }
 
@@ -165,7 +174,7 @@ bool MonteCarloSearch::iterate() {
     double searchingWin = lossFor(side);
     if (tree_.node(index).state == MonteCarloNode::State::kLeaf) {
         Expansion expansion = Expansion::kExpanded;
-        if (tree_.node(index).visits + 1 >= kExpansionVisit && tree_.hasRoomFor(1)) {
+        if (tree_.node(index).visits + 1 >= kExpansionVisit) {
             expansion = expand(index, side);
         }
         if (expansion == Expansion::kStopped) {
@@ -233,6 +242,7 @@ void MonteCarloSearch::run() {
     // A first move in hand, so that a time-out can end the search.
     publish();
     if (tree_.node(MonteCarloTree::kRoot).childCount == 1) {
+        report(start);
         return;
     }
     const int64_t limit = budget();

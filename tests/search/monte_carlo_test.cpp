@@ -37,18 +37,17 @@ TEST(MonteCarlo, AFixedBudgetGivesTheSameMoveOnEveryRunAndThreadCount) {
         return l.rfind("Playouts: 3000 (", 0) == 0;
     });
     ASSERT_NE(summary, one.log.rend());
-    const std::string played = squareName(a.from) + "-" + squareName(a.to) + " (" +
-                               squareName(a.arrow) + ")";
+    const std::string played =
+        squareName(a.from) + "-" + squareName(a.to) + " (" + squareName(a.arrow) + ")";
     const std::string& first = *(summary - 1);
     EXPECT_EQ(first.rfind("  " + played + " Visits: ", 0), 0u) << first;
     EXPECT_TRUE(std::regex_match(first, std::regex(R"(  \S+ \(\S+\) Visits: \d+ Win: \d+\.\d%)")))
         << first;
     const std::string& line = one.log[one.log.size() - 2];
     EXPECT_EQ(line.rfind("Line: " + played, 0), 0u) << line;
-    EXPECT_EQ(one.host().statusTexts().back(),
-              played + " - Eval: " + std::to_string(a.score) +
-                  " Depth: " + std::to_string(a.depthReached) +
-                  " Nodes: " + std::to_string(a.nodeCount));
+    EXPECT_EQ(one.host().statusTexts().back(), played + " - Eval: " + std::to_string(a.score) +
+                                                   " Depth: " + std::to_string(a.depthReached) +
+                                                   " Nodes: " + std::to_string(a.nodeCount));
 }
 
 TEST(MonteCarlo, PlaysALegalMoveInEveryPositionOfRandomGames) {
