@@ -227,10 +227,7 @@ void MonteCarloSearch::report(std::chrono::steady_clock::time_point start) {
     writeReport(context_, summary);
     if (context_.host) {
         context_.host->postStatusText(
-            logMoveText(context_.bestFrom, context_.bestTo, context_.bestArrow) +
-            " - Eval: " + std::to_string(context_.bestScore) +
-            " Depth: " + std::to_string(context_.depthReached) +
-            " Nodes: " + std::to_string(context_.nodeCount));
+            rootStatusText(context_, context_.bestScore, context_.depthReached));
     }
 }
 

@@ -35,10 +35,7 @@ void reportRootBest(SearchState& state, const SearchMove* pv, int32_t score, int
                                              depth, context.nodeCount));
     }
     if (context.host) {
-        context.host->postStatusText(
-            logMoveText(context.bestFrom, context.bestTo, context.bestArrow) +
-            " - Eval: " + std::to_string(score) + " Depth: " + std::to_string(depth) +
-            " Nodes: " + std::to_string(context.nodeCount));
+        context.host->postStatusText(rootStatusText(context, score, depth));
     }
 }
 

@@ -78,6 +78,12 @@ std::vector<std::string> informationLines(const SearchReport& report) {
     return {};
 }
 
+std::string rootStatusText(const SearchContext& context, int32_t score, int32_t depth) {
+    return logMoveText(context.bestFrom, context.bestTo, context.bestArrow) +
+           " - Eval: " + std::to_string(score) + " Depth: " + std::to_string(depth) +
+           " Nodes: " + std::to_string(context.nodeCount);
+}
+
 SearchReport variationReport(SearchReport::Kind kind, const SearchMove* pv, int length,
                              int32_t score, int32_t depth, int32_t nodes) {
     SearchReport report;

@@ -13,6 +13,9 @@ namespace taravin {
 // "A7-C7 (C1)": from, to and arrow as the log and the status texts write a move.
 std::string logMoveText(const Square& from, const Square& to, const Square& arrow);
 
+// The status text of a root report: the published best move, the score, depth and nodes.
+std::string rootStatusText(const SearchContext& context, int32_t score, int32_t depth);
+
 // The principal variation of `length` entries (the root move last), as the report of a
 // published improvement or of a probe.
 SearchReport variationReport(SearchReport::Kind kind, const SearchMove* pv, int length,
