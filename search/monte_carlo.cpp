@@ -54,7 +54,8 @@ class MonteCarloSearch {
     double playout(Side side);
     bool iterate();
     void unmakePath();
-    void publish();
+    // Publishes the most visited root move and returns the most visited line.
+    std::vector<SearchMove> publish();
     void report(std::chrono::steady_clock::time_point start);
 
     SearchState& state_;
@@ -200,19 +201,20 @@ void MonteCarloSearch::unmakePath() {
     }
 }
 
-void MonteCarloSearch::publish() {
+std::vector<SearchMove> MonteCarloSearch::publish() {
     const MonteCarloNode& best = tree_.node(tree_.mostVisitedChild(MonteCarloTree::kRoot));
     const SearchMove move = best.move.searchMove();
     publishBestMove(context_, move.from, move.to, move.arrow,
                     scoreOfWinProbability(best.meanValue(), scale_));
-    context_.depthReached = static_cast<int32_t>(tree_.principalLine().size());
+    std::vector<SearchMove> line = tree_.principalLine();
+    context_.depthReached = static_cast<int32_t>(line.size());
+    return line;
 }
 
 void MonteCarloSearch::report(std::chrono::steady_clock::time_point start) {
-    publish();
     SearchReport summary;
+    summary.moves = publish();
     summary.kind = SearchReport::Kind::kMonteCarlo;
-    summary.moves = tree_.principalLine();
     summary.score = context_.bestScore;
     summary.depth = context_.depthReached;
     summary.nodes = context_.nodeCount;
