@@ -1,14 +1,20 @@
 #include "search/monte_carlo.h"
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
+#include <memory>
+#include <mutex>
 #include <new>
+#include <numeric>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "eval/quick_distance.h"
+#include "search/monte_carlo_grower.h"
 #include "search/monte_carlo_playout.h"
-#include "search/monte_carlo_tree.h"
 #include "search/move_generators.h"
-#include "search/node_moves.h"
 #include "search/order_and_prune.h"
 #include "search/root_report.h"
 #include "search/search_log.h"
@@ -17,55 +23,79 @@ namespace taravin {
 
 namespace {
 
-// Children a node keeps (plus each amazon's minimum): the root looks wider.
+// Children the root keeps (plus each amazon's minimum).
 constexpr int32_t kRootChildren = 40;
-constexpr int32_t kNodeChildren = 16;
-// A leaf is expanded on this visit; until then its visits are playouts from it.
-constexpr int32_t kExpansionVisit = 3;
-// Random moves a playout makes before the evaluation scores it: one of each side.
-constexpr int kPlayoutPlies = 2;
-// About 160 MB of tree.
+// About 160 MB of tree, shared out among the trees.
 constexpr int32_t kTreeNodeLimit = 4'000'000;
 // Without a time-out or budget, a depth limit d stands for d thousand playouts.
 constexpr int64_t kPlayoutsPerDepth = 1000;
+constexpr int64_t kUnlimited = std::numeric_limits<int64_t>::max();
 constexpr int32_t kReportedRootMoves = 5;
 constexpr auto kReportPeriod = std::chrono::seconds(1);
-// Iterations between two looks at the clock.
-constexpr int64_t kClockInterval = 64;
+// Playouts between two looks at the clock, and between two tallies a helper tree posts.
+constexpr int64_t kCheckpointInterval = 64;
 
-enum class Expansion { kExpanded, kNoMove, kStopped, kTreeFull };
+// The trees' root tallies added up, with their playouts and expansions.
+struct Progress {
+    std::vector<RootTally> tallies;
+    int64_t playouts = 0;
+    int32_t expansions = 0;
 
+    void add(const Progress& other);
+};
+
+void Progress::add(const Progress& other) {
+    for (std::size_t i = 0; i < tallies.size() && i < other.tallies.size(); ++i) {
+        tallies[i].visits += other.tallies[i].visits;
+        tallies[i].valueSum += other.tallies[i].valueSum;
+    }
+    playouts += other.playouts;
+    expansions += other.expansions;
+}
+
+Progress progressOf(const MonteCarloGrower& grower) {
+    return {grower.rootTallies(), grower.playouts(), grower.expansions()};
+}
+
+// Root parallelism: each thread grows a tree of its own from the same root children, and the
+// root moves' visits and values are added up over the trees. With a playout budget each tree
+// makes a fixed share, so the result depends on the thread count but never on timing.
 class MonteCarloSearch {
   public:
     explicit MonteCarloSearch(SearchState& state)
-        : state_(state),
-          context_(state.context),
-          scale_(winScaleOf(state.context.evaluationCode)),
-          tree_(kTreeNodeLimit) {}
+        : state_(state), context_(state.context), scale_(winScaleOf(context_.evaluationCode)) {}
 
     void run();
 
   private:
-    bool searchingSide(Side side) const { return side == context_.side; }
-    double lossFor(Side side) const { return searchingSide(side) ? 0.0 : 1.0; }
     int64_t budget() const;
+    int64_t shareOf(std::size_t tree) const;
     bool winInOne(const MoveList& list);
-    Expansion expand(int32_t index, Side side);
-    double playout(Side side);
-    bool iterate();
-    void unmakePath();
+    // The root's children in rootMoves_ and rootValues_; false when there is nothing to grow.
+    bool expandRoot();
+    bool makeGrowers();
+    void growTogether(std::chrono::steady_clock::time_point start);
+    void post(std::size_t tree);
+    Progress progress() const;
+    double meanOf(const Progress& progress, std::size_t move) const;
+    // Root moves by visits, then by mean value, then in list order.
+    std::vector<std::size_t> rankedRootMoves(const Progress& progress) const;
     // Publishes the most visited root move and returns the most visited line.
-    std::vector<SearchMove> publish();
+    std::vector<SearchMove> publish(const Progress& progress);
     void report(std::chrono::steady_clock::time_point start);
 
     SearchState& state_;
     SearchContext& context_;
     double scale_;
-    MonteCarloTree tree_;
-    Mt19937 random_;
-    int64_t playouts_ = 0;
-    std::vector<int32_t> path_;
-    std::vector<std::pair<SearchMove, UndoRecord>> made_;
+    int32_t rootExpansions_ = 0;
+    std::vector<SearchMove> rootMoves_;
+    std::vector<double> rootValues_;
+    // Tree 0 grows on the search thread and board, the others on helper threads.
+    std::vector<std::unique_ptr<MonteCarloGrower>> growers_;
+    std::vector<std::unique_ptr<Board>> helperBoards_;
+    mutable std::mutex postedMutex_;
+    // What each helper tree last posted; entry 0 stays empty.
+    std::vector<Progress> posted_;
 };
 
 int64_t MonteCarloSearch::budget() const {
@@ -74,6 +104,15 @@ int64_t MonteCarloSearch::budget() const {
     }
     return context_.lastIteration < kDeepestIteration ? context_.lastIteration * kPlayoutsPerDepth
                                                       : 0;
+}
+
+int64_t MonteCarloSearch::shareOf(std::size_t tree) const {
+    const int64_t total = budget();
+    if (total == 0) {
+        return kUnlimited;
+    }
+    const auto trees = static_cast<int64_t>(growers_.size());
+    return total / trees + (static_cast<int64_t>(tree) < total % trees ? 1 : 0);
 }
 
 // A move after which the opponent cannot move wins at once; the root takes it without search.
@@ -93,138 +132,127 @@ bool MonteCarloSearch::winInOne(const MoveList& list) {
     return false;
 }
 
-Expansion MonteCarloSearch::expand(int32_t index, Side side) {
-    const bool root = index == MonteCarloTree::kRoot;
-    const bool maximising = searchingSide(side);
+bool MonteCarloSearch::expandRoot() {
     MoveList list = state_.moveListAt(0);
     if (!list.moves || !state_.continueSearch()) {
-        return Expansion::kStopped;
+        return false;
     }
-    const AmazonSnapshot amazons = snapshotAmazons(state_.board, side);
-    if (root) {
-        generateAllMoves(state_, list, amazons, side, evaluateQuickDistance);
-    } else {
-        generateSelectedMoves(state_, list, amazons, side, evaluateQuickDistance, maximising);
-    }
-    if (!state_.continueSearch()) {
-        return Expansion::kStopped;
-    }
-    if (list.count == 0) {
-        return Expansion::kNoMove;
+    const AmazonSnapshot amazons = snapshotAmazons(state_.board, context_.side);
+    generateAllMoves(state_, list, amazons, context_.side, evaluateQuickDistance);
+    if (list.count == 0 || !state_.continueSearch()) {
+        return false;
     }
     state_.countNode();
-    if (root && winInOne(list)) {
-        return Expansion::kStopped;
+    if (winInOne(list)) {
+        return false;
     }
-    orderAndPrune(state_, side, root ? kRootChildren : kNodeChildren, list, maximising, nullptr,
-                  amazons.count, false);
+    orderAndPrune(state_, context_.side, kRootChildren, list, true, nullptr, amazons.count, false);
     if (list.count == 0) {
-        return Expansion::kStopped;
+        return false;
     }
-    if (!tree_.hasRoomFor(list.count)) {
-        return Expansion::kTreeFull;
-    }
-    std::vector<double> values(static_cast<std::size_t>(list.count));
-    for (int32_t i = 0; i < list.count; ++i) {
-        const double searchingWin = winProbability(list.moves[i].score, scale_);
-        values[static_cast<std::size_t>(i)] = maximising ? searchingWin : 1.0 - searchingWin;
-    }
-    try {
-        tree_.expand(index, list.moves, values.data(), list.count);
-    } catch (const std::bad_alloc&) {
-        state_.flags.memoryError = true;
-        return Expansion::kStopped;
-    }
-    return Expansion::kExpanded;
-}
-
-double MonteCarloSearch::playout(Side side) {
-    std::array<PlayoutMove, kPlayoutPlies> moves;
-    int played = 0;
-    double searchingWin = -1.0;
-    for (; played < kPlayoutPlies; ++played) {
-        if (!makeRandomMove(state_.board, side, random_, moves[static_cast<std::size_t>(played)])) {
-            searchingWin = lossFor(side);
-            break;
-        }
-        side = otherSide(side);
-    }
-    if (searchingWin < 0.0) {
-        searchingWin = winProbability(state_.evaluate(), scale_);
-    }
-    while (played > 0) {
-        const PlayoutMove& move = moves[static_cast<std::size_t>(--played)];
-        unmakeMove(state_.board, move.from, move.to, move.arrow, move.undo);
-    }
-    return searchingWin;
-}
-
-// One walk from the root to a leaf, its playout and the update of the path. False when the
-// search stopped during the leaf's expansion.
-bool MonteCarloSearch::iterate() {
-    int32_t index = MonteCarloTree::kRoot;
-    Side side = context_.side;
-    path_.assign(1, index);
-    while (tree_.node(index).state == MonteCarloNode::State::kExpanded) {
-        index = tree_.selectChild(index);
-        const SearchMove move = tree_.node(index).move.searchMove();
-        made_.emplace_back(move, makeListedMove(state_.board, move, side));
-        side = otherSide(side);
-        path_.push_back(index);
-    }
-    double searchingWin = lossFor(side);
-    if (tree_.node(index).state == MonteCarloNode::State::kLeaf) {
-        Expansion expansion = Expansion::kExpanded;
-        if (tree_.node(index).visits + 1 >= kExpansionVisit) {
-            expansion = expand(index, side);
-        }
-        if (expansion == Expansion::kStopped) {
-            unmakePath();
-            return false;
-        }
-        if (expansion == Expansion::kNoMove) {
-            tree_.markNoMove(index);
-        } else {
-            searchingWin = playout(side);
-        }
-    }
-    tree_.update(path_, searchingWin);
-    unmakePath();
-    ++playouts_;
+    rootMoves_.assign(list.begin(), list.end());
+    rootValues_ = moversChances(list, true, scale_);
+    rootExpansions_ = context_.nodeCount;
     return true;
 }
 
-void MonteCarloSearch::unmakePath() {
-    while (!made_.empty()) {
-        unmakeListedMove(state_.board, made_.back().first, made_.back().second);
-        made_.pop_back();
+bool MonteCarloSearch::makeGrowers() {
+    const int trees = context_.pool ? context_.pool->participants() : 1;
+    try {
+        for (int tree = 0; tree < trees; ++tree) {
+            Board* board = &state_.board;
+            if (tree > 0) {
+                helperBoards_.push_back(std::make_unique<Board>(state_.board));
+                board = helperBoards_.back().get();
+            }
+            growers_.push_back(std::make_unique<MonteCarloGrower>(
+                context_, *board, Mt19937::kDefaultSeed + static_cast<uint32_t>(tree),
+                kTreeNodeLimit / trees));
+            growers_.back()->plantRoot(rootMoves_.data(), rootValues_.data(),
+                                       static_cast<int32_t>(rootMoves_.size()));
+        }
+        posted_.resize(growers_.size());
+    } catch (const std::bad_alloc&) {
+        state_.flags.memoryError = true;
+        return false;
     }
+    return true;
 }
 
-std::vector<SearchMove> MonteCarloSearch::publish() {
-    const MonteCarloNode& best = tree_.node(tree_.mostVisitedChild(MonteCarloTree::kRoot));
-    const SearchMove move = best.move.searchMove();
+void MonteCarloSearch::post(std::size_t tree) {
+    Progress progress = progressOf(*growers_[tree]);
+    const std::lock_guard lock(postedMutex_);
+    posted_[tree] = std::move(progress);
+}
+
+Progress MonteCarloSearch::progress() const {
+    Progress total{std::vector<RootTally>(rootMoves_.size()), 0, 0};
+    if (growers_.empty()) {
+        return total;
+    }
+    total.add(progressOf(*growers_.front()));
+    const std::lock_guard lock(postedMutex_);
+    for (std::size_t tree = 1; tree < posted_.size(); ++tree) {
+        total.add(posted_[tree]);
+    }
+    return total;
+}
+
+double MonteCarloSearch::meanOf(const Progress& progress, std::size_t move) const {
+    const RootTally& tally = progress.tallies[move];
+    return tally.visits > 0 ? tally.valueSum / static_cast<double>(tally.visits)
+                            : rootValues_[move];
+}
+
+std::vector<std::size_t> MonteCarloSearch::rankedRootMoves(const Progress& progress) const {
+    std::vector<std::size_t> moves(rootMoves_.size());
+    std::iota(moves.begin(), moves.end(), std::size_t{0});
+    std::stable_sort(moves.begin(), moves.end(), [&](std::size_t a, std::size_t b) {
+        if (progress.tallies[a].visits != progress.tallies[b].visits) {
+            return progress.tallies[a].visits > progress.tallies[b].visits;
+        }
+        return meanOf(progress, a) > meanOf(progress, b);
+    });
+    return moves;
+}
+
+std::vector<SearchMove> MonteCarloSearch::publish(const Progress& progress) {
+    const std::size_t best = rankedRootMoves(progress).front();
+    const SearchMove& move = rootMoves_[best];
     publishBestMove(context_, move.from, move.to, move.arrow,
-                    scoreOfWinProbability(best.meanValue(), scale_));
-    std::vector<SearchMove> line = tree_.principalLine();
+                    scoreOfWinProbability(meanOf(progress, best), scale_));
+    context_.nodeCount = rootExpansions_ + progress.expansions;
+    // The line goes on in the search thread's own tree: the helpers' trees change meanwhile.
+    std::vector<SearchMove> line;
+    if (progress.tallies[best].visits > 0 && !growers_.empty()) {
+        const MonteCarloTree& tree = growers_.front()->tree();
+        const int32_t child =
+            tree.node(MonteCarloTree::kRoot).firstChild + static_cast<int32_t>(best);
+        line.push_back(move);
+        const std::vector<SearchMove> below = tree.principalLineFrom(child);
+        line.insert(line.end(), below.begin(), below.end());
+    }
     context_.depthReached = static_cast<int32_t>(line.size());
     return line;
 }
 
 void MonteCarloSearch::report(std::chrono::steady_clock::time_point start) {
+    const Progress now = progress();
     SearchReport summary;
-    summary.moves = publish();
+    summary.moves = publish(now);
     summary.kind = SearchReport::Kind::kMonteCarlo;
     summary.score = context_.bestScore;
     summary.depth = context_.depthReached;
     summary.nodes = context_.nodeCount;
-    summary.playouts = playouts_;
+    summary.playouts = now.playouts;
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start);
-    summary.playoutsPerSecond = playouts_ * 1000 / std::max<int64_t>(elapsed.count(), 1);
-    for (int32_t child : tree_.topRootChildren(kReportedRootMoves)) {
-        const MonteCarloNode& node = tree_.node(child);
-        summary.rootMoves.push_back({node.move.searchMove(), node.visits, node.meanValue()});
+    summary.playoutsPerSecond = now.playouts * 1000 / std::max<int64_t>(elapsed.count(), 1);
+    const std::vector<std::size_t> ranked = rankedRootMoves(now);
+    for (std::size_t i = 0; i < ranked.size() && i < kReportedRootMoves; ++i) {
+        const RootTally& tally = now.tallies[ranked[i]];
+        summary.rootMoves.push_back(
+            {rootMoves_[ranked[i]], static_cast<int32_t>(tally.visits), meanOf(now, ranked[i])});
     }
     writeReport(context_, summary);
     if (context_.host) {
@@ -233,28 +261,52 @@ void MonteCarloSearch::report(std::chrono::steady_clock::time_point start) {
     }
 }
 
-void MonteCarloSearch::run() {
-    const auto start = std::chrono::steady_clock::now();
-    if (expand(MonteCarloTree::kRoot, context_.side) != Expansion::kExpanded) {
-        return;
-    }
-    // A first move in hand, so that a time-out can end the search.
-    publish();
-    if (tree_.node(MonteCarloTree::kRoot).childCount == 1) {
-        report(start);
-        return;
-    }
-    const int64_t limit = budget();
-    auto nextReport = start + kReportPeriod;
-    while (state_.continueSearch() && (limit == 0 || playouts_ < limit)) {
-        if (!iterate()) {
-            break;
+void MonteCarloSearch::growTogether(std::chrono::steady_clock::time_point start) {
+    std::vector<std::thread> helpers;
+    std::vector<std::size_t> unstarted;
+    for (std::size_t tree = 1; tree < growers_.size(); ++tree) {
+        const auto growHelper = [this, tree] {
+            growers_[tree]->grow(shareOf(tree), kCheckpointInterval, [this, tree] { post(tree); });
+            post(tree);
+        };
+        try {
+            helpers.emplace_back(growHelper);
+        } catch (const std::system_error&) {
+            // No thread to spare: the tree grows on the search thread afterwards.
+            unstarted.push_back(tree);
         }
-        if (playouts_ % kClockInterval == 0 && std::chrono::steady_clock::now() >= nextReport) {
+    }
+    auto nextReport = start + kReportPeriod;
+    growers_.front()->grow(shareOf(0), kCheckpointInterval, [&] {
+        if (std::chrono::steady_clock::now() >= nextReport) {
             report(start);
             nextReport += kReportPeriod;
         }
+    });
+    for (const std::size_t tree : unstarted) {
+        growers_[tree]->grow(shareOf(tree), kCheckpointInterval, [] {});
+        post(tree);
     }
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
+}
+
+void MonteCarloSearch::run() {
+    const auto start = std::chrono::steady_clock::now();
+    if (!expandRoot()) {
+        return;
+    }
+    // A first move in hand, so that a time-out can end the search.
+    publish(progress());
+    if (rootMoves_.size() == 1) {
+        report(start);
+        return;
+    }
+    if (!makeGrowers()) {
+        return;
+    }
+    growTogether(start);
     if (!state_.flags.abortSearch && !state_.flags.memoryError) {
         report(start);
     }

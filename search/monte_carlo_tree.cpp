@@ -106,21 +106,9 @@ int32_t MonteCarloTree::mostVisitedChild(int32_t index) const {
     return best;
 }
 
-std::vector<int32_t> MonteCarloTree::topRootChildren(int32_t count) const {
-    const MonteCarloNode& root = node(kRoot);
-    std::vector<int32_t> children(static_cast<std::size_t>(root.childCount));
-    for (int32_t i = 0; i < root.childCount; ++i) {
-        children[static_cast<std::size_t>(i)] = root.firstChild + i;
-    }
-    std::stable_sort(children.begin(), children.end(),
-                     [&](int32_t a, int32_t b) { return moreVisited(node(a), node(b)); });
-    children.resize(std::min<std::size_t>(children.size(), static_cast<std::size_t>(count)));
-    return children;
-}
-
-std::vector<SearchMove> MonteCarloTree::principalLine() const {
+std::vector<SearchMove> MonteCarloTree::principalLineFrom(int32_t index) const {
     std::vector<SearchMove> line;
-    for (int32_t index = kRoot; node(index).state == MonteCarloNode::State::kExpanded;) {
+    while (node(index).state == MonteCarloNode::State::kExpanded) {
         index = mostVisitedChild(index);
         if (node(index).visits == 0) {
             break;

@@ -61,10 +61,8 @@ class MonteCarloTree {
 
     // Most visits; on equal visits the better mean value, then the earlier child.
     int32_t mostVisitedChild(int32_t index) const;
-    // The children of the root, most visited first, at most `count`.
-    std::vector<int32_t> topRootChildren(int32_t count) const;
-    // Following the most visited child from the root while it has been visited.
-    std::vector<SearchMove> principalLine() const;
+    // The moves below the node, each time to its most visited child while that has a visit.
+    std::vector<SearchMove> principalLineFrom(int32_t index) const;
 
   private:
     std::vector<MonteCarloNode> nodes_;
