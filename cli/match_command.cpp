@@ -14,6 +14,8 @@
 #include "formats/text_file.h"
 #include "match/match_game.h"
 #include "match/match_standings.h"
+#include "match/random_opening.h"
+#include "model/mt19937.h"
 
 namespace taravin::cli {
 
@@ -26,23 +28,40 @@ constexpr int64_t kDefaultTableMegabytes = 64;
 // the move time.
 constexpr std::chrono::milliseconds kDepthMoveLimit{60000};
 constexpr std::chrono::milliseconds kMoveTimeMargin{1000};
+constexpr int64_t kMaxOpeningPlies = 20;
 
 struct ScheduledGame {
     std::size_t red;
     std::size_t blue;
+    // Which of the random openings the game starts with.
+    std::size_t opening;
 };
 
-// Every pairing plays its games one after the other, the colours alternating.
+// Every pairing plays its games one after the other, the colours alternating; both games of
+// a colour pair start with the same opening.
 std::vector<ScheduledGame> schedule(std::size_t players, int64_t gamesPerPairing) {
     std::vector<ScheduledGame> games;
     for (std::size_t a = 0; a < players; ++a) {
         for (std::size_t b = a + 1; b < players; ++b) {
             for (int64_t g = 0; g < gamesPerPairing; ++g) {
-                games.push_back(g % 2 == 0 ? ScheduledGame{a, b} : ScheduledGame{b, a});
+                const auto opening = static_cast<std::size_t>(g / 2);
+                games.push_back(g % 2 == 0 ? ScheduledGame{a, b, opening}
+                                           : ScheduledGame{b, a, opening});
             }
         }
     }
     return games;
+}
+
+// One opening for each colour pair of a pairing, empty without opening moves.
+std::vector<std::vector<ScannedMove>> randomOpenings(const BoardSetup& start, int64_t plies,
+                                                     int64_t gamesPerPairing) {
+    std::vector<std::vector<ScannedMove>> openings;
+    for (int64_t pair = 0; pair < (gamesPerPairing + 1) / 2; ++pair) {
+        openings.push_back(randomOpening(start, static_cast<int32_t>(plies),
+                                         Mt19937::kDefaultSeed + static_cast<uint32_t>(pair)));
+    }
+    return openings;
 }
 
 struct MatchSettings {
@@ -50,6 +69,7 @@ struct MatchSettings {
     ThinkingLimit thinking;
     std::chrono::milliseconds limit{0};
     BoardSetup start;
+    std::vector<std::vector<ScannedMove>> openings;
     std::string outFolder;
     uint64_t tableBytes = 0;
     int64_t concurrency = 1;
@@ -96,9 +116,9 @@ class MatchRunner {
             const ScheduledGame& game = games_[index];
             MatchPlayer& red = playerFor(game.red);
             MatchPlayer& blue = playerFor(game.blue);
-            const MatchGameResult result =
-                playMatchGame(red, settings_.players[game.red].name, blue,
-                              settings_.players[game.blue].name, settings_.start, settings_.limit);
+            const MatchGameResult result = playMatchGame(
+                red, settings_.players[game.red].name, blue, settings_.players[game.blue].name,
+                settings_.start, settings_.limit, settings_.openings[game.opening]);
             report(index, game, result);
         }
     }
@@ -161,8 +181,8 @@ bool integerOption(const Arguments& arguments, const std::string& name, long lon
 int runMatch(const std::vector<std::string>& words) {
     const Arguments arguments(words, {});
     std::vector<std::string> known = positionOptionNames();
-    known.insert(known.end(),
-                 {"games", "depth", "movetime", "concurrency", "out", "limit", "hash"});
+    known.insert(known.end(), {"games", "depth", "movetime", "concurrency", "out", "limit", "hash",
+                               "opening-plies"});
     if (const auto unknown = arguments.unknownOptions(known); !unknown.empty()) {
         return usageError("match", "unknown option " + unknown.front());
     }
@@ -191,12 +211,14 @@ int runMatch(const std::vector<std::string>& words) {
     int64_t moveTime = kDefaultMoveMilliseconds;
     int64_t limit = 0;
     int64_t tableMegabytes = kDefaultTableMegabytes;
+    int64_t openingPlies = 0;
     if (!integerOption(arguments, "games", 1, 100000, games) ||
         !integerOption(arguments, "depth", 1, kDeepestIteration, depth) ||
         !integerOption(arguments, "movetime", 1, 3600000, moveTime) ||
         !integerOption(arguments, "concurrency", 1, 64, settings.concurrency) ||
         !integerOption(arguments, "limit", 1, 86400000, limit) ||
-        !integerOption(arguments, "hash", 1, 1 << 20, tableMegabytes)) {
+        !integerOption(arguments, "hash", 1, 1 << 20, tableMegabytes) ||
+        !integerOption(arguments, "opening-plies", 0, kMaxOpeningPlies, openingPlies)) {
         return 2;
     }
     settings.thinking =
@@ -211,6 +233,7 @@ int runMatch(const std::vector<std::string>& words) {
         return usageError("match", error);
     }
     settings.start = *start;
+    settings.openings = randomOpenings(settings.start, openingPlies, games);
     if (const auto folder = arguments.value("out")) {
         std::error_code failure;
         std::filesystem::create_directories(*folder, failure);

@@ -38,7 +38,8 @@ MatchGameResult forfeit(const CAmazonDoc& document, Side loser, const std::strin
 
 MatchGameResult playMatchGame(MatchPlayer& red, const std::string& redName, MatchPlayer& blue,
                               const std::string& blueName, const BoardSetup& start,
-                              std::chrono::milliseconds limit) {
+                              std::chrono::milliseconds limit,
+                              const std::vector<ScannedMove>& opening) {
     MemoryProfile profile;
     writeBoardSetup(profile, start);
     writeSetting(profile, kRedKeys.name, redName);
@@ -53,6 +54,14 @@ MatchGameResult playMatchGame(MatchPlayer& red, const std::string& redName, Matc
     document.startNewGame(true);
     const Board startBoard(*document.board());
     std::vector<ScannedMove> moves;
+    for (const ScannedMove& move : opening) {
+        if (document.state() != GameState::kPlay ||
+            !document.moveInProgress().isLegalMove(move.from, move.to, move.arrow)) {
+            break;
+        }
+        document.applyMove(move.from, move.to, move.arrow);
+        moves.push_back(move);
+    }
 
     for (const Side side : {Side::kRed, Side::kBlue}) {
         std::string failure;

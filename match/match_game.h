@@ -54,11 +54,13 @@ struct MatchGameResult {
 };
 
 // Plays one game between the two players through the document's game flow on the given
-// start position: every move is checked and applied as a move from outside the window, the
-// document ends the game when a side cannot move. A player that fails, gives a move that is
-// not legal, claims to have no move while it has one, or answers after `limit` loses.
+// start position, after the `opening` moves as far as they are legal: every move is checked
+// and applied as a move from outside the window, the document ends the game when a side
+// cannot move. A player that fails, gives a move that is not legal, claims to have no move
+// while it has one, or answers after `limit` loses.
 MatchGameResult playMatchGame(MatchPlayer& red, const std::string& redName, MatchPlayer& blue,
                               const std::string& blueName, const BoardSetup& start,
-                              std::chrono::milliseconds limit);
+                              std::chrono::milliseconds limit,
+                              const std::vector<ScannedMove>& opening = {});
 
 }  // namespace taravin

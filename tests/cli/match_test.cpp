@@ -45,10 +45,24 @@ int processesMentioning(const std::string& text) {
     return count;
 }
 
+std::vector<SgfMove> savedMoves(const std::string& path) {
+    std::ifstream file(path);
+    std::string error;
+    const std::optional<SgfGame> game =
+        readSgf(std::string(std::istreambuf_iterator<char>(file), {}), error);
+    return game ? game->moves : std::vector<SgfMove>{};
+}
+
+bool sameOpening(const std::vector<SgfMove>& a, const std::vector<SgfMove>& b) {
+    return a.size() >= 2 && b.size() >= 2 && a[0].squares == b[0].squares &&
+           a[1].squares == b[1].squares;
+}
+
 TEST(CliMatch, BuiltInPlayerAgainstTheUciEngineThroughPipes) {
+    TemporaryFolder folder;
     const testing::CliRun run =
         runCli("match 2:1 " + quoted(std::string("uci:") + TARAVIN_CLI_PATH + " uci") +
-               " --games 4 --depth 1");
+               " --games 4 --depth 1 --opening-plies 2 --out " + quoted(folder.path("games")));
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const std::vector<std::string> games = linesStartingWith(run.output, "Game ");
     ASSERT_EQ(games.size(), 4u) << run.output;
@@ -59,6 +73,14 @@ TEST(CliMatch, BuiltInPlayerAgainstTheUciEngineThroughPipes) {
     EXPECT_NE(run.output.find("Rank  Player"), std::string::npos);
     EXPECT_NE(run.output.find("Elo difference of 2:1 against uci:"), std::string::npos)
         << run.output;
+
+    // Each colour pair starts with its own random opening, which the engine is told too.
+    const auto game = [&](int number) {
+        return savedMoves(folder.path("games/game-" + std::to_string(number) + ".sgf"));
+    };
+    EXPECT_TRUE(sameOpening(game(1), game(2)));
+    EXPECT_TRUE(sameOpening(game(3), game(4)));
+    EXPECT_FALSE(sameOpening(game(1), game(3)));
 }
 
 TEST(CliMatch, EnginesThatBreakTheRulesOrNeverAnswerLoseWithoutHangingTheMatch) {

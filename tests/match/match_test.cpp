@@ -8,6 +8,7 @@
 #include "match/builtin_match_player.h"
 #include "match/match_game.h"
 #include "match/match_standings.h"
+#include "match/random_opening.h"
 #include "model/move_generation.h"
 
 namespace taravin {
@@ -120,6 +121,36 @@ TEST(MatchGame, BuiltInPlayersFinishTheGameThroughTheDocument) {
     EXPECT_EQ(back->moves.size(), result.record.moves.size());
     EXPECT_EQ(back->redName, "Ann");
     EXPECT_EQ(back->result, result.record.result);
+}
+
+TEST(MatchGame, RandomOpeningsAreLegalRepeatableAndPlayedFirst) {
+    const std::vector<ScannedMove> opening = randomOpening(smallBoard(), 4, 7);
+    ASSERT_EQ(opening.size(), 4u);
+    EXPECT_EQ(randomOpening(smallBoard(), 4, 7), opening);
+    EXPECT_NE(randomOpening(smallBoard(), 4, 8), opening);
+
+    std::size_t movesSeenFirst = 0;
+    ScriptedPlayer red([&](const MatchTurn& turn) {
+        if (movesSeenFirst == 0) {
+            movesSeenFirst = turn.moves.size();
+        }
+        return firstMove(turn);
+    });
+    ScriptedPlayer blue(firstMove);
+    const MatchGameResult result = playMatchGame(red, "R", blue, "B", smallBoard(), 1s, opening);
+    EXPECT_EQ(movesSeenFirst, 4u);
+    ASSERT_GE(result.record.moves.size(), 4u);
+    for (std::size_t i = 0; i < opening.size(); ++i) {
+        EXPECT_EQ(result.record.moves[i].squares, opening[i]) << "move " << i;
+    }
+
+    // A move that is not legal there ends the opening instead of reaching the board.
+    std::vector<ScannedMove> broken = opening;
+    broken[1] = broken[0];
+    const MatchGameResult cut = playMatchGame(red, "R", blue, "B", smallBoard(), 1s, broken);
+    ASSERT_GE(cut.record.moves.size(), 2u);
+    EXPECT_EQ(cut.record.moves[0].squares, opening[0]);
+    EXPECT_NE(cut.record.moves[1].squares, broken[1]);
 }
 
 TEST(MatchStandings, EloDifferencesAndTheirMargins) {
