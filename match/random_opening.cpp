@@ -7,15 +7,9 @@ namespace taravin {
 
 namespace {
 
-int64_t countMoves(const Board& board, Side side) {
-    int64_t count = 0;
-    forEachLegalMove(board, side, [&](const Square&, const Square&, const Square&) { ++count; });
-    return count;
-}
-
-ScannedMove moveAt(const Board& board, Side side, int64_t wanted) {
+ScannedMove moveAt(const Board& board, Side side, uint32_t wanted) {
     ScannedMove found;
-    int64_t index = 0;
+    uint32_t index = 0;
     forEachLegalMove(board, side, [&](const Square& from, const Square& to, const Square& arrow) {
         if (index++ == wanted) {
             found = {from, to, arrow};
@@ -32,11 +26,11 @@ std::vector<ScannedMove> randomOpening(const BoardSetup& start, int32_t plies, u
     std::vector<ScannedMove> moves;
     Side side = Side::kRed;
     for (int32_t ply = 0; ply < plies; ++ply) {
-        const int64_t count = countMoves(*board, side);
+        const int32_t count = board->countLegalMoves(side);
         if (count == 0) {
             break;
         }
-        const ScannedMove move = moveAt(*board, side, random.next() % count);
+        const ScannedMove move = moveAt(*board, side, random.next() % static_cast<uint32_t>(count));
         makeMove(*board, move.from, move.to, move.arrow, side);
         moves.push_back(move);
         side = otherSide(side);
