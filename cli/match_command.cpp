@@ -33,35 +33,25 @@ constexpr int64_t kMaxOpeningPlies = 20;
 struct ScheduledGame {
     std::size_t red;
     std::size_t blue;
-    // Which of the random openings the game starts with.
-    std::size_t opening;
+    // The colour pair the game belongs to, which picks its random opening.
+    uint32_t pair;
 };
 
-// Every pairing plays its games one after the other, the colours alternating; both games of
-// a colour pair start with the same opening.
-std::vector<ScheduledGame> schedule(std::size_t players, int64_t gamesPerPairing) {
+// Every pairing plays its games `firstGame` on, one after the other, the colours alternating;
+// both games of a colour pair start with the same opening. A later first game plays the games
+// a longer match would play there, so that a long match can be played in parts.
+std::vector<ScheduledGame> schedule(std::size_t players, int64_t firstGame,
+                                    int64_t gamesPerPairing) {
     std::vector<ScheduledGame> games;
     for (std::size_t a = 0; a < players; ++a) {
         for (std::size_t b = a + 1; b < players; ++b) {
-            for (int64_t g = 0; g < gamesPerPairing; ++g) {
-                const auto opening = static_cast<std::size_t>(g / 2);
-                games.push_back(g % 2 == 0 ? ScheduledGame{a, b, opening}
-                                           : ScheduledGame{b, a, opening});
+            for (int64_t g = firstGame - 1; g < firstGame - 1 + gamesPerPairing; ++g) {
+                const auto pair = static_cast<uint32_t>(g / 2);
+                games.push_back(g % 2 == 0 ? ScheduledGame{a, b, pair} : ScheduledGame{b, a, pair});
             }
         }
     }
     return games;
-}
-
-// One opening for each colour pair of a pairing, empty without opening moves.
-std::vector<std::vector<ScannedMove>> randomOpenings(const BoardSetup& start, int64_t plies,
-                                                     int64_t gamesPerPairing) {
-    std::vector<std::vector<ScannedMove>> openings;
-    for (int64_t pair = 0; pair < (gamesPerPairing + 1) / 2; ++pair) {
-        openings.push_back(randomOpening(start, static_cast<int32_t>(plies),
-                                         Mt19937::kDefaultSeed + static_cast<uint32_t>(pair)));
-    }
-    return openings;
 }
 
 struct MatchSettings {
@@ -69,7 +59,7 @@ struct MatchSettings {
     ThinkingLimit thinking;
     std::chrono::milliseconds limit{0};
     BoardSetup start;
-    std::vector<std::vector<ScannedMove>> openings;
+    int32_t openingPlies = 0;
     std::string outFolder;
     uint64_t tableBytes = 0;
     int64_t concurrency = 1;
@@ -116,9 +106,11 @@ class MatchRunner {
             const ScheduledGame& game = games_[index];
             MatchPlayer& red = playerFor(game.red);
             MatchPlayer& blue = playerFor(game.blue);
-            const MatchGameResult result = playMatchGame(
-                red, settings_.players[game.red].name, blue, settings_.players[game.blue].name,
-                settings_.start, settings_.limit, settings_.openings[game.opening]);
+            const MatchGameResult result =
+                playMatchGame(red, settings_.players[game.red].name, blue,
+                              settings_.players[game.blue].name, settings_.start, settings_.limit,
+                              randomOpening(settings_.start, settings_.openingPlies,
+                                            Mt19937::kDefaultSeed + game.pair));
             report(index, game, result);
         }
     }
@@ -182,7 +174,7 @@ int runMatch(const std::vector<std::string>& words) {
     const Arguments arguments(words, {});
     std::vector<std::string> known = positionOptionNames();
     known.insert(known.end(), {"games", "depth", "movetime", "concurrency", "out", "limit", "hash",
-                               "opening-plies"});
+                               "opening-plies", "first-game"});
     if (const auto unknown = arguments.unknownOptions(known); !unknown.empty()) {
         return usageError("match", "unknown option " + unknown.front());
     }
@@ -212,13 +204,15 @@ int runMatch(const std::vector<std::string>& words) {
     int64_t limit = 0;
     int64_t tableMegabytes = kDefaultTableMegabytes;
     int64_t openingPlies = 0;
+    int64_t firstGame = 1;
     if (!integerOption(arguments, "games", 1, 100000, games) ||
         !integerOption(arguments, "depth", 1, kDeepestIteration, depth) ||
         !integerOption(arguments, "movetime", 1, 3600000, moveTime) ||
         !integerOption(arguments, "concurrency", 1, 64, settings.concurrency) ||
         !integerOption(arguments, "limit", 1, 86400000, limit) ||
         !integerOption(arguments, "hash", 1, 1 << 20, tableMegabytes) ||
-        !integerOption(arguments, "opening-plies", 0, kMaxOpeningPlies, openingPlies)) {
+        !integerOption(arguments, "opening-plies", 0, kMaxOpeningPlies, openingPlies) ||
+        !integerOption(arguments, "first-game", 1, 100000, firstGame)) {
         return 2;
     }
     settings.thinking =
@@ -233,7 +227,7 @@ int runMatch(const std::vector<std::string>& words) {
         return usageError("match", error);
     }
     settings.start = *start;
-    settings.openings = randomOpenings(settings.start, openingPlies, games);
+    settings.openingPlies = static_cast<int32_t>(openingPlies);
     if (const auto folder = arguments.value("out")) {
         std::error_code failure;
         std::filesystem::create_directories(*folder, failure);
@@ -243,7 +237,7 @@ int runMatch(const std::vector<std::string>& words) {
         settings.outFolder = *folder;
     }
 
-    MatchRunner runner(settings, schedule(settings.players.size(), games));
+    MatchRunner runner(settings, schedule(settings.players.size(), firstGame, games));
     runner.run();
     std::printf("\n%s", runner.standings().table().c_str());
     return 0;

@@ -81,6 +81,17 @@ TEST(CliMatch, BuiltInPlayerAgainstTheUciEngineThroughPipes) {
     EXPECT_TRUE(sameOpening(game(1), game(2)));
     EXPECT_TRUE(sameOpening(game(3), game(4)));
     EXPECT_FALSE(sameOpening(game(1), game(3)));
+
+    // A match played in parts: games 3 and 4 again, with their colours and opening.
+    const testing::CliRun part =
+        runCli("match 2:1 " + quoted(std::string("uci:") + TARAVIN_CLI_PATH + " uci") +
+               " --games 2 --first-game 3 --depth 1 --opening-plies 2 --out " +
+               quoted(folder.path("part")));
+    ASSERT_EQ(part.exitCode, 0) << part.output;
+    const std::vector<std::string> partGames = linesStartingWith(part.output, "Game ");
+    ASSERT_EQ(partGames.size(), 2u) << part.output;
+    EXPECT_NE(partGames[0].find(" of 2: 2:1 - uci:"), std::string::npos) << partGames[0];
+    EXPECT_TRUE(sameOpening(savedMoves(folder.path("part/game-1.sgf")), game(3)));
 }
 
 TEST(CliMatch, EnginesThatBreakTheRulesOrNeverAnswerLoseWithoutHangingTheMatch) {
