@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <limits>
 #include <memory>
-#include <mutex>
 #include <new>
 #include <numeric>
 #include <system_error>
@@ -25,41 +23,30 @@ namespace {
 
 // Children the root keeps (plus each amazon's minimum).
 constexpr int32_t kRootChildren = 40;
-// About 160 MB of tree, shared out among the trees.
+// About 160 MB of tree.
 constexpr int32_t kTreeNodeLimit = 4'000'000;
 // Without a time-out or budget, a depth limit d stands for d thousand playouts.
 constexpr int64_t kPlayoutsPerDepth = 1000;
-constexpr int64_t kUnlimited = std::numeric_limits<int64_t>::max();
 constexpr int32_t kReportedRootMoves = 5;
 constexpr auto kReportPeriod = std::chrono::seconds(1);
-// Playouts between two looks at the clock, and between two tallies a helper tree posts.
+// Playouts between two looks at the clock.
 constexpr int64_t kCheckpointInterval = 64;
 
-// The trees' root tallies added up, with their playouts and expansions.
+// A root move's visits and summed chances to win, read off the tree at one moment.
+struct RootTally {
+    int64_t visits = 0;
+    double valueSum = 0.0;
+};
+
 struct Progress {
     std::vector<RootTally> tallies;
     int64_t playouts = 0;
     int32_t expansions = 0;
-
-    void add(const Progress& other);
 };
 
-void Progress::add(const Progress& other) {
-    for (std::size_t i = 0; i < tallies.size() && i < other.tallies.size(); ++i) {
-        tallies[i].visits += other.tallies[i].visits;
-        tallies[i].valueSum += other.tallies[i].valueSum;
-    }
-    playouts += other.playouts;
-    expansions += other.expansions;
-}
-
-Progress progressOf(const MonteCarloGrower& grower) {
-    return {grower.rootTallies(), grower.playouts(), grower.expansions()};
-}
-
-// Root parallelism: each thread grows a tree of its own from the same root children, and the
-// root moves' visits and values are added up over the trees. With a playout budget each tree
-// makes a fixed share, so the result depends on the thread count but never on timing.
+// Tree parallelism: every thread walks and grows the same tree. A walk counts its visits on
+// the way down, so threads spread over different lines instead of repeating one. With a
+// playout budget and one thread the result never depends on timing.
 class MonteCarloSearch {
   public:
     explicit MonteCarloSearch(SearchState& state)
@@ -69,13 +56,11 @@ class MonteCarloSearch {
 
   private:
     int64_t budget() const;
-    int64_t shareOf(std::size_t tree) const;
     bool winInOne(const MoveList& list);
     // The root's children in rootMoves_ and rootValues_; false when there is nothing to grow.
     bool expandRoot();
     bool makeGrowers();
     void growTogether(std::chrono::steady_clock::time_point start);
-    void post(std::size_t tree);
     Progress progress() const;
     double meanOf(const Progress& progress, std::size_t move) const;
     // Root moves by visits, then by mean value, then in list order.
@@ -90,12 +75,10 @@ class MonteCarloSearch {
     int32_t rootExpansions_ = 0;
     std::vector<SearchMove> rootMoves_;
     std::vector<double> rootValues_;
-    // Tree 0 grows on the search thread and board, the others on helper threads.
+    std::unique_ptr<SharedGrowth> growth_;
+    // Grower 0 works on the search thread and board, the others on helper threads.
     std::vector<std::unique_ptr<MonteCarloGrower>> growers_;
     std::vector<std::unique_ptr<Board>> helperBoards_;
-    mutable std::mutex postedMutex_;
-    // What each helper tree last posted; entry 0 stays empty.
-    std::vector<Progress> posted_;
 };
 
 int64_t MonteCarloSearch::budget() const {
@@ -104,15 +87,6 @@ int64_t MonteCarloSearch::budget() const {
     }
     return context_.lastIteration < kDeepestIteration ? context_.lastIteration * kPlayoutsPerDepth
                                                       : 0;
-}
-
-int64_t MonteCarloSearch::shareOf(std::size_t tree) const {
-    const int64_t total = budget();
-    if (total == 0) {
-        return kUnlimited;
-    }
-    const auto trees = static_cast<int64_t>(growers_.size());
-    return total / trees + (static_cast<int64_t>(tree) < total % trees ? 1 : 0);
 }
 
 // A move after which the opponent cannot move wins at once; the root takes it without search.
@@ -157,21 +131,22 @@ bool MonteCarloSearch::expandRoot() {
 }
 
 bool MonteCarloSearch::makeGrowers() {
-    const int trees = context_.pool ? context_.pool->participants() : 1;
+    const int threads = context_.pool ? context_.pool->participants() : 1;
     try {
-        for (int tree = 0; tree < trees; ++tree) {
+        growth_ = std::make_unique<SharedGrowth>(kTreeNodeLimit, budget());
+        MonteCarloTree& tree = growth_->tree;
+        tree.claim(MonteCarloTree::kRoot);
+        tree.expand(MonteCarloTree::kRoot, rootMoves_.data(), rootValues_.data(),
+                    static_cast<int32_t>(rootMoves_.size()));
+        for (int thread = 0; thread < threads; ++thread) {
             Board* board = &state_.board;
-            if (tree > 0) {
+            if (thread > 0) {
                 helperBoards_.push_back(std::make_unique<Board>(state_.board));
                 board = helperBoards_.back().get();
             }
             growers_.push_back(std::make_unique<MonteCarloGrower>(
-                context_, *board, Mt19937::kDefaultSeed + static_cast<uint32_t>(tree),
-                kTreeNodeLimit / trees));
-            growers_.back()->plantRoot(rootMoves_.data(), rootValues_.data(),
-                                       static_cast<int32_t>(rootMoves_.size()));
+                context_, *board, Mt19937::kDefaultSeed + static_cast<uint32_t>(thread), *growth_));
         }
-        posted_.resize(growers_.size());
     } catch (const std::bad_alloc&) {
         state_.flags.memoryError = true;
         return false;
@@ -179,23 +154,21 @@ bool MonteCarloSearch::makeGrowers() {
     return true;
 }
 
-void MonteCarloSearch::post(std::size_t tree) {
-    Progress progress = progressOf(*growers_[tree]);
-    const std::lock_guard lock(postedMutex_);
-    posted_[tree] = std::move(progress);
-}
-
 Progress MonteCarloSearch::progress() const {
-    Progress total{std::vector<RootTally>(rootMoves_.size()), 0, 0};
-    if (growers_.empty()) {
-        return total;
+    Progress now{std::vector<RootTally>(rootMoves_.size()), 0, 0};
+    if (!growth_) {
+        return now;
     }
-    total.add(progressOf(*growers_.front()));
-    const std::lock_guard lock(postedMutex_);
-    for (std::size_t tree = 1; tree < posted_.size(); ++tree) {
-        total.add(posted_[tree]);
+    const MonteCarloTree& tree = growth_->tree;
+    const int32_t first = tree.node(MonteCarloTree::kRoot).firstChild;
+    for (std::size_t i = 0; i < now.tallies.size(); ++i) {
+        const MonteCarloNode& child = tree.node(first + static_cast<int32_t>(i));
+        now.tallies[i] = {child.visits.load(std::memory_order_relaxed),
+                          child.valueSum.load(std::memory_order_relaxed)};
     }
-    return total;
+    now.playouts = growth_->playouts.load(std::memory_order_relaxed);
+    now.expansions = growth_->expansions.load(std::memory_order_relaxed);
+    return now;
 }
 
 double MonteCarloSearch::meanOf(const Progress& progress, std::size_t move) const {
@@ -222,10 +195,9 @@ std::vector<SearchMove> MonteCarloSearch::publish(const Progress& progress) {
     publishBestMove(context_, move.from, move.to, move.arrow,
                     scoreOfWinProbability(meanOf(progress, best), scale_));
     context_.nodeCount = rootExpansions_ + progress.expansions;
-    // The line goes on in the search thread's own tree: the helpers' trees change meanwhile.
     std::vector<SearchMove> line;
-    if (progress.tallies[best].visits > 0 && !growers_.empty()) {
-        const MonteCarloTree& tree = growers_.front()->tree();
+    if (progress.tallies[best].visits > 0 && growth_) {
+        const MonteCarloTree& tree = growth_->tree;
         const int32_t child =
             tree.node(MonteCarloTree::kRoot).firstChild + static_cast<int32_t>(best);
         line.push_back(move);
@@ -263,30 +235,22 @@ void MonteCarloSearch::report(std::chrono::steady_clock::time_point start) {
 
 void MonteCarloSearch::growTogether(std::chrono::steady_clock::time_point start) {
     std::vector<std::thread> helpers;
-    std::vector<std::size_t> unstarted;
-    for (std::size_t tree = 1; tree < growers_.size(); ++tree) {
-        const auto growHelper = [this, tree] {
-            growers_[tree]->grow(shareOf(tree), kCheckpointInterval, [this, tree] { post(tree); });
-            post(tree);
-        };
+    for (std::size_t thread = 1; thread < growers_.size(); ++thread) {
         try {
-            helpers.emplace_back(growHelper);
+            helpers.emplace_back(
+                [this, thread] { growers_[thread]->grow(kCheckpointInterval, [] {}); });
         } catch (const std::system_error&) {
-            // No thread to spare: the tree grows on the search thread afterwards.
-            unstarted.push_back(tree);
+            // No thread to spare: the others grow the tree without it.
+            break;
         }
     }
     auto nextReport = start + kReportPeriod;
-    growers_.front()->grow(shareOf(0), kCheckpointInterval, [&] {
+    growers_.front()->grow(kCheckpointInterval, [&] {
         if (std::chrono::steady_clock::now() >= nextReport) {
             report(start);
             nextReport += kReportPeriod;
         }
     });
-    for (const std::size_t tree : unstarted) {
-        growers_[tree]->grow(shareOf(tree), kCheckpointInterval, [] {});
-        post(tree);
-    }
     for (std::thread& helper : helpers) {
         helper.join();
     }

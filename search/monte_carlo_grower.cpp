@@ -41,56 +41,40 @@ std::vector<double> moversChances(const MoveList& list, bool maximising, double 
 }
 
 MonteCarloGrower::MonteCarloGrower(const SearchContext& context, Board& board, uint32_t seed,
-                                   int32_t nodeLimit)
+                                   SharedGrowth& growth)
     : context_(ownContext(context)),
       state_(context_, board),
       scale_(winScaleOf(context.evaluationCode)),
-      tree_(nodeLimit),
+      growth_(growth),
       random_(seed) {}
-
-void MonteCarloGrower::plantRoot(const SearchMove* moves, const double* values, int32_t count) {
-    tree_.expand(MonteCarloTree::kRoot, moves, values, count);
-}
-
-std::vector<RootTally> MonteCarloGrower::rootTallies() const {
-    const MonteCarloNode& root = tree_.node(MonteCarloTree::kRoot);
-    std::vector<RootTally> tallies(static_cast<std::size_t>(root.childCount));
-    for (int32_t i = 0; i < root.childCount; ++i) {
-        const MonteCarloNode& child = tree_.node(root.firstChild + i);
-        tallies[static_cast<std::size_t>(i)] = {child.visits, child.valueSum};
-    }
-    return tallies;
-}
 
 MonteCarloGrower::Expansion MonteCarloGrower::expand(int32_t index, Side side) {
     const bool maximising = searchingSide(side);
     MoveList list = state_.moveListAt(0);
-    if (!list.moves || !state_.continueSearch()) {
+    if (list.moves && state_.continueSearch()) {
+        const AmazonSnapshot amazons = snapshotAmazons(state_.board, side);
+        generateSelectedMoves(state_, list, amazons, side, evaluateQuickDistance, maximising);
+        if (list.count == 0 && state_.continueSearch()) {
+            growth_.tree.markNoMove(index);
+            return Expansion::kNoMove;
+        }
+        orderAndPrune(state_, side, kNodeChildren, list, maximising, nullptr, amazons.count, false);
+    }
+    if (!list.moves || list.count == 0 || !state_.continueSearch()) {
+        growth_.tree.release(index);
         return Expansion::kStopped;
     }
-    const AmazonSnapshot amazons = snapshotAmazons(state_.board, side);
-    generateSelectedMoves(state_, list, amazons, side, evaluateQuickDistance, maximising);
-    if (!state_.continueSearch()) {
-        return Expansion::kStopped;
-    }
-    if (list.count == 0) {
-        return Expansion::kNoMove;
-    }
-    state_.countNode();
-    orderAndPrune(state_, side, kNodeChildren, list, maximising, nullptr, amazons.count, false);
-    if (list.count == 0) {
-        return Expansion::kStopped;
-    }
-    if (!tree_.hasRoomFor(list.count)) {
-        return Expansion::kTreeFull;
-    }
-    const std::vector<double> values = moversChances(list, maximising, scale_);
     try {
-        tree_.expand(index, list.moves, values.data(), list.count);
+        const std::vector<double> values = moversChances(list, maximising, scale_);
+        if (!growth_.tree.expand(index, list.moves, values.data(), list.count)) {
+            return Expansion::kNone;
+        }
     } catch (const std::bad_alloc&) {
+        growth_.tree.release(index);
         state_.flags.memoryError = true;
         return Expansion::kStopped;
     }
+    growth_.expansions.fetch_add(1, std::memory_order_relaxed);
     return Expansion::kExpanded;
 }
 
@@ -116,35 +100,39 @@ double MonteCarloGrower::playout(Side side) {
 }
 
 bool MonteCarloGrower::iterate() {
+    MonteCarloTree& tree = growth_.tree;
     int32_t index = MonteCarloTree::kRoot;
     Side side = context_.side;
     path_.assign(1, index);
-    while (tree_.node(index).state == MonteCarloNode::State::kExpanded) {
-        index = tree_.selectChild(index);
-        const SearchMove move = tree_.node(index).move.searchMove();
+    tree.enter(index);
+    while (tree.node(index).expanded()) {
+        index = tree.selectChild(index);
+        tree.enter(index);
+        const SearchMove move = tree.node(index).move.searchMove();
         made_.emplace_back(move, makeListedMove(state_.board, move, side));
         side = otherSide(side);
         path_.push_back(index);
     }
+    // A leaf another thread is expanding meanwhile gets a playout of its own.
     double searchingWin = lossFor(side);
-    if (tree_.node(index).state == MonteCarloNode::State::kLeaf) {
-        Expansion expansion = Expansion::kExpanded;
-        if (tree_.node(index).visits + 1 >= kExpansionVisit) {
+    if (tree.node(index).state.load(std::memory_order_acquire) != MonteCarloNode::State::kNoMove) {
+        Expansion expansion = Expansion::kNone;
+        if (tree.node(index).visits.load(std::memory_order_relaxed) >= kExpansionVisit &&
+            tree.claim(index)) {
             expansion = expand(index, side);
         }
         if (expansion == Expansion::kStopped) {
+            tree.abandon(path_);
             unmakePath();
             return false;
         }
-        if (expansion == Expansion::kNoMove) {
-            tree_.markNoMove(index);
-        } else {
+        if (expansion != Expansion::kNoMove) {
             searchingWin = playout(side);
         }
     }
-    tree_.update(path_, searchingWin);
+    tree.update(path_, searchingWin);
     unmakePath();
-    ++playouts_;
+    growth_.playouts.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
@@ -155,13 +143,12 @@ void MonteCarloGrower::unmakePath() {
     }
 }
 
-void MonteCarloGrower::grow(int64_t budget, int64_t interval,
-                            const std::function<void()>& checkpoint) {
-    while (state_.continueSearch() && (budget == 0 || playouts_ < budget)) {
+void MonteCarloGrower::grow(int64_t interval, const std::function<void()>& checkpoint) {
+    for (int64_t done = 1; state_.continueSearch() && growth_.startPlayout(); ++done) {
         if (!iterate()) {
             break;
         }
-        if (playouts_ % interval == 0) {
+        if (done % interval == 0) {
             checkpoint();
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -11,39 +12,42 @@
 
 namespace taravin {
 
-// A root move's visits and summed chances to win, in one tree or added up over several.
-struct RootTally {
-    int64_t visits = 0;
-    double valueSum = 0.0;
-};
-
 // The kept moves' static chances to win for the side that makes them.
 std::vector<double> moversChances(const MoveList& list, bool maximising, double scale);
 
-// One Monte Carlo tree and what growing it takes: a context and buffers of its own, so its
-// expansions score their moves on its thread alone, a board and a random generator. Trees
-// grow side by side from the same root children and the search adds up their root tallies.
+// The tree the search's threads grow together, with their common counts.
+struct SharedGrowth {
+    explicit SharedGrowth(int32_t nodeLimit, int64_t playoutBudget)
+        : tree(nodeLimit), budget(playoutBudget) {}
+
+    // A playout may start while the budget (0: none) has some left; each start takes one.
+    bool startPlayout() { return budget == 0 || started.fetch_add(1) < budget; }
+
+    MonteCarloTree tree;
+    const int64_t budget;
+    std::atomic<int64_t> started{0};
+    std::atomic<int64_t> playouts{0};
+    std::atomic<int32_t> expansions{0};
+};
+
+// One thread's share of growing the tree: a context and buffers of its own, so its expansions
+// score their moves on its thread alone, a board and a random generator.
 class MonteCarloGrower {
   public:
     // `context` is the search's; the copy shares its flags and evaluation.
-    MonteCarloGrower(const SearchContext& context, Board& board, uint32_t seed, int32_t nodeLimit);
+    MonteCarloGrower(const SearchContext& context, Board& board, uint32_t seed,
+                     SharedGrowth& growth);
 
-    // Gives the root its children, the same in every tree.
-    void plantRoot(const SearchMove* moves, const double* values, int32_t count);
-    // Walks, grows and plays out until the search must end or `budget` playouts (0: no
-    // budget) are done; calls `checkpoint` every `interval` playouts.
-    void grow(int64_t budget, int64_t interval, const std::function<void()>& checkpoint);
-
-    const MonteCarloTree& tree() const { return tree_; }
-    int64_t playouts() const { return playouts_; }
-    int32_t expansions() const { return context_.nodeCount; }
-    std::vector<RootTally> rootTallies() const;
+    // Walks, grows and plays out until the search must end or the budget is spent; calls
+    // `checkpoint` every `interval` playouts of its own.
+    void grow(int64_t interval, const std::function<void()>& checkpoint);
 
   private:
-    enum class Expansion { kExpanded, kNoMove, kStopped, kTreeFull };
+    enum class Expansion { kNone, kExpanded, kNoMove, kStopped };
 
     bool searchingSide(Side side) const { return side == context_.side; }
     double lossFor(Side side) const { return searchingSide(side) ? 0.0 : 1.0; }
+    // Expands the claimed node; every outcome but kExpanded and kNoMove leaves it a leaf.
     Expansion expand(int32_t index, Side side);
     double playout(Side side);
     // One walk from the root to a leaf, its playout and the update of the path. False when
@@ -54,9 +58,8 @@ class MonteCarloGrower {
     SearchContext context_;
     SearchState state_;
     double scale_;
-    MonteCarloTree tree_;
+    SharedGrowth& growth_;
     Mt19937 random_;
-    int64_t playouts_ = 0;
     std::vector<int32_t> path_;
     std::vector<std::pair<SearchMove, UndoRecord>> made_;
 };

