@@ -26,12 +26,7 @@ TEST(MonteCarlo, AFixedBudgetGivesTheSameMoveOnEveryRun) {
     const SearchResult a = first.search(budgetRequest(first, 3000, 1));
     const SearchResult b = second.search(budgetRequest(second, 3000, 1));
     ASSERT_EQ(a.outcome, SearchOutcome::kMoveFound);
-    EXPECT_EQ(a.from, b.from);
-    EXPECT_EQ(a.to, b.to);
-    EXPECT_EQ(a.arrow, b.arrow);
-    EXPECT_EQ(a.score, b.score);
-    EXPECT_EQ(a.nodeCount, b.nodeCount);
-    EXPECT_EQ(a.depthReached, b.depthReached);
+    testing::expectSameResult(a, b);
 }
 
 TEST(MonteCarlo, ReportsItsPlayoutsRootMovesAndLine) {

@@ -64,4 +64,14 @@ class SearchFixture {
     ComputerPlayer player_;
 };
 
+// Two runs of a reproducible search: the same move, score, nodes and depth.
+inline void expectSameResult(const SearchResult& a, const SearchResult& b) {
+    EXPECT_EQ(a.from, b.from);
+    EXPECT_EQ(a.to, b.to);
+    EXPECT_EQ(a.arrow, b.arrow);
+    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.nodeCount, b.nodeCount);
+    EXPECT_EQ(a.depthReached, b.depthReached);
+}
+
 }  // namespace taravin::testing

@@ -54,11 +54,7 @@ TEST(Search, SameSearchGivesTheSameMoveScoreAndNodes) {
         SearchFixture second;
         const SearchResult a = first.search(first.request(algorithm, 3));
         const SearchResult b = second.search(second.request(algorithm, 3));
-        EXPECT_EQ(a.from, b.from);
-        EXPECT_EQ(a.to, b.to);
-        EXPECT_EQ(a.arrow, b.arrow);
-        EXPECT_EQ(a.score, b.score);
-        EXPECT_EQ(a.nodeCount, b.nodeCount);
+        testing::expectSameResult(a, b);
         EXPECT_EQ(first.log, second.log);
     }
 }
