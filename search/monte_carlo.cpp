@@ -38,6 +38,7 @@ struct RootTally {
     double valueSum = 0.0;
 };
 
+// The root moves' tallies with the playouts and expansions so far.
 struct Progress {
     std::vector<RootTally> tallies;
     int64_t playouts = 0;
