@@ -85,14 +85,16 @@ bool MonteCarloTree::expand(int32_t index, const SearchMove* moves, const double
         return false;
     }
     const double best = *std::max_element(values, values + count);
+    std::vector<double> weights(static_cast<std::size_t>(count));
     double total = 0.0;
     for (int32_t i = 0; i < count; ++i) {
-        total += std::exp(kPriorSharpness * (values[i] - best));
+        weights[static_cast<std::size_t>(i)] = std::exp(kPriorSharpness * (values[i] - best));
+        total += weights[static_cast<std::size_t>(i)];
     }
     for (int32_t i = 0; i < count; ++i) {
         MonteCarloNode* child = std::construct_at(nodes_ + first + i);
         child->move = TreeMove::of(moves[i]);
-        child->prior = static_cast<float>(std::exp(kPriorSharpness * (values[i] - best)) / total);
+        child->prior = static_cast<float>(weights[static_cast<std::size_t>(i)] / total);
         child->initialValue = static_cast<float>(values[i]);
     }
     MonteCarloNode& parent = nodes_[index];

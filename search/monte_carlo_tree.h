@@ -54,7 +54,6 @@ class MonteCarloTree {
     MonteCarloTree& operator=(const MonteCarloTree&) = delete;
 
     const MonteCarloNode& node(int32_t index) const { return nodes_[index]; }
-    bool hasRoomFor(int32_t children) const;
 
     // Claims the leaf for expansion; false when it is no leaf or another thread has it.
     bool claim(int32_t index);
@@ -83,6 +82,8 @@ class MonteCarloTree {
     std::vector<SearchMove> principalLineFrom(int32_t index) const;
 
   private:
+    bool hasRoomFor(int32_t children) const;
+
     MonteCarloNode* nodes_;
     int32_t nodeLimit_;
     std::atomic<int32_t> size_{1};
