@@ -9,10 +9,6 @@ namespace taravin {
 
 namespace {
 
-// How far below its root the kept tree is searched for the new position: the search's own move
-// and the reply to it.
-constexpr int kPliesAhead = 2;
-
 bool samePosition(const Board& a, const Board& b) {
     return a.rows() == b.rows() && a.columns() == b.columns() &&
            std::equal(a.contents(), a.contents() + a.cellCount(), b.contents());
@@ -28,20 +24,31 @@ void MonteCarloMemory::keep(std::unique_ptr<SharedGrowth> growth, const Board& b
     evaluationCode_ = evaluationCode;
 }
 
-int32_t MonteCarloMemory::find(int32_t index, Side mover, int plies, const Board& board,
-                               Side side) {
-    if (mover == side && samePosition(*board_, board)) {
-        return index;
-    }
+int32_t MonteCarloMemory::nodeOf(const Board& board, Side side) {
     const MonteCarloTree& tree = growth_->tree;
-    const MonteCarloNode& node = tree.node(index);
-    if (plies == 0 || !node.expanded()) {
+    if (side == side_ && samePosition(*board_, board)) {
+        return MonteCarloTree::kRoot;
+    }
+    const MonteCarloNode& root = tree.node(MonteCarloTree::kRoot);
+    if (!root.expanded()) {
         return -1;
     }
-    for (int32_t child = node.firstChild; child < node.firstChild + node.childCount; ++child) {
-        const SearchMove move = tree.node(child).move.searchMove();
-        const UndoRecord undo = makeListedMove(*board_, move, mover);
-        const int32_t found = find(child, otherSide(mover), plies - 1, board, side);
+    for (int32_t child = root.firstChild; child < root.firstChild + root.childCount; ++child) {
+        const MonteCarloNode& reply = tree.node(child);
+        const SearchMove move = reply.move.searchMove();
+        const UndoRecord undo = makeListedMove(*board_, move, side_);
+        int32_t found = -1;
+        if (side != side_) {
+            found = samePosition(*board_, board) ? child : -1;
+        } else if (reply.expanded()) {
+            for (int32_t next = reply.firstChild;
+                 found < 0 && next < reply.firstChild + reply.childCount; ++next) {
+                const SearchMove answer = tree.node(next).move.searchMove();
+                const UndoRecord answerUndo = makeListedMove(*board_, answer, otherSide(side_));
+                found = samePosition(*board_, board) ? next : -1;
+                unmakeListedMove(*board_, answer, answerUndo);
+            }
+        }
         unmakeListedMove(*board_, move, undo);
         if (found >= 0) {
             return found;
@@ -53,9 +60,7 @@ int32_t MonteCarloMemory::find(int32_t index, Side mover, int plies, const Board
 int64_t MonteCarloMemory::carryOver(MonteCarloTree& tree, const std::vector<SearchMove>& rootMoves,
                                     const Board& board, Side side, int32_t evaluationCode) {
     int64_t carried = 0;
-    const int32_t found = growth_ && evaluationCode == evaluationCode_
-                              ? find(MonteCarloTree::kRoot, side_, kPliesAhead, board, side)
-                              : -1;
+    const int32_t found = growth_ && evaluationCode == evaluationCode_ ? nodeOf(board, side) : -1;
     if (found >= 0 && growth_->tree.node(found).expanded()) {
         const MonteCarloTree& kept = growth_->tree;
         const MonteCarloNode& position = kept.node(found);

@@ -24,9 +24,8 @@ class MonteCarloMemory {
                       const Board& board, Side side, int32_t evaluationCode);
 
   private:
-    // The kept node at `index` or at most `plies` moves below it whose position is `board` with
-    // `side` to move, or -1. The kept board holds the position at `index`, `mover` to move.
-    int32_t find(int32_t index, Side mover, int plies, const Board& board, Side side);
+    // The kept node whose position is `board` with `side` to move, or -1.
+    int32_t nodeOf(const Board& board, Side side);
 
     std::unique_ptr<SharedGrowth> growth_;
     std::unique_ptr<Board> board_;
