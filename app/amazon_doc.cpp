@@ -164,7 +164,6 @@ void CAmazonDoc::requestSearch(bool suggest) {
     request.lastIteration = lastIteration_;
     request.useTimeout = useTimeout_;
     request.table = &tables_->table();
-    request.monteCarloMemory = &tables_->monteCarloMemory();
     computer_.requestSearch(request);
 }
 

@@ -333,7 +333,6 @@ void UciEngine::go(const Words& words) {
         std::clamp<int64_t>(limits.depth.value_or(kDeepestIteration), 1, kDeepestIteration));
     request.useTimeout = false;
     request.table = &tables_->table();
-    request.monteCarloMemory = &tables_->monteCarloMemory();
     request.threads = static_cast<int32_t>(options_.threads);
     host_.reset();
     searching_ = computer_.requestSearch(request);

@@ -33,7 +33,6 @@ MatchAnswer BuiltinMatchPlayer::chooseMove(const MatchTurn& turn) {
     request.lastIteration = limit_.depth > 0 ? limit_.depth : kDeepestIteration;
     request.useTimeout = false;
     request.table = &tables_->table();
-    request.monteCarloMemory = &tables_->monteCarloMemory();
     const std::optional<SearchResult> result =
         searchToEnd(request, {}, std::chrono::milliseconds(limit_.moveMilliseconds));
     if (!result) {

@@ -49,7 +49,6 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     context_.lastIteration = request.lastIteration;
     context_.playoutBudget = request.playoutBudget;
     context_.table = request.table;
-    context_.monteCarloMemory = request.monteCarloMemory;
     const int participants =
         request.threads > 0 ? std::min(request.threads, kMaxSearchThreads) : machineThreadCount();
     if (!pool_ || pool_->participants() != participants) {

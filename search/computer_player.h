@@ -30,7 +30,6 @@ struct SearchRequest {
     // Without a time-out the search ends only by its depth limit or a stop.
     bool useTimeout = true;
     TranspositionTable* table = nullptr;
-    MonteCarloMemory* monteCarloMemory = nullptr;
     // Threads that score candidates; 0 takes one per hardware thread. Any count gives the
     // same result.
     int32_t threads = 0;

@@ -7,12 +7,10 @@
 #include <numeric>
 #include <system_error>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "eval/quick_distance.h"
 #include "search/monte_carlo_grower.h"
-#include "search/monte_carlo_memory.h"
 #include "search/monte_carlo_playout.h"
 #include "search/move_generators.h"
 #include "search/order_and_prune.h"
@@ -59,9 +57,6 @@ class MonteCarloSearch {
 
   private:
     int64_t budget() const;
-    // A timed search starts from the last tree and leaves its own for the next; a budgeted one
-    // starts afresh, so that its result repeats.
-    MonteCarloMemory* memory() const { return budget() == 0 ? context_.monteCarloMemory : nullptr; }
     bool winInOne(const MoveList& list);
     // The root's children in rootMoves_ and rootValues_; false when there is nothing to grow.
     bool expandRoot();
@@ -144,9 +139,6 @@ bool MonteCarloSearch::makeGrowers() {
         tree.claim(MonteCarloTree::kRoot);
         tree.expand(MonteCarloTree::kRoot, rootMoves_.data(), rootValues_.data(),
                     static_cast<int32_t>(rootMoves_.size()));
-        if (MonteCarloMemory* const kept = memory()) {
-            kept->carryOver(tree, rootMoves_, state_.board, context_.side, context_.evaluationCode);
-        }
         for (int thread = 0; thread < threads; ++thread) {
             Board* board = &state_.board;
             if (thread > 0) {
@@ -282,9 +274,6 @@ void MonteCarloSearch::run() {
     growTogether(start);
     if (!state_.flags.abortSearch && !state_.flags.memoryError) {
         report(start);
-        if (MonteCarloMemory* const kept = memory()) {
-            kept->keep(std::move(growth_), state_.board, context_.side, context_.evaluationCode);
-        }
     }
 }
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <memory>
 #include <type_traits>
-#include <utility>
 
 namespace taravin {
 
@@ -145,39 +144,6 @@ void MonteCarloTree::update(const std::vector<int32_t>& path, double searchingWi
     for (std::size_t depth = 0; depth < path.size(); ++depth) {
         nodes_[path[depth]].valueSum.fetch_add(depth % 2 == 1 ? searchingWin : 1.0 - searchingWin,
                                                std::memory_order_relaxed);
-    }
-}
-
-void MonteCarloTree::graft(int32_t into, const MonteCarloTree& from, int32_t source) {
-    nodes_[kRoot].visits.fetch_add(from.node(source).visits.load(std::memory_order_relaxed),
-                                   std::memory_order_relaxed);
-    std::vector<std::pair<int32_t, int32_t>> pending{{into, source}};
-    while (!pending.empty()) {
-        const auto [to, old] = pending.back();
-        pending.pop_back();
-        const MonteCarloNode& was = from.node(old);
-        MonteCarloNode& now = nodes_[to];
-        now.visits.store(was.visits.load(std::memory_order_relaxed), std::memory_order_relaxed);
-        now.valueSum.store(was.valueSum.load(std::memory_order_relaxed), std::memory_order_relaxed);
-        const MonteCarloNode::State state = was.state.load(std::memory_order_acquire);
-        if (state == MonteCarloNode::State::kNoMove) {
-            markNoMove(to);
-        }
-        if (state != MonteCarloNode::State::kExpanded || !hasRoomFor(was.childCount)) {
-            continue;
-        }
-        const int32_t first = size_.fetch_add(was.childCount, std::memory_order_relaxed);
-        for (int32_t i = 0; i < was.childCount; ++i) {
-            const MonteCarloNode& oldChild = from.node(was.firstChild + i);
-            MonteCarloNode* child = std::construct_at(nodes_ + first + i);
-            child->move = oldChild.move;
-            child->prior = oldChild.prior;
-            child->initialValue = oldChild.initialValue;
-            pending.emplace_back(first + i, was.firstChild + i);
-        }
-        now.firstChild = first;
-        now.childCount = was.childCount;
-        now.state.store(MonteCarloNode::State::kExpanded, std::memory_order_release);
     }
 }
 

@@ -15,7 +15,6 @@ struct TreeMove {
 
     static TreeMove of(const SearchMove& move);
     SearchMove searchMove() const;
-    bool operator==(const TreeMove&) const = default;
 };
 
 struct MonteCarloNode {
@@ -76,11 +75,6 @@ class MonteCarloTree {
     // Adds the visit's value along the path (root first) with the searching side's chance to
     // win: nodes at odd depths were entered by the searching side.
     void update(const std::vector<int32_t>& path, double searchingWin);
-
-    // Copies node `source` of `from` (a tree searched earlier), its tallies and whatever of the
-    // tree below it there is room for, into the unvisited leaf `into`, which has the same move.
-    // The root counts the copied visits as its own. Only before the tree's threads start.
-    void graft(int32_t into, const MonteCarloTree& from, int32_t source);
 
     // Most visits; on equal visits the better mean value, then the earlier child.
     int32_t mostVisitedChild(int32_t index) const;

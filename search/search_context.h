@@ -14,7 +14,6 @@
 
 namespace taravin {
 
-class MonteCarloMemory;
 class TranspositionTable;
 class WorkerPool;
 
@@ -47,8 +46,6 @@ struct SearchContext {
     // Monte Carlo ends after this many playouts; 0 leaves it to the time-out or a stop.
     int64_t playoutBudget = 0;
     TranspositionTable* table = nullptr;
-    // Monte Carlo's tree from the last timed search, when the caller keeps one.
-    MonteCarloMemory* monteCarloMemory = nullptr;
     SearchFlags* flags = nullptr;
     // The threads that score a node's candidates; none scores them on the search thread.
     WorkerPool* pool = nullptr;

@@ -7,7 +7,6 @@
 #include "model/mt19937.h"
 #include "model/zobrist_keys.h"
 #include "search/memory_status.h"
-#include "search/monte_carlo_memory.h"
 #include "search/transposition_table.h"
 
 namespace taravin {
@@ -26,7 +25,6 @@ class SearchTables {
 
     TranspositionTable& table() { return table_; }
     const TranspositionTable& table() const { return table_; }
-    MonteCarloMemory& monteCarloMemory() { return monteCarloMemory_; }
     const std::shared_ptr<const ZobristKeys>& hashKeys() const { return keys_; }
 
     // The Information Window's line about this build.
@@ -36,7 +34,6 @@ class SearchTables {
     uint64_t totalBytes_;
     uint64_t availableBytes_;
     TranspositionTable table_;
-    MonteCarloMemory monteCarloMemory_;
     std::shared_ptr<const ZobristKeys> keys_;
 };
 
