@@ -32,10 +32,10 @@ struct BenchSearch {
 
 // The start or the middle-game position with hash values and a table of its own.
 struct BenchPosition {
-    explicit BenchPosition(bool middleGame)
-        : middleGame(middleGame),
+    explicit BenchPosition(bool inMiddleGame)
+        : middleGame(inMiddleGame),
           tables(FixedMemoryStatus(kTableMemory), generator, kDefaultBoardSize, kDefaultBoardSize),
-          board(playRandomMoves(BoardSetup{}, middleGame ? kMiddleGamePlies : 0,
+          board(playRandomMoves(BoardSetup{}, inMiddleGame ? kMiddleGamePlies : 0,
                                 Mt19937::kDefaultSeed, tables.hashKeys())) {}
 
     SearchRequest request(int32_t algorithm, int32_t threads) {
