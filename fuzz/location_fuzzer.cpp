@@ -37,7 +37,7 @@ std::vector<std::string> splitLines(std::string_view text, std::size_t count) {
     return lines;
 }
 
-int32_t cellsHolding(const Board& board, int32_t content) {
+int32_t cellsHolding(const Board& board, Content content) {
     int32_t count = 0;
     for (int32_t row = 1; row <= board.rows(); ++row) {
         for (int32_t column = 1; column <= board.columns(); ++column) {
