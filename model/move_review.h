@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/board_move.h"
 #include "model/square.h"
 
 namespace taravin {
@@ -20,13 +21,6 @@ struct ReviewThresholds {
     int32_t mistakePercent = 10;
     int32_t blunderPercent = 20;
     friend bool operator==(const ReviewThresholds&, const ReviewThresholds&) = default;
-};
-
-struct BoardMove {
-    Square from;
-    Square to;
-    Square arrow;
-    friend bool operator==(const BoardMove&, const BoardMove&) = default;
 };
 
 // One reviewed move. Chances are the mover's, from 0 to 1: before the move with the best
