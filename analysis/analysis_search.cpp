@@ -21,6 +21,7 @@ SearchRequest analysisRequest(const Board& board, Side side, int32_t moveNumber,
     request.logOpen = true;
     request.reportPeriodMilliseconds = kAnalysisReportMilliseconds;
     request.threads = budget.threads;
+    request.background = true;
     request.table = table;
     return request;
 }
@@ -31,10 +32,10 @@ PositionAnalysis analysePosition(const Board& board, Side side, int32_t moveNumb
         return lostPosition(side);
     }
     AnalysisRecorder recorder(side, kAnalysisEvaluationCode);
-    const std::optional<SearchResult> result =
-        searchToEnd(analysisRequest(board, side, moveNumber, budget, table),
-                    [&recorder](const SearchReport& report) { recorder.record(report); },
-                    std::chrono::milliseconds(budget.moveTimeMilliseconds));
+    const std::optional<SearchResult> result = searchToEnd(
+        analysisRequest(board, side, moveNumber, budget, table),
+        [&recorder](const SearchReport& report) { recorder.record(report); },
+        std::chrono::milliseconds(budget.moveTimeMilliseconds));
     if (result) {
         recorder.finish(*result);
     }

@@ -243,6 +243,8 @@ class CAmazonDoc {
     // A computer player's search (suggest or not) that waits for an analysis to end.
     std::optional<bool> pendingPlayerSearch_;
     bool reviewFinished_ = false;
+    // Ends of halted analyses still on their way to handleSearchFinished.
+    int32_t haltedFinishes_ = 0;
     AnalysisHost analysisHost_;
     std::unique_ptr<AnalysisRecorder> recorder_;
     // Declared last, so that a running search is ended before the tables it reads are freed.

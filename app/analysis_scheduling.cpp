@@ -96,8 +96,8 @@ bool CAmazonDoc::startAnalysisTask(WorkerTask task, int32_t ply, int64_t playout
     recorder_ = std::make_unique<AnalysisRecorder>(side, kAnalysisEvaluationCode);
     collectedVersion_ = 0;
     analysisHost_.setRecorder(recorder_.get());
-    SearchRequest request = analysisRequest(*board, side, ply + 1, {.playouts = playouts},
-                                            &tables_->table());
+    SearchRequest request =
+        analysisRequest(*board, side, ply + 1, {.playouts = playouts}, &tables_->table());
     request.host = &analysisHost_;
     if (!computer_.requestSearch(request)) {
         return false;
@@ -159,6 +159,7 @@ void CAmazonDoc::haltAnalysis() {
         computer_.searchEnded();
         analysisHost_.setRecorder(nullptr);
         task_ = WorkerTask::kNone;
+        ++haltedFinishes_;
     }
 }
 

@@ -105,8 +105,10 @@ void CAmazonDoc::handleStatusText(const std::string& text) {
 }
 
 void CAmazonDoc::handleSearchFinished(const SearchResult& result) {
-    if (!computer_.thinking()) {
-        // The end of an analysis that was halted and waited for.
+    if (haltedFinishes_ > 0) {
+        // The end of an analysis that was halted and waited for: it was posted before any
+        // later search's.
+        --haltedFinishes_;
         return;
     }
     if (task_ != WorkerTask::kPlayer) {

@@ -5,6 +5,7 @@
 
 #include "eval/evaluation_selection.h"
 #include "search/search_worker.h"
+#include "search/thread_priority.h"
 
 namespace taravin {
 
@@ -63,10 +64,14 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     if (request.useTimeout) {
         host_.startTimeoutTimer(static_cast<int>(period));
     }
-    worker_ = std::thread([this, searchBoard = std::move(board)]() mutable {
-        const SearchResult result = runSearch(context_, std::move(searchBoard));
-        context_.host->postSearchFinished(result);
-    });
+    worker_ = std::thread(
+        [this, background = request.background, searchBoard = std::move(board)]() mutable {
+            if (background) {
+                lowerThreadPriority();
+            }
+            const SearchResult result = runSearch(context_, std::move(searchBoard));
+            context_.host->postSearchFinished(result);
+        });
     return true;
 }
 

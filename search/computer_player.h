@@ -30,6 +30,8 @@ struct SearchRequest {
     int32_t reportPeriodMilliseconds = 1000;
     // Where this search reports and posts its end; none: the player's own host.
     SearchHost* host = nullptr;
+    // An analysis that runs beside the window at a lower priority.
+    bool background = false;
     // Without a time-out the search ends only by its depth limit or a stop.
     bool useTimeout = true;
     TranspositionTable* table = nullptr;

@@ -141,7 +141,8 @@ void paintAnalysisArrows(QPainter& painter, const BoardGeometry& geometry,
     }
     std::vector<Square> labelled;
     for (const AnalysisArrow& arrow : arrows) {
-        const auto stack = static_cast<int>(std::count(labelled.begin(), labelled.end(), arrow.move.to));
+        const auto stack =
+            static_cast<int>(std::count(labelled.begin(), labelled.end(), arrow.move.to));
         paintLabel(painter, geometry.squareRect(arrow.move.to), arrow.label, stack,
                    arrowColor(arrow));
         labelled.push_back(arrow.move.to);
@@ -168,8 +169,8 @@ QStringList analysisLines(const PositionAnalysis* analysis, const MoveReview* re
         head += analysis->chance >= 0.5 ? QStringLiteral(", a certain win")
                                         : QStringLiteral(", a certain loss");
     } else if (analysis->playouts > 0) {
-        head += QStringLiteral(" (") + shortCount(analysis->playouts) +
-                QStringLiteral(" playouts)");
+        head +=
+            QStringLiteral(" (") + shortCount(analysis->playouts) + QStringLiteral(" playouts)");
     }
     lines << head;
     QString line;

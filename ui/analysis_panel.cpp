@@ -63,7 +63,8 @@ AnalysisPanel::AnalysisPanel(QWidget* parent)
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)),
       report_(new QPushButton(QStringLiteral("Review Report..."), this)) {
     moves_->setSelectionMode(QAbstractItemView::SingleSelection);
-    moves_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("888. Blue: J10-J10 (J10) ??")) + 30);
+    moves_->setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("888. Blue: J10-J10 (J10) ??")) + 30);
     progress_->setFormat(QStringLiteral("Reviewing: %v of %m positions"));
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long line is cut at the panel's edge instead of widening the window.

@@ -70,7 +70,8 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
         const double y = yOf(percent / 100.0);
         painter.drawText(QRectF(0, y - metrics.height() / 2.0, kAxisRoom - 4, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(percent) + '%');
-        painter.setPen(QPen(QColor(160, 160, 160), 1, percent == 50 ? Qt::DashLine : Qt::SolidLine));
+        painter.setPen(
+            QPen(QColor(160, 160, 160), 1, percent == 50 ? Qt::DashLine : Qt::SolidLine));
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(palette().color(QPalette::Text));
     }

@@ -26,14 +26,14 @@ const BoardMove kLosingMove{{1, 1}, {1, 2}, {1, 1}};
 PositionAnalysis analyseAfter(testing::SearchFixture& fixture, const BoardMove& move) {
     Board after(fixture.board());
     makeMove(after, move.from, move.to, move.arrow, Side::kRed);
-    return analysePosition(after, Side::kBlue, 2, {.playouts = 500, .threads = 1}, &fixture.table());
+    return analysePosition(after, Side::kBlue, 2, {.playouts = 500, .threads = 1},
+                           &fixture.table());
 }
 
 TEST(GameReview, AMoveThatThrowsAwayAWonEndgameIsABlunder) {
     testing::SearchFixture fixture(corridor());
-    const PositionAnalysis start =
-        analysePosition(fixture.board(), Side::kRed, 1, {.playouts = 500, .threads = 1},
-                        &fixture.table());
+    const PositionAnalysis start = analysePosition(
+        fixture.board(), Side::kRed, 1, {.playouts = 500, .threads = 1}, &fixture.table());
     ASSERT_TRUE(start.decided);
     EXPECT_EQ(start.chance, 1.0);
     ASSERT_NE(start.bestMove(), nullptr);
