@@ -145,8 +145,8 @@ void EvaluationGraph::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const double fraction = (event->position().x() - area.left()) / area.width();
-    const int ply = std::clamp(static_cast<int>(std::lround(fraction * points_.size())), 0,
-                               static_cast<int>(points_.size()));
+    const int moves = static_cast<int>(points_.size());
+    const int ply = std::clamp(static_cast<int>(std::lround(fraction * moves)), 0, moves);
     emit plyClicked(ply);
 }
 
