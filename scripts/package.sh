@@ -6,8 +6,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-package"
 "$root/scripts/setup.sh"
+# Debian keeps the programs of a game package in /usr/games.
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DTARAVIN_BUILD_TESTS=OFF -DTARAVIN_BUILD_BENCH=OFF
+  -DTARAVIN_BUILD_TESTS=OFF -DTARAVIN_BUILD_BENCH=OFF -DCMAKE_INSTALL_BINDIR=games
 cmake --build "$build"
 (cd "$build" && cpack -G DEB)
 ls -1 "$build"/taravin_*.deb
