@@ -39,6 +39,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     rulesLink->setTarget(kRulesTarget);
     build.place(*rulesLink, {7, 51, 118, kTextHeight});
     build.label(QStringLiteral("Made by the Taravin developers"), {7, 71, 119, kTextHeight});
+    // The free column below OK takes the licence, level with the last line and flush right.
+    QLabel* license =
+        build.label(QStringLiteral("License: GPL 3 or later"), {126, 71, 102, kTextHeight});
+    license->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace taravin

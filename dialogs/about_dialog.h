@@ -6,7 +6,7 @@ namespace taravin {
 
 class HyperlinkLabel;
 
-// "About Taravin": name and version of the program and two links about the game.
+// "About Taravin": name and version of the program, two links about the game and its licence.
 class AboutDialog : public QDialog {
     Q_OBJECT
 

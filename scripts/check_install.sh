@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build (default build/) into a temporary folder and checks what a desktop expects:
 # the menu entry and the AppStream metainfo pass their validators, the icon is there at every
-# size, and both manual pages render without a warning. Exit code 0 when all of it holds.
+# size, the licence text and the copyright file are there, and both manual pages render
+# without a warning. Exit code 0 when all of it holds.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
@@ -54,6 +55,12 @@ man_renders() {
   LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$1" | grep -q "^NAME"
 }
 
+# The copyright file's format line, and the licence it gives the whole program.
+copyright_readable() {
+  [ "$(head -1 "$1")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] &&
+    grep -qx "License: GPL-3+" "$1"
+}
+
 desktop_entry="$(echo "$share"/applications/*.desktop)"
 id="$(basename "$desktop_entry" .desktop)"
 check "programs installed" test -x "$stage/usr/bin/taravin" -a -x "$stage/usr/bin/taravin-cli"
@@ -62,6 +69,8 @@ check "appstreamcli validate $id.metainfo.xml" \
   appstreamcli validate --no-net --no-color "$share/metainfo/$id.metainfo.xml"
 check "icons 16 to 256 and scalable" icons_complete "$id"
 check "help page" test -s "$share/doc/taravin/help.html"
+check "licence text COPYING" cmp -s "$root/COPYING" "$share/doc/taravin/COPYING"
+check "machine-readable copyright file" copyright_readable "$share/doc/taravin/copyright"
 for page in taravin taravin-cli; do
   check "man -l $page.6" man_renders "$share/man/man6/$page.6.gz"
 done

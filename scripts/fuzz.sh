@@ -3,22 +3,38 @@
 # corpus (fuzz/corpus/<target>/ is never grown). Exits non-zero when any target finds a crash,
 # a sanitizer report, a broken property or a hang; the inputs land in build-fuzz/artifacts/.
 #
-#   scripts/fuzz.sh [TARGET...]      all targets, or only those named
-#   FUZZ_RUNS_SCALE=0.01             scale every run count (a quick smoke run)
+#   scripts/fuzz.sh [--smoke] [TARGET...]   all targets, or only those named
+#   --smoke                          the test command's run: a hundredth of the runs, at most 15 s
+#                                    a target, built with 2 jobs; a missing clang is a failure
+#   FUZZ_RUNS_SCALE=0.01             scale every run count (a quick run)
 #   FUZZ_MAX_SECONDS=900             stop a target after this long, whatever its run count
+#   FUZZ_BUILD_JOBS=1                parallel compile jobs of the instrumented build
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
 
-if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; then
-    echo "fuzzing needs clang (clang++ with libFuzzer); nothing was run"
-    exit 0
+smoke=0
+if [[ "${1:-}" == --smoke ]]; then
+    smoke=1
+    shift
 fi
 
-scale="${FUZZ_RUNS_SCALE:-1}"
-max_seconds="${FUZZ_MAX_SECONDS:-900}"
+if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; then
+    echo "fuzzing needs clang (clang++ with libFuzzer); nothing was run"
+    exit "$smoke"
+fi
 
-# target  runs  max input length
+if [[ $smoke -eq 1 ]]; then
+    scale="${FUZZ_RUNS_SCALE:-0.01}"
+    max_seconds="${FUZZ_MAX_SECONDS:-15}"
+    build_jobs="${FUZZ_BUILD_JOBS:-2}"
+else
+    scale="${FUZZ_RUNS_SCALE:-1}"
+    max_seconds="${FUZZ_MAX_SECONDS:-900}"
+    build_jobs="${FUZZ_BUILD_JOBS:-1}"
+fi
+
+# target  runs  max input length; one line a target, for the full run and the smoke run alike
 targets=(
     "game_file_reader_fuzzer 1000000 4096"
     "game_file_fuzzer 100000 4096"
@@ -46,7 +62,7 @@ names=()
 for entry in "${selected[@]}"; do
     names+=("${entry%% *}")
 done
-cmake --build "$build" -j "${FUZZ_BUILD_JOBS:-1}" --target "${names[@]}"
+cmake --build "$build" -j "$build_jobs" --target "${names[@]}"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

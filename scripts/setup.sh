@@ -11,6 +11,7 @@ packages=(
   librsvg2-bin gzip file
   desktop-file-utils appstream man-db dpkg-dev
   clang-format-14
+  clang libclang-rt-14-dev
 )
 
 missing=()
