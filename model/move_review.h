@@ -12,7 +12,13 @@ namespace taravin {
 
 // How a move of a reviewed game compares with the best move the analysis found, by the
 // chance to win it gave away.
-enum class MoveClass : int32_t { kBest = 0, kGood = 1, kInaccuracy = 2, kMistake = 3, kBlunder = 4 };
+enum class MoveClass : int32_t {
+    kBest = 0,
+    kGood = 1,
+    kInaccuracy = 2,
+    kMistake = 3,
+    kBlunder = 4
+};
 inline constexpr int32_t kMoveClassCount = 5;
 
 // The chance lost (in whole percent) from which a move is an inaccuracy, a mistake or a blunder.
