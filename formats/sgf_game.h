@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/game_file_reader.h"
+#include "model/move_review.h"
 #include "model/square.h"
 
 namespace taravin {
@@ -17,10 +18,12 @@ struct SgfMove {
     std::optional<ScannedMove> squares;
     // The property as it stood in the file, "B[djddgd]", for messages.
     std::string property;
+    // The move's review, written as annotations of its node and read back from them.
+    std::optional<MoveReview> review{};
 };
 
 // An SGF game as the program reads and writes it: the start position, the players, the result
-// and the main line of moves. Texts are UTF-8.
+// and the main line of moves with their reviews. Texts are UTF-8.
 struct SgfGame {
     int32_t rows = kDefaultBoardSize;
     int32_t columns = kDefaultBoardSize;

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstddef>
 
+#include "formats/review_text.h"
+#include "formats/sgf_tree.h"
 #include "formats/text_encoding.h"
 #include "model/board_setup.h"
 #include "model/location_parser.h"
@@ -16,18 +18,11 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
+constexpr std::string_view kBlanks = kSgfBlanks;
 constexpr std::size_t kMaxTextLength = kMaxPlayerNameLength;
 
-struct Property {
-    std::string name;
-    std::vector<std::string> values;
-};
-using Node = std::vector<Property>;
-
-bool isBlank(char c) {
-    return kBlanks.find(c) != std::string_view::npos;
-}
+using Property = SgfProperty;
+using Node = SgfNode;
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -43,77 +38,6 @@ std::string_view withoutPreamble(std::string_view text) {
     }
     const std::size_t first = text.find_first_not_of(kBlanks);
     return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-// A value from its '[' at `position`, which then moves past its ']'; escapes resolved, an
-// escaped line break removed. Nothing when the text ends inside the value.
-std::optional<std::string> readValue(std::string_view text, std::size_t& position) {
-    std::string value;
-    for (std::size_t i = position + 1; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == ']') {
-            position = i + 1;
-            return value;
-        }
-        if (c != '\\' || i + 1 == text.size()) {
-            value += c;
-            continue;
-        }
-        const char escapedChar = text[++i];
-        if (escapedChar == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        } else if (escapedChar != '\n' && escapedChar != '\r') {
-            value += escapedChar;
-        }
-    }
-    return std::nullopt;
-}
-
-// The nodes of the first game's main line: every node up to the first ')', since the main
-// line always goes on into the first '(' that follows it. Characters that belong to no
-// property are skipped.
-std::optional<std::vector<Node>> readMainLine(std::string_view text, std::string& error) {
-    std::vector<Node> nodes;
-    std::string name;
-    bool inValueList = false;
-    std::size_t position = text.find('(') + 1;
-    while (position < text.size()) {
-        const char c = text[position];
-        if (c == '[') {
-            std::optional<std::string> value = readValue(text, position);
-            if (!value) {
-                error = "The SGF file ends inside a property value.";
-                return std::nullopt;
-            }
-            if (nodes.empty()) {
-                continue;
-            }
-            if (!name.empty()) {
-                nodes.back().push_back({std::move(name), {std::move(*value)}});
-                name.clear();
-                inValueList = true;
-            } else if (inValueList) {
-                nodes.back().back().values.push_back(std::move(*value));
-            }
-            continue;
-        }
-        ++position;
-        if (c >= 'A' && c <= 'Z') {
-            name += c;
-            inValueList = false;
-        } else if (c >= 'a' && c <= 'z' && !name.empty()) {
-            // Older files spell identifiers out ("AddBlack"); only the capitals count.
-        } else if (!isBlank(c)) {
-            name.clear();
-            inValueList = false;
-            if (c == ';') {
-                nodes.emplace_back();
-            } else if (c == ')') {
-                break;
-            }
-        }
-    }
-    return nodes;
 }
 
 const std::vector<std::string>* values(const Node& node, std::string_view name) {
@@ -364,9 +288,42 @@ std::optional<ScannedMove> moveAt(std::string_view value, int32_t rows, int32_t 
     return ScannedMove{*from, *to, *arrow};
 }
 
-void readMoves(const std::vector<Node>& nodes, SgfGame& game) {
-    for (const Node& node : nodes) {
-        for (const Property& property : node) {
+BoardMove boardMove(const ScannedMove& move) {
+    return {move.from, move.to, move.arrow};
+}
+
+// The review in the comment of a move's node. When the comment does not name the better move,
+// it is the first other move of the same side that a variation beside the node starts with.
+std::optional<MoveReview> readReview(const Node& node, const std::vector<Node>& alternatives,
+                                     const SgfMove& move, int32_t rows, int32_t columns) {
+    const std::optional<std::string_view> comment = firstValue(node, "C");
+    if (!comment) {
+        return std::nullopt;
+    }
+    const BoardMove played = boardMove(*move.squares);
+    std::optional<MoveReview> review =
+        reviewFromText(trimmed(*comment), move.side, played, rows, columns);
+    if (!review || review->best) {
+        return review;
+    }
+    const std::string_view moveProperty = move.side == Side::kRed ? "B" : "W";
+    for (const Node& alternative : alternatives) {
+        const std::optional<std::string_view> value = firstValue(alternative, moveProperty);
+        const std::optional<ScannedMove> better =
+            value ? moveAt(*value, rows, columns) : std::nullopt;
+        if (better && boardMove(*better) != played) {
+            review->best = boardMove(*better);
+            break;
+        }
+    }
+    return review;
+}
+
+// The B and W moves of the main line; a node's review when it holds one move.
+void readMoves(const SgfMainLine& line, SgfGame& game) {
+    for (std::size_t i = 0; i < line.nodes.size(); ++i) {
+        const std::size_t movesBefore = game.moves.size();
+        for (const Property& property : line.nodes[i]) {
             if ((property.name != "B" && property.name != "W") || property.values.empty()) {
                 continue;
             }
@@ -374,6 +331,11 @@ void readMoves(const std::vector<Node>& nodes, SgfGame& game) {
             game.moves.push_back({property.name == "B" ? Side::kRed : Side::kBlue,
                                   moveAt(value, game.rows, game.columns),
                                   property.name + "[" + shown(value) + "]"});
+        }
+        if (game.moves.size() == movesBefore + 1 && game.moves.back().squares) {
+            SgfMove& move = game.moves.back();
+            move.review =
+                readReview(line.nodes[i], line.alternatives[i], move, game.rows, game.columns);
         }
     }
 }
@@ -395,11 +357,11 @@ std::optional<SgfGame> readSgf(std::string_view text, std::string& error) {
         error = "This is not an SGF file: it does not start with \"(;\".";
         return std::nullopt;
     }
-    const std::optional<std::vector<Node>> nodes = readMainLine(withoutPreamble(text), error);
-    if (!nodes) {
+    const std::optional<SgfMainLine> line = readSgfMainLine(withoutPreamble(text), error);
+    if (!line) {
         return std::nullopt;
     }
-    const Node& root = nodes->front();
+    const Node& root = line->nodes.front();
     if (const auto gameType = firstValue(root, "GM"); gameType && trimmed(*gameType) != "18") {
         error =
             "This SGF file holds another game (GM[" + shown(*gameType) + "]); Amazons is GM[18].";
@@ -417,7 +379,7 @@ std::optional<SgfGame> readSgf(std::string_view text, std::string& error) {
             *target = decodedText(*value, charset);
         }
     }
-    readMoves(*nodes, game);
+    readMoves(*line, game);
     return game;
 }
 

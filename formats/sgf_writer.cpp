@@ -1,7 +1,9 @@
 #include "formats/sgf_writer.h"
 
+#include <algorithm>
 #include <string_view>
 
+#include "formats/review_text.h"
 #include "formats/text_encoding.h"
 
 namespace taravin {
@@ -55,6 +57,37 @@ std::string sizeValue(const SgfGame& game) {
     return std::to_string(game.columns) + ":" + std::to_string(game.rows);
 }
 
+void appendMove(std::string& out, Side side, const BoardMove& move, int32_t rows) {
+    out += side == Side::kRed ? "B[" : "W[";
+    out += sgfPoint(move.from, rows) + sgfPoint(move.to, rows) + sgfPoint(move.arrow, rows);
+    out += ']';
+}
+
+// The class as SGF's move annotations (TE tesuji, DO doubtful, BM bad move; a good move has
+// none), the value as Red's chance after the move less one half, and the review's text.
+void appendReview(std::string& out, const MoveReview& review) {
+    switch (review.moveClass) {
+        case MoveClass::kBest:
+            out += "TE[1]";
+            break;
+        case MoveClass::kGood:
+            break;
+        case MoveClass::kInaccuracy:
+            out += "DO[]";
+            break;
+        case MoveClass::kMistake:
+            out += "BM[1]";
+            break;
+        case MoveClass::kBlunder:
+            out += "BM[2]";
+            break;
+    }
+    const double redChance =
+        review.mover == Side::kRed ? review.chanceAfter : 1.0 - review.chanceAfter;
+    appendProperty(out, "V", percentTenthsText(std::clamp(redChance, 0.0, 1.0) - 0.5));
+    appendProperty(out, "C", reviewText(review));
+}
+
 }  // namespace
 
 std::string sgfPoint(const Square& square, int32_t rows) {
@@ -82,16 +115,34 @@ std::string writeSgf(const SgfGame& game) {
     if (!game.date.empty()) {
         appendProperty(out, "DT", game.date);
     }
+    // A reviewed move that was not the best opens a variation holding the rest of the game, so
+    // that its better move can follow as the variation beside it.
+    std::vector<const SgfMove*> betterMovesToFollow;
     int written = 0;
     for (const SgfMove& move : game.moves) {
         if (!move.squares) {
             continue;
         }
-        out += written++ % kMovesPerLine == 0 ? "\n;" : ";";
-        out += move.side == Side::kRed ? "B[" : "W[";
-        out += sgfPoint(move.squares->from, game.rows) + sgfPoint(move.squares->to, game.rows) +
-               sgfPoint(move.squares->arrow, game.rows);
-        out += ']';
+        const BoardMove played{move.squares->from, move.squares->to, move.squares->arrow};
+        if (!move.review) {
+            out += written++ % kMovesPerLine == 0 ? "\n;" : ";";
+            appendMove(out, move.side, played, game.rows);
+            continue;
+        }
+        const bool better = hasBetterMove(*move.review);
+        out += better ? "\n(;" : "\n;";
+        appendMove(out, move.side, played, game.rows);
+        appendReview(out, *move.review);
+        if (better) {
+            betterMovesToFollow.push_back(&move);
+        }
+        written = 0;
+    }
+    for (auto move = betterMovesToFollow.rbegin(); move != betterMovesToFollow.rend(); ++move) {
+        out += ")\n(;";
+        appendMove(out, (*move)->side, *(*move)->review->best, game.rows);
+        appendProperty(out, "C", betterMoveText(*(*move)->review));
+        out += ')';
     }
     out += ")\n";
     return out;

@@ -41,6 +41,7 @@ targets=(
     "location_fuzzer 1000000 4096"
     "typed_square_fuzzer 1000000 256"
     "profile_search_fuzzer 10000 16384"
+    "sgf_review_fuzzer 1000000 4096"
 )
 
 selected=()

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,8 @@ TEST(Sgf, HostileBytesNeverBreakTheReader) {
         }
     }
     read("(;" + std::string(100000, '(') + ";B[djddgd]" + std::string(100000, ')'));
+    EXPECT_EQ(read("(;GM[18];B[djddgd](;W[addgad])(;W[gagddd]C[unterminated").moves.size(), 2u)
+        << "a broken variation beside the main line leaves it whole";
     std::string manyRectangles = "(;AB[aa]AW[jj]AA";
     for (int i = 0; i < 20000; ++i) {
         manyRectangles += "[ab:ji]";
@@ -167,6 +170,73 @@ TEST(Sgf, WrittenTextAndItsRoundTrip) {
     EXPECT_EQ(read(writeSgf(game)).redName, "Ren\xC3\xA9") << "an 8-bit name is written as UTF-8";
     EXPECT_EQ(sgfPoint({1, 4}, 10), "dj");
     EXPECT_EQ(sgfPoint({20, 20}, 20), "ta");
+}
+
+BoardMove boardMove(const ScannedMove& move) {
+    return {move.from, move.to, move.arrow};
+}
+
+TEST(Sgf, ReviewedGameRoundTrip) {
+    const ScannedMove moves[] = {{{1, 4}, {7, 4}, {7, 7}},
+                                 {{7, 1}, {4, 4}, {7, 1}},
+                                 {{1, 7}, {3, 5}, {10, 5}},
+                                 {{10, 4}, {6, 4}, {5, 3}},
+                                 {{4, 1}, {2, 1}, {2, 2}}};
+    const BoardMove betterForBlue{{10, 7}, {7, 7}, {7, 4}};
+    const BoardMove betterForRed{{4, 10}, {4, 9}, {4, 8}};
+    SgfGame game;
+    game.redAmazons = kStandardRed;
+    game.blueAmazons = kStandardBlue;
+    for (std::size_t i = 0; i < std::size(moves); ++i) {
+        game.moves.push_back({i % 2 == 0 ? Side::kRed : Side::kBlue, moves[i], {}});
+    }
+    game.moves[0].review = {Side::kRed, boardMove(moves[0]), boardMove(moves[0]), 0.5149,
+                            0.5251,     MoveClass::kBest};
+    game.moves[1].review = {Side::kBlue, boardMove(moves[1]), std::nullopt, 0.47,
+                            0.46,        MoveClass::kGood};
+    game.moves[3].review = {Side::kBlue, boardMove(moves[3]), betterForBlue, 0.4351,
+                            0.3149,      MoveClass::kMistake};
+    game.moves[4].review = {Side::kRed, boardMove(moves[4]), betterForRed, 0.9,
+                            0.2,        MoveClass::kBlunder};
+    const std::string text = writeSgf(game);
+    for (const char* expected :
+         {"\n;B[djddgd]TE[1]V[2.5]C[Red: D1-D7 (G7) 51% -> 53% best]\n",
+          "\n;W[addgad]V[4.0]C[Blue: A7-D4 (A7) 47% -> 46% good]\n;B[gjehea]",
+          "\n(;W[dadecf]BM[1]V[18.5]C[Blue: D10-D6 (C5) 44% -> 31% mistake, best G10-G7 (D7) "
+          "44%]\n(;B[agaibi]BM[2]V[-30.0]C[",
+          ")\n(;B[jgighg]C[Better: J4-I4 (H4) 90%]))\n(;W[gagddd]C[Better: G10-G7 (D7) 44%]))\n"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    }
+
+    const SgfGame back = read(text);
+    ASSERT_EQ(back.moves.size(), game.moves.size()) << "the better moves leave the main line";
+    for (std::size_t i = 0; i < game.moves.size(); ++i) {
+        EXPECT_EQ(back.moves[i].squares, game.moves[i].squares) << i;
+        std::optional<MoveReview> expected = game.moves[i].review;
+        if (expected) {
+            expected->chanceBefore = std::round(expected->chanceBefore * 100) / 100;
+            expected->chanceAfter = std::round(expected->chanceAfter * 100) / 100;
+        }
+        EXPECT_EQ(back.moves[i].review, expected) << i;
+    }
+}
+
+TEST(Sgf, ReviewsOnlyFromCommentsOfTheirMove) {
+    const SgfGame game = read(
+        "(;GM[18]"
+        ";B[djddgd]C[Nice move!]"
+        ";W[addgad]C[Blue: A7-D4 (A7) 47% -> 46% good, well played]"
+        "(;B[gjehea]C[Red: G1-E3 (E10) 60% -> 40% blunder];W[dadeci]"
+        "C[Red: D10-D6 (C5) 44% -> 31% good])"
+        "(;W[jdjejd])(;B[gjehea])(;B[agaibi]C[Better: A4-A2 (B2) 60%]))");
+    ASSERT_EQ(game.moves.size(), 4u);
+    EXPECT_FALSE(game.moves[0].review) << "a foreign comment";
+    ASSERT_TRUE(game.moves[1].review);
+    EXPECT_FALSE(game.moves[1].review->best);
+    ASSERT_TRUE(game.moves[2].review);
+    EXPECT_EQ(game.moves[2].review->best, (BoardMove{{4, 1}, {2, 1}, {2, 2}}))
+        << "the first other move of the mover beside it, when the comment names none";
+    EXPECT_FALSE(game.moves[3].review) << "a comment for another side";
 }
 
 TEST(Sgf, RecognisedByItsFirstCharacters) {
