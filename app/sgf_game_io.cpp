@@ -92,6 +92,13 @@ bool CAmazonDoc::readSgfGame(const std::string& text, bool loadPlayers, const st
         }
     }
     replaySgfMoves(game->moves);
+    // The review comes back for the moves that were replayed.
+    std::vector<std::optional<MoveReview>> reviews;
+    for (std::size_t i = 0; i < game->moves.size() && static_cast<int32_t>(i) < recordMoves();
+         ++i) {
+        reviews.push_back(game->moves[i].review);
+    }
+    analysis_.setReviews(reviews);
     finishOpening(title);
     return true;
 }
@@ -134,9 +141,13 @@ SgfGame CAmazonDoc::sgfGame() const {
     const Board* finalBoard = start.get();
     Side sideToMoveAtEnd = Side::kRed;
     if (gameRecord_) {
-        for (const MoveRecord* move = gameRecord_->head(); move; move = move->next) {
-            game.moves.push_back(
-                {move->side(), ScannedMove{move->from(), move->to(), move->arrow()}, {}});
+        int32_t index = 0;
+        for (const MoveRecord* move = gameRecord_->head(); move; move = move->next, ++index) {
+            const MoveReview* review = analysis_.review(index);
+            game.moves.push_back({move->side(),
+                                  ScannedMove{move->from(), move->to(), move->arrow()},
+                                  {},
+                                  review ? std::optional<MoveReview>(*review) : std::nullopt});
             finalBoard = move->board();
             sideToMoveAtEnd = otherSide(move->side());
         }

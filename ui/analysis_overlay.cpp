@@ -4,6 +4,8 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "formats/review_text.h"
+
 namespace taravin {
 
 namespace {
@@ -12,9 +14,8 @@ QString percent(double chance) {
     return QString::number(qRound(chance * 100.0)) + QLatin1Char('%');
 }
 
-QString moveText(const BoardMove& move) {
-    return QString::fromStdString(squareName(move.from) + "-" + squareName(move.to) + " (" +
-                                  squareName(move.arrow) + ")");
+QString moveLabel(const BoardMove& move) {
+    return QString::fromStdString(moveText(move));
 }
 
 QColor arrowColor(const AnalysisArrow& arrow) {
@@ -157,7 +158,7 @@ QStringList analysisLines(const PositionAnalysis* analysis, const MoveReview* re
         QString name = QString::fromLatin1(moveClassName(reviewedMove->moveClass));
         name[0] = name[0].toUpper();
         lines << QStringLiteral("%1: %2 lost %3")
-                     .arg(name, moveText(reviewedMove->played), percent(reviewedMove->loss()));
+                     .arg(name, moveLabel(reviewedMove->played), percent(reviewedMove->loss()));
     }
     if (!analysis) {
         lines << QStringLiteral("Thinking...");
@@ -181,7 +182,7 @@ QStringList analysisLines(const PositionAnalysis* analysis, const MoveReview* re
             line.clear();
             onLine = 0;
         }
-        line += (line.isEmpty() ? QString() : QStringLiteral("  ")) + moveText(move);
+        line += (line.isEmpty() ? QString() : QStringLiteral("  ")) + moveLabel(move);
         ++onLine;
     }
     if (!line.isEmpty()) {

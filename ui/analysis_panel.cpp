@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/amazon_doc.h"
+#include "formats/review_text.h"
 #include "ui/evaluation_graph.h"
 
 namespace taravin {
@@ -15,12 +16,11 @@ namespace taravin {
 namespace {
 
 QString recordMoveText(int index, const MoveRecord& move, const MoveReview* review) {
-    QString text = QStringLiteral("%1. %2: %3-%4 (%5)")
-                       .arg(index + 1)
-                       .arg(QString::fromLatin1(sideName(move.side())),
-                            QString::fromStdString(squareName(move.from())),
-                            QString::fromStdString(squareName(move.to())),
-                            QString::fromStdString(squareName(move.arrow())));
+    QString text =
+        QStringLiteral("%1. %2: %3")
+            .arg(index + 1)
+            .arg(QString::fromLatin1(sideName(move.side())),
+                 QString::fromStdString(moveText({move.from(), move.to(), move.arrow()})));
     if (review && *moveClassSign(review->moveClass)) {
         text += QLatin1Char(' ') + QString::fromLatin1(moveClassSign(review->moveClass));
     }
@@ -30,8 +30,7 @@ QString recordMoveText(int index, const MoveRecord& move, const MoveReview* revi
 QString lineText(const std::vector<BoardMove>& line) {
     QStringList moves;
     for (const BoardMove& move : line) {
-        moves << QString::fromStdString(squareName(move.from) + "-" + squareName(move.to) + " (" +
-                                        squareName(move.arrow) + ")");
+        moves << QString::fromStdString(moveText(move));
     }
     return moves.join(QStringLiteral("  "));
 }

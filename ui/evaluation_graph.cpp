@@ -116,15 +116,18 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(line);
 
+    // Every analysed move gets a dot, so that a lone one shows too; marked moves a larger one.
+    painter.setPen(Qt::NoPen);
     for (std::size_t i = 0; i < points_.size(); ++i) {
         const Point& point = points_[i];
-        if (!point.redChance || !point.moveClass || *point.moveClass < MoveClass::kInaccuracy) {
+        if (!point.redChance) {
             continue;
         }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(moveClassColor(*point.moveClass));
-        painter.drawEllipse(QPointF(xOfPly(static_cast<int>(i) + 1), yOf(*point.redChance)), 3.5,
-                            3.5);
+        const bool marked = point.moveClass && *point.moveClass >= MoveClass::kInaccuracy;
+        painter.setBrush(marked ? moveClassColor(*point.moveClass) : QColor(40, 40, 40));
+        const double radius = marked ? 3.5 : 1.8;
+        painter.drawEllipse(QPointF(xOfPly(static_cast<int>(i) + 1), yOf(*point.redChance)),
+                            radius, radius);
     }
 
     const double x = xOfPly(currentPly_);

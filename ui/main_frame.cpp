@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "dialogs/dialog_commands.h"
+#include "dialogs/review_report_dialog.h"
 #include "formats/sgf_reader.h"
 #include "gui_base/application_title.h"
 #include "model/analysis_settings.h"
@@ -155,7 +156,8 @@ void CMainFrame::refreshAnalysisPanel() {
 
 void CMainFrame::showReviewReport() {
     if (document_ && document_->gameAnalysis().hasReview()) {
-        // The report dialog comes with the review texts.
+        runReviewReportDialog(this, document_->gameAnalysis().reviews(),
+                              readReviewThresholds(profile_));
     }
 }
 

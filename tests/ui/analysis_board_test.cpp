@@ -51,7 +51,6 @@ class AnalysisBoardTest : public QObject {
         const int64_t left = playoutsAt(document, 4);
         QTest::qWait(600);
         QCOMPARE(playoutsAt(document, 4), left);
-
     }
 
     // A computer's turn stops the analysis, which resumes on the position after its move.

@@ -175,15 +175,16 @@ class ScreenshotsTest : public QObject {
                 continue;
             }
             testing::ModalAnswerer answerer;
+            bool reportShown = false;
             answerer.whileModalOpen([&] {
                 if (QWidget* modal = QApplication::activeModalWidget()) {
-                    modal->grab().save(folder.file("review-report.png"));
+                    reportShown = modal->grab().save(folder.file("review-report.png"));
                 }
             });
             frame.runCommand(kReviewGameCommand);
             QTest::qWait(1500);
             QVERIFY(frame.grab().toImage().save(folder.file("review-running.png")));
-            QVERIFY(testing::waitFor([&] { return !document.reviewing(); }, 120000));
+            QVERIFY(testing::waitFor([&] { return reportShown; }, 120000));
             fixture.settle();
             QVERIFY(frame.grab().toImage().save(folder.file("review-graph.png")));
             frame.runCommand(kBackToStartCommand);
