@@ -62,7 +62,20 @@ void AnalysisRecorder::finish(const SearchResult& result) {
         store(lostPosition(side_));
         return;
     }
-    if (result.outcome != SearchOutcome::kMoveFound || result.score < kWinScore) {
+    if (result.outcome != SearchOutcome::kMoveFound) {
+        return;
+    }
+    if (result.score < kWinScore) {
+        if (!latest()) {
+            // A search that ended before its first report still names its move.
+            PositionAnalysis found;
+            found.side = side_;
+            const BoardMove move{result.from, result.to, result.arrow};
+            found.chance = chanceOfScore(result.score, scale_, found.decided);
+            found.candidates.push_back({move, 0, found.chance});
+            found.line.push_back(move);
+            store(std::move(found));
+        }
         return;
     }
     // A win in one ends the search before any report; a proven win keeps the tree's ranking.

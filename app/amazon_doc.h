@@ -240,6 +240,9 @@ class CAmazonDoc {
     uint64_t recordGeneration_ = 0;
     uint64_t taskGeneration_ = 0;
     uint64_t collectedVersion_ = 0;
+    // The position whose analysis ended by itself, which is not started again.
+    int32_t finishedPly_ = -1;
+    uint64_t finishedGeneration_ = 0;
     // A computer player's search (suggest or not) that waits for an analysis to end.
     std::optional<bool> pendingPlayerSearch_;
     bool reviewFinished_ = false;

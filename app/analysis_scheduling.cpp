@@ -136,11 +136,15 @@ void CAmazonDoc::scheduleWorker() {
         }
         // A position without a move is known without a search; one that cannot be rebuilt
         // ends the review.
-        if (!analysis_.at(*ply)) {
+        if (analysis_.at(*ply)) {
+            analysis_.markReviewed(*ply);
+        } else {
             analysis_.cancelReview();
         }
     }
-    if (analysisEnabled_) {
+    const bool finishedHere =
+        finishedPly_ == currentPly() && finishedGeneration_ == recordGeneration_;
+    if (analysisEnabled_ && !finishedHere) {
         startAnalysisTask(WorkerTask::kAnalysis, currentPly(), 0);
     }
 }
@@ -148,6 +152,15 @@ void CAmazonDoc::scheduleWorker() {
 void CAmazonDoc::finishAnalysisTask() {
     computer_.searchEnded();
     collectAnalysis();
+    if (task_ == WorkerTask::kReview && recordGeneration_ == taskGeneration_) {
+        analysis_.markReviewed(taskPly_);
+    }
+    if (task_ == WorkerTask::kAnalysis && analysisTaskWanted()) {
+        // It ended on its own (a win in one, a single move, the separated endgame's last
+        // pass): starting it again would find nothing new.
+        finishedPly_ = taskPly_;
+        finishedGeneration_ = taskGeneration_;
+    }
     analysisHost_.setRecorder(nullptr);
     task_ = WorkerTask::kNone;
     scheduleWorker();

@@ -88,34 +88,35 @@ std::optional<double> GameAnalysis::redChanceAfter(int32_t move) const {
 }
 
 void GameAnalysis::startReview(int32_t positions, int64_t playouts) {
-    reviewPositions_ = std::max(positions, 0);
     reviewPlayouts_ = playouts;
+    reviewed_.assign(static_cast<std::size_t>(std::max(positions, 0)), false);
+    for (int32_t ply = 0; ply < positions; ++ply) {
+        const PositionAnalysis* analysis = at(ply);
+        reviewed_[static_cast<std::size_t>(ply)] =
+            analysis && (analysis->decided || analysis->playouts >= playouts);
+    }
 }
 
 void GameAnalysis::cancelReview() {
-    reviewPositions_ = 0;
-}
-
-bool GameAnalysis::analysedForReview(int32_t ply) const {
-    const PositionAnalysis* analysis = at(ply);
-    return analysis && (analysis->decided || analysis->playouts >= reviewPlayouts_);
+    reviewed_.clear();
 }
 
 std::optional<int32_t> GameAnalysis::nextReviewPly() const {
-    for (int32_t ply = 0; ply < reviewPositions_; ++ply) {
-        if (!analysedForReview(ply)) {
-            return ply;
-        }
+    const auto next = std::find(reviewed_.begin(), reviewed_.end(), false);
+    if (next == reviewed_.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return static_cast<int32_t>(next - reviewed_.begin());
+}
+
+void GameAnalysis::markReviewed(int32_t ply) {
+    if (ply >= 0 && static_cast<std::size_t>(ply) < reviewed_.size()) {
+        reviewed_[static_cast<std::size_t>(ply)] = true;
+    }
 }
 
 int32_t GameAnalysis::reviewDone() const {
-    int32_t done = 0;
-    for (int32_t ply = 0; ply < reviewPositions_; ++ply) {
-        done += analysedForReview(ply) ? 1 : 0;
-    }
-    return done;
+    return static_cast<int32_t>(std::count(reviewed_.begin(), reviewed_.end(), true));
 }
 
 void GameAnalysis::finishReview(const std::vector<MoveReview>& reviews) {

@@ -30,24 +30,25 @@ class GameAnalysis {
     // it led to.
     std::optional<double> redChanceAfter(int32_t move) const;
 
-    // A review of the positions 0 .. positions - 1 at `playouts` each.
+    // A review of the positions 0 .. positions - 1 at `playouts` each; a position analysed
+    // that deeply already counts as done.
     void startReview(int32_t positions, int64_t playouts);
     void cancelReview();
-    bool reviewing() const { return reviewPositions_ > 0; }
+    bool reviewing() const { return !reviewed_.empty(); }
     int64_t reviewPlayouts() const { return reviewPlayouts_; }
     // The first position the review still has to analyse; nothing when it is done.
     std::optional<int32_t> nextReviewPly() const;
+    // The review's search of the position has ended, however far it went.
+    void markReviewed(int32_t ply);
     int32_t reviewDone() const;
-    int32_t reviewTotal() const { return reviewPositions_; }
+    int32_t reviewTotal() const { return static_cast<int32_t>(reviewed_.size()); }
     // Ends the review with its results.
     void finishReview(const std::vector<MoveReview>& reviews);
 
   private:
-    bool analysedForReview(int32_t ply) const;
-
     std::vector<std::optional<PositionAnalysis>> positions_;
     std::vector<std::optional<MoveReview>> reviews_;
-    int32_t reviewPositions_ = 0;
+    std::vector<bool> reviewed_;
     int64_t reviewPlayouts_ = 0;
 };
 

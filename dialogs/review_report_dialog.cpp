@@ -44,31 +44,34 @@ QStringList reviewReportLines(const std::vector<std::optional<MoveReview>>& revi
     return lines;
 }
 
-ReviewReportDialog::ReviewReportDialog(const QStringList& lines, QWidget* parent)
-    : QDialog(parent) {
+ReviewReportDialog::ReviewReportDialog(QWidget* parent)
+    : QDialog(parent), text_(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("Review Report"));
-    auto* text = new QPlainTextEdit(this);
-    text->setReadOnly(true);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setPlainText(lines.join(QLatin1Char('\n')));
-    const QFontMetrics metrics(text->font());
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(buttons);
+}
+
+void ReviewReportDialog::setLines(const QStringList& lines) {
+    text_->setPlainText(lines.join(QLatin1Char('\n')));
+    const QFontMetrics metrics(text_->font());
     int widest = 0;
     for (const QString& line : lines) {
         widest = std::max(widest, metrics.horizontalAdvance(line));
     }
-    text->setMinimumSize(std::min(widest + 40, 900),
-                         std::min(metrics.lineSpacing() * (static_cast<int>(lines.size()) + 2), 500));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text);
-    layout->addWidget(buttons);
+    static constexpr int kWidest = 900;
+    static constexpr int kHighest = 500;
+    text_->setMinimumSize(
+        std::min(widest + 40, kWidest),
+        std::min(metrics.lineSpacing() * (static_cast<int>(lines.size()) + 2), kHighest));
 }
 
-void runReviewReportDialog(QWidget* parent, const std::vector<std::optional<MoveReview>>& reviews,
-                           const ReviewThresholds& thresholds) {
-    ReviewReportDialog dialog(reviewReportLines(reviews, thresholds), parent);
-    dialog.exec();
+QString ReviewReportDialog::text() const {
+    return text_->toPlainText();
 }
 
 }  // namespace taravin

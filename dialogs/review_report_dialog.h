@@ -7,6 +7,8 @@
 
 #include "model/move_review.h"
 
+class QPlainTextEdit;
+
 namespace taravin {
 
 // The review's report as lines: the thresholds it classed by, each side's counts and mean
@@ -14,15 +16,18 @@ namespace taravin {
 QStringList reviewReportLines(const std::vector<std::optional<MoveReview>>& reviews,
                               const ReviewThresholds& thresholds);
 
-// "Review Report": the report's lines, read-only, with OK.
+// "Review Report": the report's lines, read-only, with OK. It does not block the window, so
+// the moves it names can be looked at on the board while it is open.
 class ReviewReportDialog : public QDialog {
     Q_OBJECT
 
   public:
-    ReviewReportDialog(const QStringList& lines, QWidget* parent = nullptr);
-};
+    explicit ReviewReportDialog(QWidget* parent = nullptr);
+    void setLines(const QStringList& lines);
+    QString text() const;
 
-void runReviewReportDialog(QWidget* parent, const std::vector<std::optional<MoveReview>>& reviews,
-                           const ReviewThresholds& thresholds);
+  private:
+    QPlainTextEdit* text_;
+};
 
 }  // namespace taravin

@@ -126,8 +126,8 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
         const bool marked = point.moveClass && *point.moveClass >= MoveClass::kInaccuracy;
         painter.setBrush(marked ? moveClassColor(*point.moveClass) : QColor(40, 40, 40));
         const double radius = marked ? 3.5 : 1.8;
-        painter.drawEllipse(QPointF(xOfPly(static_cast<int>(i) + 1), yOf(*point.redChance)),
-                            radius, radius);
+        painter.drawEllipse(QPointF(xOfPly(static_cast<int>(i) + 1), yOf(*point.redChance)), radius,
+                            radius);
     }
 
     const double x = xOfPly(currentPly_);

@@ -12,7 +12,6 @@
 #include <QToolBar>
 
 #include "dialogs/dialog_commands.h"
-#include "dialogs/review_report_dialog.h"
 #include "formats/sgf_reader.h"
 #include "gui_base/application_title.h"
 #include "model/analysis_settings.h"
@@ -156,8 +155,14 @@ void CMainFrame::refreshAnalysisPanel() {
 
 void CMainFrame::showReviewReport() {
     if (document_ && document_->gameAnalysis().hasReview()) {
-        runReviewReportDialog(this, document_->gameAnalysis().reviews(),
-                              readReviewThresholds(profile_));
+        if (!reviewReport_) {
+            reviewReport_ = new ReviewReportDialog(this);
+            reviewReport_->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        reviewReport_->setLines(
+            reviewReportLines(document_->gameAnalysis().reviews(), readReviewThresholds(profile_)));
+        reviewReport_->show();
+        reviewReport_->raise();
     }
 }
 

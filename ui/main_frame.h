@@ -6,6 +6,7 @@
 
 #include "app/amazon_doc.h"
 #include "dialogs/game_file_dialog.h"
+#include "dialogs/review_report_dialog.h"
 #include "model/profile.h"
 #include "ui/amazon_view.h"
 #include "ui/analysis_panel.h"
@@ -36,6 +37,7 @@ class CMainFrame final : public QMainWindow {
     QToolBar* toolbar() const { return toolbar_; }
     QDockWidget* analysisDock() const { return analysisDock_; }
     AnalysisPanel* analysisPanel() const { return analysisPanel_; }
+    const ReviewReportDialog* reviewReport() const { return reviewReport_; }
     // Applies the enabling and check rules to every menu entry and toolbar button.
     void updateCommandStates();
 
@@ -70,6 +72,7 @@ class CMainFrame final : public QMainWindow {
     QToolBar* toolbar_ = nullptr;
     QDockWidget* analysisDock_ = nullptr;
     AnalysisPanel* analysisPanel_ = nullptr;
+    QPointer<ReviewReportDialog> reviewReport_;
     std::map<CommandId, QAction*> actions_;
     QPointer<HelpWindow> help_;
     // Save proposes the format and the path the game was opened or last saved with.

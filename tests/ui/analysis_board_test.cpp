@@ -83,6 +83,35 @@ class AnalysisBoardTest : public QObject {
         QVERIFY(testing::waitFor([&] { return playoutsAt(document, 6) > 0; }, 20000));
     }
 
+    // A whole review in the window: every move classed, the report shown, and the review back
+    // again from the game saved as SGF.
+    void aReviewedGameKeepsItsReviewThroughSgf() {
+        WindowFixture fixture;
+        fixture.writeSmallBoard();
+        fixture.open();
+        CAmazonDoc& document = fixture.document();
+        fixture.frame().runCommand(kNewGameCommand);
+        playOpening(document, 6);
+        fixture.frame().runCommand(kReviewGameCommand);
+        QVERIFY(document.reviewing());
+        QVERIFY(testing::waitFor([&] { return fixture.frame().reviewReport() != nullptr; }, 60000));
+        QVERIFY(fixture.frame().reviewReport()->text().contains(QStringLiteral("Red: best ")));
+        const std::vector<std::optional<MoveReview>> reviews = document.gameAnalysis().reviews();
+        QCOMPARE(reviews.size(), std::size_t{6});
+        for (const std::optional<MoveReview>& review : reviews) {
+            QVERIFY(review.has_value());
+        }
+
+        QVERIFY(document.openGame(document.gameSgfText(), false, "reviewed.sgf"));
+        const std::vector<std::optional<MoveReview>> reread = document.gameAnalysis().reviews();
+        QCOMPARE(reread.size(), reviews.size());
+        for (std::size_t i = 0; i < reviews.size(); ++i) {
+            QCOMPARE(reread[i]->moveClass, reviews[i]->moveClass);
+            QCOMPARE(reread[i]->best, reviews[i]->best);
+            QCOMPARE(qRound(reread[i]->chanceAfter * 100), qRound(reviews[i]->chanceAfter * 100));
+        }
+    }
+
     // The window thread's heartbeat never misses more than 50 ms while the analysis runs on
     // every core and its reports are drawn.
     void theWindowStaysResponsiveDuringAnalysis() {

@@ -174,17 +174,13 @@ class ScreenshotsTest : public QObject {
             if (!maximised || !tag.isEmpty()) {
                 continue;
             }
-            testing::ModalAnswerer answerer;
-            bool reportShown = false;
-            answerer.whileModalOpen([&] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    reportShown = modal->grab().save(folder.file("review-report.png"));
-                }
-            });
             frame.runCommand(kReviewGameCommand);
             QTest::qWait(1500);
             QVERIFY(frame.grab().toImage().save(folder.file("review-running.png")));
-            QVERIFY(testing::waitFor([&] { return reportShown; }, 120000));
+            QVERIFY(testing::waitFor([&] { return frame.reviewReport() != nullptr; }, 120000));
+            QVERIFY(const_cast<ReviewReportDialog*>(frame.reviewReport())
+                        ->grab()
+                        .save(folder.file("review-report.png")));
             fixture.settle();
             QVERIFY(frame.grab().toImage().save(folder.file("review-graph.png")));
             frame.runCommand(kBackToStartCommand);
