@@ -25,11 +25,14 @@ CAmazonDoc::CAmazonDoc(Profile& profile, GameWindow& window, SearchHost& searchH
       red_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, Side::kRed))),
       blue_(std::make_unique<PlayerRecord>(readPlayerRecord(profile, Side::kBlue))),
       stateText_(gameStateText(GameState::kStop, Side::kRed)),
+      analysisHost_(searchHost),
       computer_(searchHost) {}
 
 CAmazonDoc::~CAmazonDoc() = default;
 
 void CAmazonDoc::loadSettings() {
+    // The analysis reads the tables that are rebuilt here.
+    haltAnalysis();
     window_.showBusy(true);
     const BoardSetup setup = readBoardSetup(profile_);
     redLocations_ = setup.redLocations;
@@ -65,6 +68,7 @@ void CAmazonDoc::forgetGame() {
     }
     moveNumber_ = 1;
     recordLength_ = 1;
+    forgetAnalysisFrom(0);
     evaluationText_.clear();
     setTitle("");
     setModified(false);
@@ -83,6 +87,7 @@ void CAmazonDoc::startNewGame(bool start) {
     if (start && red_->isComputer()) {
         requestSearch(false);
     }
+    scheduleWorker();
 }
 
 void CAmazonDoc::resetGame() {
@@ -91,6 +96,7 @@ void CAmazonDoc::resetGame() {
     moveInProgress_ = std::make_unique<MoveRecord>(Side::kRed, board_.get());
     lastMove_ = nullptr;
     gameRecord_ = std::make_unique<MoveRecordList>();
+    forgetAnalysisFrom(0);
     setState(GameState::kPlay);
     setTitle("");
     setModified(false);
@@ -147,6 +153,12 @@ void CAmazonDoc::requestSearch(bool suggest) {
     if (!board_ || !tables_) {
         return;
     }
+    if (computer_.thinking() && task_ != WorkerTask::kPlayer) {
+        // One worker at a time: the analysis ends first, then this search starts.
+        pendingPlayerSearch_ = suggest;
+        computer_.flags().moveNow = true;
+        return;
+    }
     const Side side = sideToMove();
     const PlayerRecord& mover = player(side);
     const StoredDepthCounts counts = readDepthCounts(profile_, side);
@@ -164,7 +176,9 @@ void CAmazonDoc::requestSearch(bool suggest) {
     request.lastIteration = lastIteration_;
     request.useTimeout = useTimeout_;
     request.table = &tables_->table();
-    computer_.requestSearch(request);
+    if (computer_.requestSearch(request)) {
+        task_ = WorkerTask::kPlayer;
+    }
 }
 
 }  // namespace taravin

@@ -2,8 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "analysis/analysis_recorder.h"
+#include "app/analysis_host.h"
+#include "app/game_analysis.h"
 #include "app/game_state.h"
 #include "app/game_window.h"
 #include "formats/sgf_game.h"
@@ -119,7 +123,8 @@ class CAmazonDoc {
     const std::string& stateText() const { return stateText_; }
     const std::string& evaluationText() const { return evaluationText_; }
     const std::string& searchText() const { return searchText_; }
-    bool thinking() const { return computer_.thinking(); }
+    // Whether a computer player searches for its own move, or waits for the worker to do so.
+    bool thinking() const;
     bool pauseDiscard() const { return pauseDiscard_; }
     SearchFlags& searchFlags() { return computer_.flags(); }
     bool canStepBack() const;
@@ -135,6 +140,39 @@ class CAmazonDoc {
     // time-out.
     void setSearchLimits(int32_t lastIteration, bool useTimeout);
 
+    // Analysis: while it is on and no computer player searches for its own move, the worker
+    // analyses the position on the board until that position changes. A computer player's
+    // search comes first; the analysis resumes after it.
+    void setAnalysisEnabled(bool enabled);
+    bool analysisEnabled() const { return analysisEnabled_; }
+    // Takes what the running analysis has found so far into the game's analysis; true when
+    // there was something new.
+    bool collectAnalysis();
+    const GameAnalysis& gameAnalysis() const { return analysis_; }
+    // The ply of the position on the board: 0 at the start, k after the k-th move.
+    int32_t currentPly() const { return moveNumber_ - 1; }
+    const PositionAnalysis* currentAnalysis() const;
+    // Hands the worker its next task: a computer player's waiting search, a review's next
+    // position, or the analysis of the position on the board.
+    void scheduleWorker();
+    // Ends a running analysis and waits for its worker.
+    void haltAnalysis();
+
+    // The review analyses every position of the record at a fixed budget, one after the other
+    // on the worker, then classes the moves.
+    void startReview();
+    void cancelReview();
+    bool reviewing() const { return analysis_.reviewing(); }
+    // Whether a review has ended since the last call.
+    bool takeReviewFinished();
+    // The review's classes again, by the thresholds in the profile now.
+    void reclassifyReview();
+    // Steps the record to the position at the ply.
+    void goToPly(int32_t ply);
+    // The next or previous move (by its index) that the review marks as an inaccuracy or
+    // worse; nothing when there is none.
+    std::optional<int32_t> nextMarkedMove(bool forward) const;
+
   private:
     void requestSearch(bool suggest);
     void setModified(bool modified);
@@ -149,6 +187,17 @@ class CAmazonDoc {
     void replaySgfMoves(const std::vector<SgfMove>& moves);
     // The common end of opening a game: shown paused under its title.
     void finishOpening(const std::string& title);
+
+    enum class WorkerTask { kNone, kPlayer, kAnalysis, kReview };
+    void handlePlayerSearchFinished(const SearchResult& result);
+    void forgetAnalysisFrom(int32_t ply);
+    bool analysisTaskWanted() const;
+    bool startAnalysisTask(WorkerTask task, int32_t ply, int64_t playouts);
+    void finishAnalysisTask();
+    void finishReview();
+    std::unique_ptr<Board> boardAtPly(int32_t ply) const;
+    Side sideAtPly(int32_t ply) const;
+    int32_t recordMoves() const;
 
     Profile& profile_;
     GameWindow& window_;
@@ -181,6 +230,21 @@ class CAmazonDoc {
     bool soundEnabled_ = true;
     int32_t lastIteration_ = kDeepestIteration;
     bool useTimeout_ = true;
+
+    bool analysisEnabled_ = false;
+    GameAnalysis analysis_;
+    WorkerTask task_ = WorkerTask::kNone;
+    int32_t taskPly_ = 0;
+    // Counts the changes of the record, so that an analysis of a position that has gone is
+    // not kept.
+    uint64_t recordGeneration_ = 0;
+    uint64_t taskGeneration_ = 0;
+    uint64_t collectedVersion_ = 0;
+    // A computer player's search (suggest or not) that waits for an analysis to end.
+    std::optional<bool> pendingPlayerSearch_;
+    bool reviewFinished_ = false;
+    AnalysisHost analysisHost_;
+    std::unique_ptr<AnalysisRecorder> recorder_;
     // Declared last, so that a running search is ended before the tables it reads are freed.
     ComputerPlayer computer_;
 };

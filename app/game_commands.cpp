@@ -13,6 +13,8 @@ std::string suggestionQuestion(const SearchResult& result) {
 }  // namespace
 
 void CAmazonDoc::togglePause() {
+    // A search that waits for the analysis to end is not wanted any more.
+    pendingPlayerSearch_.reset();
     pauseDiscard_ = true;
     if (state_ == GameState::kPause) {
         if (sideToMoveIsHuman()) {
@@ -31,9 +33,11 @@ void CAmazonDoc::togglePause() {
         setState(GameState::kPause);
     }
     window_.redraw(ViewArea::kStateLine);
+    scheduleWorker();
 }
 
 void CAmazonDoc::requestStop() {
+    pendingPlayerSearch_.reset();
     computer_.flags().abortSearch = true;
     window_.postDeferred(DeferredRequest::kStop, 0);
 }
@@ -48,6 +52,9 @@ void CAmazonDoc::handleDeferredStop() {
     window_.clearDragState();
     window_.redraw(ViewArea::kStateLine);
     window_.redraw(ViewArea::kCurrentMove);
+    // The player's search has ended; an analysis of the stopped game may run.
+    computer_.flags().abortSearch = false;
+    scheduleWorker();
 }
 
 void CAmazonDoc::markSuggestion(const SearchResult& result, bool shown) {
@@ -98,6 +105,22 @@ void CAmazonDoc::handleStatusText(const std::string& text) {
 }
 
 void CAmazonDoc::handleSearchFinished(const SearchResult& result) {
+    if (!computer_.thinking()) {
+        // The end of an analysis that was halted and waited for.
+        return;
+    }
+    if (task_ != WorkerTask::kPlayer) {
+        finishAnalysisTask();
+        return;
+    }
+    handlePlayerSearchFinished(result);
+    if (!computer_.thinking()) {
+        task_ = WorkerTask::kNone;
+        scheduleWorker();
+    }
+}
+
+void CAmazonDoc::handlePlayerSearchFinished(const SearchResult& result) {
     computer_.searchEnded();
     searchText_.clear();
     window_.redraw(ViewArea::kSearchText);

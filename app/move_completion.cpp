@@ -96,6 +96,9 @@ void CAmazonDoc::completeMove() {
     const Side next = otherSide(mover);
 
     discardRecordsAfter(lastMove_);
+    if (moveNumber_ < recordLength_ || analysis_.reviewing()) {
+        forgetAnalysisFrom(moveNumber_);
+    }
     updateEvaluationText(mover);
     window_.redraw(ViewArea::kEvaluationLine);
 
@@ -120,6 +123,7 @@ void CAmazonDoc::completeMove() {
         gameOver();
     }
     window_.redraw(ViewArea::kLastMoves);
+    scheduleWorker();
 }
 
 void CAmazonDoc::gameOver() {

@@ -57,6 +57,7 @@ void CAmazonDoc::placeMoveInProgress(MoveRecord* position) {
     evaluationText_.clear();
     setModified(true);
     window_.redraw(ViewArea::kWhole);
+    scheduleWorker();
 }
 
 void CAmazonDoc::stepBack(StepKind kind) {

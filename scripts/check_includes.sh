@@ -15,16 +15,17 @@ formats       1
 eval          1
 search        2
 headless      3
-app           4
-gui_base      5
-match         5
-cli           6
-dialogs       6
-ui            7
-app/main.cpp  8
-bench         9
-fuzz          9
-tests         9
+analysis      4
+app           5
+gui_base      6
+match         6
+cli           7
+dialogs       7
+ui            8
+app/main.cpp  9
+bench         10
+fuzz          10
+tests         10
 '
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then

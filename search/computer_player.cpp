@@ -36,7 +36,7 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
 
     context_ = SearchContext{};
     context_.flags = &flags_;
-    context_.host = &host_;
+    context_.host = request.host ? request.host : &host_;
     context_.logOpen = request.logOpen;
     context_.side = request.side == Side::kRed ? Side::kRed : Side::kBlue;
     context_.moveNumber = request.moveNumber;
@@ -48,6 +48,7 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     context_.depthCountSettings = request.depthCounts;
     context_.lastIteration = request.lastIteration;
     context_.playoutBudget = request.playoutBudget;
+    context_.reportPeriodMilliseconds = std::max(request.reportPeriodMilliseconds, 1);
     context_.table = request.table;
     const int participants =
         request.threads > 0 ? std::min(request.threads, kMaxSearchThreads) : machineThreadCount();
@@ -64,7 +65,7 @@ bool ComputerPlayer::requestSearch(const SearchRequest& request) {
     }
     worker_ = std::thread([this, searchBoard = std::move(board)]() mutable {
         const SearchResult result = runSearch(context_, std::move(searchBoard));
-        host_.postSearchFinished(result);
+        context_.host->postSearchFinished(result);
     });
     return true;
 }

@@ -27,6 +27,9 @@ struct SearchRequest {
     int32_t lastIteration = kDeepestIteration;
     // Monte Carlo's fixed number of playouts (0: none), for results that repeat.
     int64_t playoutBudget = 0;
+    int32_t reportPeriodMilliseconds = 1000;
+    // Where this search reports and posts its end; none: the player's own host.
+    SearchHost* host = nullptr;
     // Without a time-out the search ends only by its depth limit or a stop.
     bool useTimeout = true;
     TranspositionTable* table = nullptr;

@@ -31,7 +31,6 @@ constexpr int32_t kSmallestTree = 1'000'000;
 // Without a time-out or budget, a depth limit d stands for d thousand playouts.
 constexpr int64_t kPlayoutsPerDepth = 1000;
 constexpr int32_t kReportedRootMoves = 5;
-constexpr auto kReportPeriod = std::chrono::seconds(1);
 // Playouts between two looks at the clock.
 constexpr int64_t kCheckpointInterval = 64;
 
@@ -262,11 +261,12 @@ void MonteCarloSearch::growTogether(std::chrono::steady_clock::time_point start)
             break;
         }
     }
-    auto nextReport = start + kReportPeriod;
+    const auto period = std::chrono::milliseconds(context_.reportPeriodMilliseconds);
+    auto nextReport = start + period;
     growers_.front()->grow(kCheckpointInterval, [&] {
         if (std::chrono::steady_clock::now() >= nextReport) {
             report(start);
-            nextReport += kReportPeriod;
+            nextReport += period;
         }
     });
     for (std::thread& helper : helpers) {

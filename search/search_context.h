@@ -45,6 +45,8 @@ struct SearchContext {
     int32_t lastIteration = kDeepestIteration;
     // Monte Carlo ends after this many playouts; 0 leaves it to the time-out or a stop.
     int64_t playoutBudget = 0;
+    // How often Monte Carlo reports the tree.
+    int32_t reportPeriodMilliseconds = 1000;
     TranspositionTable* table = nullptr;
     SearchFlags* flags = nullptr;
     // The threads that score a node's candidates; none scores them on the search thread.

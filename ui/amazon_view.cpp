@@ -12,8 +12,10 @@
 #include "dialogs/dialog_commands.h"
 #include "gui_base/application_title.h"
 #include "gui_base/piece_images.h"
+#include "model/analysis_settings.h"
 #include "model/queen_reach.h"
 #include "model/settings.h"
+#include "ui/analysis_overlay.h"
 #include "ui/notifications.h"
 #include "ui/panel_texts.h"
 #include "ui/screen_size_class.h"
@@ -67,12 +69,15 @@ void CAmazonView::attachDocument(CAmazonDoc& document) {
     document_ = &document;
     input_ = std::make_unique<MoveInput>(document, *this);
     document_->setSoundEnabled(sound_);
+    document_->setAnalysisEnabled(readSetting(profile_, kAnalysisModeSetting) != 0);
+    updateAnalysisTimer();
 }
 
 void CAmazonView::shutDown() {
     log_.close();
     clockTimer_.stop();
     timeoutTimer_.stop();
+    analysisTimer_.stop();
     input_.reset();
     document_ = nullptr;
 }
@@ -150,6 +155,51 @@ void CAmazonView::toggleShowTerritory() {
     toggleViewSetting(kShowTerritorySetting, showTerritory_);
 }
 
+void CAmazonView::toggleAnalysisMode() {
+    const bool on = !document_->analysisEnabled();
+    writeSetting(profile_, kAnalysisModeSetting, on ? 1 : 0);
+    document_->setAnalysisEnabled(on);
+    updateAnalysisTimer();
+    update();
+    emit analysisChanged();
+    emit gameChanged();
+}
+
+void CAmazonView::startReview() {
+    document_->startReview();
+    updateAnalysisTimer();
+    emit analysisChanged();
+    emit gameChanged();
+}
+
+void CAmazonView::updateAnalysisTimer() {
+    static constexpr int kFollowMilliseconds = 250;
+    if (document_ && (document_->analysisEnabled() || document_->reviewing())) {
+        if (!analysisTimer_.isActive()) {
+            analysisTimer_.start(kFollowMilliseconds, this);
+        }
+    } else {
+        analysisTimer_.stop();
+    }
+}
+
+void CAmazonView::followAnalysis() {
+    if (document_->collectAnalysis() && document_->analysisEnabled()) {
+        update();
+    }
+    emit analysisChanged();
+    if (document_->takeReviewFinished()) {
+        emit reviewFinished();
+        emit gameChanged();
+    }
+    updateAnalysisTimer();
+}
+
+const MoveReview* CAmazonView::markedMoveHere() const {
+    const MoveReview* review = document_->gameAnalysis().review(document_->currentPly());
+    return review && review->moveClass >= MoveClass::kInaccuracy ? review : nullptr;
+}
+
 bool CAmazonView::soundOn() const {
     return readSetting(profile_, kSoundSetting) != 0;
 }
@@ -212,6 +262,18 @@ void CAmazonView::paintEvent(QPaintEvent* event) {
     paintBoard(painter, geometry_, document_->board(), boardLook(), sizeClassMetrics(sizeClass_),
                event->rect());
     paintPanel(painter, panel_, panelTexts(*document_));
+    const MoveReview* marked = markedMoveHere();
+    if (document_->analysisEnabled() || marked) {
+        const PositionAnalysis* analysis =
+            document_->analysisEnabled() ? document_->currentAnalysis() : nullptr;
+        paintAnalysisArrows(painter, geometry_,
+                            analysisArrows(analysis, readAnalysisMoves(profile_), marked));
+        painter.setFont(font);
+        if (document_->analysisEnabled()) {
+            static constexpr int kMovesPerLine = 3;
+            paintAnalysisSection(painter, panel_, analysisLines(analysis, marked, kMovesPerLine));
+        }
+    }
     if (dragImageShown_) {
         paintPiece(painter, dragImageRect(dragPosition_), contentOf(document_->sideToMove()),
                    fixedSizePieces_);
@@ -368,6 +430,10 @@ std::optional<TimerId> CAmazonView::programTimer(int qtTimerId) const {
 }
 
 void CAmazonView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == analysisTimer_.timerId() && document_) {
+        followAnalysis();
+        return;
+    }
     const std::optional<TimerId> timer = programTimer(event->timerId());
     if (!timer || !document_) {
         QWidget::timerEvent(event);

@@ -52,6 +52,8 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     void toggleShowTerritory();
     void toggleSound();
     void toggleInformationWindow(QWidget* owner);
+    void toggleAnalysisMode();
+    void startReview();
 
     bool markLastMove() const { return markLastMove_; }
     bool showLegalMoves() const { return showLegalMoves_; }
@@ -101,6 +103,9 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     void documentTitleChanged();
     // A deferred close may go ahead: the search has ended and the game is stopped.
     void closeApproved();
+    // The analysis found something new, or the review went on.
+    void analysisChanged();
+    void reviewFinished();
 
   protected:
     bool event(QEvent* event) override;
@@ -125,6 +130,11 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     const QFont& viewFont() const;
     std::optional<TimerId> programTimer(int qtTimerId) const;
     void updateLayout(const QFont& font);
+    // Runs while there is an analysis or a review to follow.
+    void updateAnalysisTimer();
+    void followAnalysis();
+    // The review of the move played from the position on the board, when it marks it.
+    const MoveReview* markedMoveHere() const;
 
     Profile& profile_;
     CAmazonDoc* document_ = nullptr;
@@ -157,6 +167,7 @@ class CAmazonView final : public QWidget, public GameWindow, public SearchHost {
     QBasicTimer clockTimer_;
     Side clockSide_ = Side::kNone;
     QBasicTimer timeoutTimer_;
+    QBasicTimer analysisTimer_;
     QPointer<InformationWindow> informationWindow_;
 };
 

@@ -22,6 +22,10 @@ GameStatus gameStatus(CAmazonDoc& document, const CAmazonView& view) {
     status.showTerritory = view.showTerritory();
     status.informationWindowOpen = view.informationWindowOpen();
     status.soundOn = view.soundOn();
+    status.analysisOn = document.analysisEnabled();
+    status.reviewing = document.reviewing();
+    status.nextMarkedMove = document.nextMarkedMove(true).has_value();
+    status.previousMarkedMove = document.nextMarkedMove(false).has_value();
     return status;
 }
 
@@ -73,6 +77,14 @@ CommandState commandState(CommandId id, const GameStatus& status) {
             return {true, status.showTerritory};
         case kSoundCommand:
             return {true, status.soundOn};
+        case kAnalysisModeCommand:
+            return {true, status.analysisOn};
+        case kReviewGameCommand:
+            return {recordIdle && !status.recordEmpty && !status.reviewing, false};
+        case kNextMistakeCommand:
+            return {!status.thinking && status.nextMarkedMove, false};
+        case kPreviousMistakeCommand:
+            return {!status.thinking && status.previousMarkedMove, false};
         case kNoCommand:
         case kExitCommand:
         case kColorsCommand:

@@ -27,6 +27,10 @@ struct GameStatus {
     bool showTerritory = false;
     bool informationWindowOpen = false;
     bool soundOn = true;
+    bool analysisOn = false;
+    bool reviewing = false;
+    bool nextMarkedMove = false;
+    bool previousMarkedMove = false;
 };
 
 GameStatus gameStatus(CAmazonDoc& document, const CAmazonView& view);

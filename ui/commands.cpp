@@ -10,7 +10,7 @@ constexpr QKeyCombination kNoKey = QKeyCombination(Qt::Key(0));
 
 // The full Player Configuration form (32775) and Depth Move Count (32823) are taken out of
 // the menu every time it is shown, so they have no entry here.
-constexpr std::array<CommandInfo, 30> kCommands{{
+constexpr std::array<CommandInfo, 34> kCommands{{
     {kNewGameCommand, "&New Game", "Ctrl+N", QKeyCombination(Qt::CTRL, Qt::Key_N),
      "Start a new game", "New Game", false},
     {kPauseGameCommand, "&Pause Game", "", kNoKey, "Pause the current game", "Pause Game", true},
@@ -61,12 +61,21 @@ constexpr std::array<CommandInfo, 30> kCommands{{
     {kAboutCommand, "&About Taravin...", "", kNoKey, "", "", false},
     {kOnlineHelpCommand, "&Online Help...", "F1", QKeyCombination(Qt::Key_F1), "Online help",
      "Online help", false},
+    {kAnalysisModeCommand, "&Analysis Mode", "Ctrl+A", QKeyCombination(Qt::CTRL, Qt::Key_A),
+     "Show what the computer thinks of the position on the board", "Analysis Mode", true},
+    {kReviewGameCommand, "Re&view Game", "", kNoKey,
+     "Analyse every move of the game and mark the mistakes", "Review Game", false},
+    {kNextMistakeCommand, "Ne&xt Mistake", "Ctrl+Right", QKeyCombination(Qt::CTRL, Qt::Key_Right),
+     "Go to the next move the review marks", "Next Mistake", false},
+    {kPreviousMistakeCommand, "Pre&vious Mistake", "Ctrl+Left",
+     QKeyCombination(Qt::CTRL, Qt::Key_Left), "Go to the previous move the review marks",
+     "Previous Mistake", false},
 }};
 
 constexpr std::array<CommandId, 10> kGameMenu{
     kNewGameCommand, kPauseGameCommand, kStopGameCommand, kNoCommand, kOpenCommand,
     kSaveCommand,    kNoCommand,        kPrintCommand,    kNoCommand, kExitCommand};
-constexpr std::array<CommandId, 15> kMoveMenu{kBackwardCommand,
+constexpr std::array<CommandId, 19> kMoveMenu{kBackwardCommand,
                                               kForwardCommand,
                                               kBackFiveMovesCommand,
                                               kForwardFiveMovesCommand,
@@ -80,12 +89,17 @@ constexpr std::array<CommandId, 15> kMoveMenu{kBackwardCommand,
                                               kSwitchSidesCommand,
                                               kManualEntryCommand,
                                               kNoCommand,
-                                              kMoveHistoryCommand};
+                                              kMoveHistoryCommand,
+                                              kNoCommand,
+                                              kReviewGameCommand,
+                                              kNextMistakeCommand,
+                                              kPreviousMistakeCommand};
 constexpr std::array<CommandId, 4> kSettingsMenu{
     kColorsCommand, kOptionsCommand, kBoardConfigurationCommand, kPlayerConfigurationCommand};
-constexpr std::array<CommandId, 5> kViewMenu{kMarkLastMoveCommand, kInformationWindowCommand,
-                                             kNoCommand, kShowLegalMovesCommand,
-                                             kShowTerritoryCommand};
+constexpr std::array<CommandId, 7> kViewMenu{
+    kMarkLastMoveCommand,   kInformationWindowCommand, kNoCommand,
+    kShowLegalMovesCommand, kShowTerritoryCommand,     kNoCommand,
+    kAnalysisModeCommand};
 constexpr std::array<CommandId, 3> kHelpMenu{kOnlineHelpCommand, kNoCommand, kAboutCommand};
 
 constexpr std::array<MenuInfo, 5> kMenus{{
@@ -96,7 +110,7 @@ constexpr std::array<MenuInfo, 5> kMenus{{
     {"&Help", kHelpMenu},
 }};
 
-constexpr std::array<CommandId, 28> kToolbar{kNewGameCommand,
+constexpr std::array<CommandId, 29> kToolbar{kNewGameCommand,
                                              kPauseGameCommand,
                                              kStopGameCommand,
                                              kNoCommand,
@@ -123,6 +137,7 @@ constexpr std::array<CommandId, 28> kToolbar{kNewGameCommand,
                                              kNoCommand,
                                              kMarkLastMoveCommand,
                                              kInformationWindowCommand,
+                                             kAnalysisModeCommand,
                                              kSoundCommand};
 
 }  // namespace

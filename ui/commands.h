@@ -39,6 +39,11 @@ enum CommandId : int {
     kSoundCommand = 32825,
     kAboutCommand = 57664,
     kOnlineHelpCommand = 57670,
+    // Commands of the analysis board.
+    kAnalysisModeCommand = 33001,
+    kReviewGameCommand = 33002,
+    kNextMistakeCommand = 33003,
+    kPreviousMistakeCommand = 33004,
 };
 
 struct CommandInfo {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include "dialogs/dialog_commands.h"
 #include "formats/sgf_reader.h"
 #include "gui_base/application_title.h"
+#include "model/analysis_settings.h"
 #include "model/settings.h"
 #include "ui/command_rules.h"
 #include "ui/frame_placement.h"
@@ -41,6 +43,7 @@ CMainFrame::CMainFrame(Profile& profile, QWidget* parent)
     createActions();
     createMenus();
     createToolbar();
+    createAnalysisDock();
     placeWindow();
     connect(view_, &CAmazonView::gameChanged, this, &CMainFrame::updateCommandStates);
     connect(view_, &CAmazonView::documentTitleChanged, this, &CMainFrame::updateTitle);
@@ -52,6 +55,7 @@ void CMainFrame::attachDocument(CAmazonDoc& document) {
     view_->attachDocument(document);
     updateTitle();
     updateCommandStates();
+    refreshAnalysisPanel();
 }
 
 QAction* CMainFrame::action(CommandId id) const {
@@ -105,6 +109,53 @@ void CMainFrame::createToolbar() {
         } else {
             toolbar_->addAction(action(id));
         }
+    }
+}
+
+void CMainFrame::createAnalysisDock() {
+    analysisDock_ = new QDockWidget(QStringLiteral("Analysis"), this);
+    analysisDock_->setObjectName(QStringLiteral("AnalysisDock"));
+    analysisDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    analysisPanel_ = new AnalysisPanel(analysisDock_);
+    analysisDock_->setWidget(analysisPanel_);
+    addDockWidget(Qt::BottomDockWidgetArea, analysisDock_);
+    analysisDock_->hide();
+    connect(view_, &CAmazonView::analysisChanged, this, &CMainFrame::refreshAnalysisPanel);
+    connect(view_, &CAmazonView::gameChanged, this, &CMainFrame::refreshAnalysisPanel);
+    connect(view_, &CAmazonView::reviewFinished, this, &CMainFrame::showReviewReport);
+    connect(analysisPanel_, &AnalysisPanel::plyRequested, this, [this](int ply) {
+        if (document_ && !document_->thinking()) {
+            document_->goToPly(ply);
+            updateCommandStates();
+        }
+    });
+    connect(analysisPanel_, &AnalysisPanel::cancelReviewRequested, this, [this] {
+        if (document_) {
+            document_->cancelReview();
+            refreshAnalysisPanel();
+            updateCommandStates();
+        }
+    });
+    connect(analysisPanel_, &AnalysisPanel::reportRequested, this, &CMainFrame::showReviewReport);
+}
+
+void CMainFrame::refreshAnalysisPanel() {
+    if (!document_) {
+        return;
+    }
+    const bool wanted = document_->analysisEnabled() || document_->reviewing() ||
+                        document_->gameAnalysis().hasReview();
+    if (wanted != analysisDock_->isVisible()) {
+        analysisDock_->setVisible(wanted);
+    }
+    if (wanted) {
+        analysisPanel_->refresh(*document_);
+    }
+}
+
+void CMainFrame::showReviewReport() {
+    if (document_ && document_->gameAnalysis().hasReview()) {
+        // The report dialog comes with the review texts.
     }
 }
 
@@ -281,6 +332,8 @@ void CMainFrame::runCommand(CommandId id) {
         case kOptionsCommand:
             if (runOptionsDialog(this, profile_)) {
                 view_->reloadOptions();
+                document.reclassifyReview();
+                refreshAnalysisPanel();
             }
             break;
         case kBoardConfigurationCommand:
@@ -308,6 +361,19 @@ void CMainFrame::runCommand(CommandId id) {
         case kSoundCommand:
             view_->toggleSound();
             break;
+        case kAnalysisModeCommand:
+            view_->toggleAnalysisMode();
+            break;
+        case kReviewGameCommand:
+            view_->startReview();
+            break;
+        case kNextMistakeCommand:
+        case kPreviousMistakeCommand:
+            if (const std::optional<int32_t> move =
+                    document.nextMarkedMove(id == kNextMistakeCommand)) {
+                document.goToPly(*move);
+            }
+            break;
         case kAboutCommand:
             runAboutDialog(this);
             break;
@@ -318,6 +384,7 @@ void CMainFrame::runCommand(CommandId id) {
             break;
     }
     updateCommandStates();
+    refreshAnalysisPanel();
 }
 
 void CMainFrame::reloadAfterConfiguration(bool confirmed) {

@@ -8,10 +8,12 @@
 #include "dialogs/game_file_dialog.h"
 #include "model/profile.h"
 #include "ui/amazon_view.h"
+#include "ui/analysis_panel.h"
 #include "ui/commands.h"
 #include "ui/help_window.h"
 
 class QAction;
+class QDockWidget;
 class QToolBar;
 
 namespace taravin {
@@ -32,6 +34,8 @@ class CMainFrame final : public QMainWindow {
     void runCommand(CommandId id);
     QAction* action(CommandId id) const;
     QToolBar* toolbar() const { return toolbar_; }
+    QDockWidget* analysisDock() const { return analysisDock_; }
+    AnalysisPanel* analysisPanel() const { return analysisPanel_; }
     // Applies the enabling and check rules to every menu entry and toolbar button.
     void updateCommandStates();
 
@@ -55,11 +59,17 @@ class CMainFrame final : public QMainWindow {
     void showOnlineHelp();
     void runManualEntry();
     void reloadAfterConfiguration(bool confirmed);
+    void createAnalysisDock();
+    // The panel shows while the analysis is on or there is a review to look at.
+    void refreshAnalysisPanel();
+    void showReviewReport();
 
     Profile& profile_;
     CAmazonView* view_;
     CAmazonDoc* document_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    QDockWidget* analysisDock_ = nullptr;
+    AnalysisPanel* analysisPanel_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     QPointer<HelpWindow> help_;
     // Save proposes the format and the path the game was opened or last saved with.

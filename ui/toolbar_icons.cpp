@@ -213,6 +213,20 @@ void drawSound(QPainter& p) {
     p.drawArc(QRectF(6.5, 2.5, 8, 11), -60 * 16, 120 * 16);
 }
 
+// A rising and falling line over a base: the evaluation graph.
+void drawAnalysisMode(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 14.5));
+    p.setPen(QPen(kGreen, 1.5));
+    QPolygonF graph;
+    graph << QPointF(1.5, 10) << QPointF(4.5, 7) << QPointF(7.5, 9) << QPointF(10.5, 3)
+          << QPointF(14.5, 5);
+    p.drawPolyline(graph);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRedInk);
+    p.drawEllipse(QPointF(10.5, 3), 1.6, 1.6);
+}
+
 void drawCommand(QPainter& p, CommandId id) {
     switch (id) {
         case kNewGameCommand:
@@ -263,6 +277,8 @@ void drawCommand(QPainter& p, CommandId id) {
             return drawInformationWindow(p);
         case kSoundCommand:
             return drawSound(p);
+        case kAnalysisModeCommand:
+            return drawAnalysisMode(p);
         default:
             return;
     }

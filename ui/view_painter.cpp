@@ -226,4 +226,22 @@ void paintPanel(QPainter& painter, const PanelLayout& layout, const PanelTexts& 
     }
 }
 
+void paintAnalysisSection(QPainter& painter, const PanelLayout& layout, const QStringList& lines) {
+    const int heading = layout.statusLine(kSearchStatus) + layout.lineFactor + 1;
+    if (layout.lineTop(heading + 1) > layout.whole.bottom()) {
+        return;
+    }
+    painter.setPen(QPen(Qt::black, 1));
+    paintHeading(painter, layout, heading, QStringLiteral("Analysis"));
+    const int room = layout.rightEnd - layout.valueX;
+    for (int i = 0; i < lines.size(); ++i) {
+        const int top = layout.lineTop(heading + layout.lineFactor + i);
+        if (top + layout.lineHeight > layout.whole.bottom()) {
+            return;
+        }
+        drawTextAt(painter, layout.valueX, top,
+                   painter.fontMetrics().elidedText(lines[i], Qt::ElideRight, room));
+    }
+}
+
 }  // namespace taravin

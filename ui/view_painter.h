@@ -57,6 +57,9 @@ void paintBoard(QPainter& painter, const BoardGeometry& geometry, const Board* b
 
 // The headings, lines and clock pieces of the panel, in black.
 void paintPanel(QPainter& painter, const PanelLayout& layout, const PanelTexts& texts);
+// The analysis's lines under their heading below the status lines, as far as the panel has
+// room.
+void paintAnalysisSection(QPainter& painter, const PanelLayout& layout, const QStringList& lines);
 
 // A piece on a square. At the fixed size it stands unscaled and centred when the square holds
 // it, else stretched to the square; otherwise it is drawn in proportion to the square. Both

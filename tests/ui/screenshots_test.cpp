@@ -142,6 +142,58 @@ class ScreenshotsTest : public QObject {
         setScreenSizeClassOverride(2);
     }
 
+    // Analysis on in a middle game, small and maximised (names start with
+    // $TARAVIN_SCREENSHOT_TAG); then the same game reviewed, with its graph and a mistake
+    // stepped to.
+    void analysisBoard() {
+        const QString tag = qEnvironmentVariable("TARAVIN_SCREENSHOT_TAG");
+        PictureFolder folder;
+        for (const bool maximised : {false, true}) {
+            setScreenSizeClassOverride(maximised ? std::nullopt : std::optional<int32_t>(1));
+            WindowFixture fixture;
+            fixture.profile.writeInt("Settings", "MarkLastMove", 1);
+            fixture.profile.writeInt("Settings", "AnalysisMode", 1);
+            fixture.open(QSize(700, 520));
+            CMainFrame& frame = fixture.frame();
+            if (maximised) {
+                frame.showMaximized();
+                QTest::qWait(200);
+            }
+            frame.runCommand(kNewGameCommand);
+            CAmazonDoc& document = fixture.document();
+            for (int round = 0; round < 20; ++round) {
+                const testing::LegalMove move =
+                    someMove(*document.board(), document.sideToMove(), round);
+                document.applyMove(move.from, move.to, move.arrow);
+            }
+            QTest::qWait(2500);
+            fixture.settle();
+            const QString name =
+                tag + (maximised ? "analysis-maximised.png" : "analysis-small.png");
+            QVERIFY(frame.grab().toImage().save(folder.file(name)));
+            if (!maximised || !tag.isEmpty()) {
+                continue;
+            }
+            testing::ModalAnswerer answerer;
+            answerer.whileModalOpen([&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    modal->grab().save(folder.file("review-report.png"));
+                }
+            });
+            frame.runCommand(kReviewGameCommand);
+            QTest::qWait(1500);
+            QVERIFY(frame.grab().toImage().save(folder.file("review-running.png")));
+            QVERIFY(testing::waitFor([&] { return !document.reviewing(); }, 120000));
+            fixture.settle();
+            QVERIFY(frame.grab().toImage().save(folder.file("review-graph.png")));
+            frame.runCommand(kBackToStartCommand);
+            frame.runCommand(kNextMistakeCommand);
+            fixture.settle();
+            QVERIFY(frame.grab().toImage().save(folder.file("review-mistake.png")));
+        }
+        setScreenSizeClassOverride(2);
+    }
+
     void informationWindowDuringASearch() {
         setScreenSizeClassOverride(2);
         PictureFolder folder;
