@@ -17,7 +17,7 @@ constexpr Command kCommands[] = {
     {"search", taravin::cli::runSearch},   {"eval", taravin::cli::runEval},
     {"play", taravin::cli::runPlay},       {"bench", taravin::cli::runBench},
     {"convert", taravin::cli::runConvert}, {"uci", taravin::cli::runUci},
-    {"match", taravin::cli::runMatch},
+    {"match", taravin::cli::runMatch},     {"review", taravin::cli::runReview},
 };
 
 void printUsage() {
@@ -47,6 +47,10 @@ void printUsage() {
         "                              --first-game: play games F to F+N-1 of a\n"
         "                              longer match\n"
         "                              PLAYER: ALG:EVAL or uci:COMMAND\n"
+        "  review  GAME [--playouts N | --movetime MS] [--out FILE.sgf]\n"
+        "                              every move of the game against the best move found:\n"
+        "                              chances before and after, its class, the better move;\n"
+        "                              then each side's counts; --out: the annotated SGF\n"
         "POSITION: a game file, native or SGF (its setup, then its moves replayed), or\n"
         "          --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");
