@@ -9,10 +9,15 @@ SolverBudget SolverBudget::forTime(std::chrono::milliseconds time) {
                         std::chrono::steady_clock::now() + time};
 }
 
-SolverBudget BudgetMeter::remaining() const {
-    SolverBudget left = budget_;
-    left.nodeLimit = spent_ ? 0 : budget_.nodeLimit - nodes_;
-    return left;
+SolverBudget SolverBudget::share(double fraction) const {
+    SolverBudget part = *this;
+    part.nodeLimit = static_cast<int64_t>(static_cast<double>(nodeLimit) * fraction);
+    if (deadline) {
+        const auto now = std::chrono::steady_clock::now();
+        part.deadline = now + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                  (*deadline - now) * fraction);
+    }
+    return part;
 }
 
 }  // namespace taravin

@@ -15,6 +15,8 @@ struct SolverBudget {
 
     // A budget of the given time from now, with no node limit to speak of.
     static SolverBudget forTime(std::chrono::milliseconds time);
+    // The fraction of the nodes and of the time left until the deadline.
+    SolverBudget share(double fraction) const;
 };
 
 // Counts the nodes a solver visits against a budget. Once the budget is spent it stays spent,
@@ -38,8 +40,6 @@ class BudgetMeter {
     }
     bool spent() const { return spent_; }
     int64_t nodes() const { return nodes_; }
-    // The budget still left, as a budget of its own.
-    SolverBudget remaining() const;
 
   private:
     static constexpr int64_t kClockInterval = 256;

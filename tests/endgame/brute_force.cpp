@@ -1,6 +1,6 @@
 #include "brute_force.h"
 
-#include <map>
+#include <unordered_map>
 
 #include "model/move_generation.h"
 
@@ -32,7 +32,7 @@ std::string contentsKey(const Board& board, Side mover) {
     return key;
 }
 
-int32_t soloMoves(Board& board, Side side, std::map<std::string, int32_t>& known) {
+int32_t soloMoves(Board& board, Side side, std::unordered_map<std::string, int32_t>& known) {
     const std::string key = contentsKey(board, side);
     if (const auto found = known.find(key); found != known.end()) {
         return found->second;
@@ -47,7 +47,7 @@ int32_t soloMoves(Board& board, Side side, std::map<std::string, int32_t>& known
     return best;
 }
 
-int32_t margin(Board& board, Side mover, std::map<std::string, int32_t>& known) {
+int32_t margin(Board& board, Side mover, std::unordered_map<std::string, int32_t>& known) {
     const std::string key = contentsKey(board, mover);
     if (const auto found = known.find(key); found != known.end()) {
         return found->second;
@@ -83,12 +83,12 @@ std::unique_ptr<Board> drawnBoard(const std::vector<std::string>& rows) {
 }
 
 int32_t bruteForceMoves(Board& board, Side side) {
-    std::map<std::string, int32_t> known;
+    std::unordered_map<std::string, int32_t> known;
     return soloMoves(board, side, known);
 }
 
 int32_t fullWidthMargin(Board& board, Side mover) {
-    std::map<std::string, int32_t> known;
+    std::unordered_map<std::string, int32_t> known;
     return margin(board, mover, known);
 }
 
