@@ -17,7 +17,8 @@ constexpr Command kCommands[] = {
     {"search", taravin::cli::runSearch},   {"eval", taravin::cli::runEval},
     {"play", taravin::cli::runPlay},       {"bench", taravin::cli::runBench},
     {"convert", taravin::cli::runConvert}, {"uci", taravin::cli::runUci},
-    {"match", taravin::cli::runMatch},
+    {"match", taravin::cli::runMatch},     {"regions", taravin::cli::runRegions},
+    {"solve", taravin::cli::runSolve},
 };
 
 void printUsage() {
@@ -47,6 +48,12 @@ void printUsage() {
         "                              --first-game: play games F to F+N-1 of a\n"
         "                              longer match\n"
         "                              PLAYER: ALG:EVAL or uci:COMMAND\n"
+        "  regions [POSITION]          each region (squares joined by king steps) with the\n"
+        "                              moves its side can make in it, the totals, the winner\n"
+        "                              when every region is closed\n"
+        "  solve   [POSITION] [--timeout S]\n"
+        "                              the proven result of an endgame, its line and the\n"
+        "                              winner's spare moves (default 10 s)\n"
         "POSITION: a game file, native or SGF (its setup, then its moves replayed), or\n"
         "          --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");
