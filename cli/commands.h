@@ -16,6 +16,8 @@ int runConvert(const std::vector<std::string>& words);
 int runUci(const std::vector<std::string>& words);
 int runMatch(const std::vector<std::string>& words);
 int runReview(const std::vector<std::string>& words);
+int runRegions(const std::vector<std::string>& words);
+int runSolve(const std::vector<std::string>& words);
 
 // Prints "taravin-cli <command>: <message>" to standard error and returns 2.
 int usageError(const std::string& command, const std::string& message);

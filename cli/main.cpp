@@ -17,7 +17,8 @@ constexpr Command kCommands[] = {
     {"search", taravin::cli::runSearch},   {"eval", taravin::cli::runEval},
     {"play", taravin::cli::runPlay},       {"bench", taravin::cli::runBench},
     {"convert", taravin::cli::runConvert}, {"uci", taravin::cli::runUci},
-    {"match", taravin::cli::runMatch},     {"review", taravin::cli::runReview},
+    {"match", taravin::cli::runMatch},     {"regions", taravin::cli::runRegions},
+    {"review", taravin::cli::runReview},   {"solve", taravin::cli::runSolve},
 };
 
 void printUsage() {
@@ -51,6 +52,12 @@ void printUsage() {
         "                              every move of the game against the best move found:\n"
         "                              chances before and after, its class, the better move;\n"
         "                              then each side's counts; --out: the annotated SGF\n"
+        "  regions [POSITION]          each region (squares joined by king steps) with the\n"
+        "                              moves its side can make in it, the totals, the winner\n"
+        "                              when every region is closed\n"
+        "  solve   [POSITION] [--timeout S]\n"
+        "                              the proven result of an endgame, its line and the\n"
+        "                              winner's spare moves (default 10 s)\n"
         "POSITION: a game file, native or SGF (its setup, then its moves replayed), or\n"
         "          --rows R --columns C --red LIST --blue LIST --arrows LIST\n"
         "          (default: the standard 10 x 10 start position)");

@@ -13,6 +13,7 @@ order='
 model         0
 formats       1
 eval          1
+endgame       1
 search        2
 headless      3
 analysis      4
