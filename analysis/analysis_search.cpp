@@ -3,9 +3,15 @@
 #include <chrono>
 
 #include "analysis/analysis_recorder.h"
+#include "analysis/proven_analysis.h"
 #include "headless/synchronous_search.h"
 
 namespace taravin {
+
+namespace {
+// What a separated endgame may take to be proven before it is searched instead.
+constexpr std::chrono::milliseconds kProofTime{500};
+}  // namespace
 
 SearchRequest analysisRequest(const Board& board, Side side, int32_t moveNumber,
                               const AnalysisBudget& budget, TranspositionTable* table) {
@@ -30,6 +36,10 @@ PositionAnalysis analysePosition(const Board& board, Side side, int32_t moveNumb
                                  const AnalysisBudget& budget, TranspositionTable* table) {
     if (board.noMoveLeft(side)) {
         return lostPosition(side);
+    }
+    if (std::optional<PositionAnalysis> proven =
+            provenAnalysis(board, side, SolverBudget::forTime(kProofTime))) {
+        return *proven;
     }
     AnalysisRecorder recorder(side, kAnalysisEvaluationCode);
     const std::optional<SearchResult> result = searchToEnd(

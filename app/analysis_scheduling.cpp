@@ -1,5 +1,6 @@
 #include "analysis/analysis_search.h"
 #include "analysis/game_review.h"
+#include "analysis/proven_analysis.h"
 #include "app/amazon_doc.h"
 #include "model/analysis_settings.h"
 #include "model/board_setup.h"
@@ -82,6 +83,9 @@ int32_t CAmazonDoc::recordMoves() const {
 }
 
 bool CAmazonDoc::startAnalysisTask(WorkerTask task, int32_t ply, int64_t playouts) {
+    if (const PositionAnalysis* known = analysis_.at(ply); known && known->decided) {
+        return false;
+    }
     const std::unique_ptr<Board> board = ply == currentPly() && task == WorkerTask::kAnalysis
                                              ? std::make_unique<Board>(*board_)
                                              : boardAtPly(ply);
@@ -91,6 +95,13 @@ bool CAmazonDoc::startAnalysisTask(WorkerTask task, int32_t ply, int64_t playout
     const Side side = task == WorkerTask::kAnalysis ? sideToMove() : sideAtPly(ply);
     if (board->noMoveLeft(side)) {
         analysis_.store(ply, lostPosition(side));
+        return false;
+    }
+    // Short enough that the window never waits for it.
+    static constexpr std::chrono::milliseconds kProofTime{30};
+    if (std::optional<PositionAnalysis> proven =
+            provenAnalysis(*board, side, SolverBudget::forTime(kProofTime))) {
+        analysis_.store(ply, std::move(*proven));
         return false;
     }
     recorder_ = std::make_unique<AnalysisRecorder>(side, kAnalysisEvaluationCode);
