@@ -10,6 +10,7 @@
 #include "app/game_analysis.h"
 #include "app/game_state.h"
 #include "app/game_window.h"
+#include "endgame/region_count.h"
 #include "formats/sgf_game.h"
 #include "model/board.h"
 #include "model/move_record.h"
@@ -152,6 +153,9 @@ class CAmazonDoc {
     // The ply of the position on the board: 0 at the start, k after the k-th move.
     int32_t currentPly() const { return moveNumber_ - 1; }
     const PositionAnalysis* currentAnalysis() const;
+    // The regions of the position on the board with the moves closed ones hold, counted
+    // once a position.
+    const std::vector<RegionCount>& currentRegions();
     // Hands the worker its next task: a computer player's waiting search, a review's next
     // position, or the analysis of the position on the board.
     void scheduleWorker();
@@ -246,6 +250,9 @@ class CAmazonDoc {
     // A computer player's search (suggest or not) that waits for an analysis to end.
     std::optional<bool> pendingPlayerSearch_;
     bool reviewFinished_ = false;
+    std::vector<RegionCount> regions_;
+    int32_t regionsPly_ = -1;
+    uint64_t regionsGeneration_ = 0;
     // Ends of halted analyses still on their way to handleSearchFinished.
     int32_t haltedFinishes_ = 0;
     AnalysisHost analysisHost_;

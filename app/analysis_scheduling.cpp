@@ -20,6 +20,17 @@ const PositionAnalysis* CAmazonDoc::currentAnalysis() const {
     return analysis_.at(currentPly());
 }
 
+const std::vector<RegionCount>& CAmazonDoc::currentRegions() {
+    // Short enough for the window thread; a larger region keeps its bounds.
+    static constexpr std::chrono::milliseconds kCountTime{20};
+    if (board_ && (regionsPly_ != currentPly() || regionsGeneration_ != recordGeneration_)) {
+        regions_ = countRegions(*board_, SolverBudget::forTime(kCountTime));
+        regionsPly_ = currentPly();
+        regionsGeneration_ = recordGeneration_;
+    }
+    return regions_;
+}
+
 void CAmazonDoc::forgetAnalysisFrom(int32_t ply) {
     analysis_.discardFrom(ply);
     ++recordGeneration_;

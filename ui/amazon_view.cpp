@@ -266,6 +266,9 @@ void CAmazonView::paintEvent(QPaintEvent* event) {
     if (document_->analysisEnabled() || marked) {
         const PositionAnalysis* analysis =
             document_->analysisEnabled() ? document_->currentAnalysis() : nullptr;
+        if (document_->analysisEnabled()) {
+            paintRegionMarks(painter, geometry_, document_->currentRegions());
+        }
         paintAnalysisArrows(painter, geometry_,
                             analysisArrows(analysis, readAnalysisMoves(profile_), marked));
         painter.setFont(font);

@@ -54,8 +54,9 @@ void paintArrowShape(QPainter& painter, QPointF from, QPointF to, double width,
     painter.drawPath(tip);
 }
 
-void paintLabel(QPainter& painter, const QRect& square, const QString& text, int stackIndex,
-                const QColor& color) {
+// Draws the label at the top of the square, moved down past the labels already drawn.
+void paintLabel(QPainter& painter, const QRect& square, const QString& text,
+                std::vector<QRect>& drawn, const QColor& color) {
     QFont font = painter.font();
     font.setPixelSize(std::max(9, square.height() / 4));
     font.setBold(true);
@@ -65,7 +66,15 @@ void paintLabel(QPainter& painter, const QRect& square, const QString& text, int
     const int height = metrics.height() + 2;
     QRect box(0, 0, width, height);
     box.moveCenter(QPoint(square.center().x(), square.top() + height / 2 + 1));
-    box.translate(0, stackIndex * height);
+    const auto overlaps = [&drawn](const QRect& candidate) {
+        return std::any_of(drawn.begin(), drawn.end(), [&candidate](const QRect& other) {
+            return other.intersects(candidate);
+        });
+    };
+    while (overlaps(box)) {
+        box.translate(0, height);
+    }
+    drawn.push_back(box);
     painter.setPen(QPen(color.darker(160), 1));
     painter.setBrush(QColor(255, 255, 255, 225));
     painter.drawRoundedRect(box, 3, 3);
@@ -112,7 +121,8 @@ std::vector<AnalysisArrow> analysisArrows(const PositionAnalysis* analysis, int 
             continue;
         }
         QString label = percent(candidate.chance);
-        if (candidate.visits > 0) {
+        // The visits only for the best move: the others' labels stay small.
+        if (candidate.visits > 0 && i == 0) {
             label += QStringLiteral(" (") + shortCount(candidate.visits) + QLatin1Char(')');
         }
         arrows.push_back({candidate.move, label, i, Kind::kCandidate});
@@ -140,15 +150,119 @@ void paintAnalysisArrows(QPainter& painter, const BoardGeometry& geometry,
         paintArrowShape(painter, QRectF(geometry.squareRect(arrow->move.from)).center(),
                         QRectF(geometry.squareRect(arrow->move.to)).center(), width, color);
     }
-    std::vector<Square> labelled;
+    std::vector<QRect> drawn;
     for (const AnalysisArrow& arrow : arrows) {
-        const auto stack =
-            static_cast<int>(std::count(labelled.begin(), labelled.end(), arrow.move.to));
-        paintLabel(painter, geometry.squareRect(arrow.move.to), arrow.label, stack,
+        paintLabel(painter, geometry.squareRect(arrow.move.to), arrow.label, drawn,
                    arrowColor(arrow));
-        labelled.push_back(arrow.move.to);
     }
     painter.restore();
+}
+
+namespace {
+
+bool oneSide(const RegionCount& region) {
+    return region.owner == RegionOwner::kRed || region.owner == RegionOwner::kBlue;
+}
+
+QString movesText(const RegionCount& region) {
+    return region.solved ? QString::number(region.moves)
+                         : QStringLiteral("%1..%2").arg(region.lowerBound).arg(region.upperBound);
+}
+
+}  // namespace
+
+void paintRegionMarks(QPainter& painter, const BoardGeometry& geometry,
+                      const std::vector<RegionCount>& regions) {
+    if (!geometry.valid()) {
+        return;
+    }
+    painter.save();
+    const QColor defect(230, 120, 0, 150);
+    for (const RegionCount& region : regions) {
+        if (!oneSide(region) || region.emptySquares == 0) {
+            continue;
+        }
+        const QColor side =
+            region.owner == RegionOwner::kRed ? QColor(200, 0, 0) : QColor(0, 60, 200);
+        bool labelled = false;
+        for (const Square& square : region.squares) {
+            const QRect cell = geometry.squareRect(square);
+            if (region.defective()) {
+                painter.fillRect(cell.adjusted(1, 1, -1, -1), QBrush(defect, Qt::BDiagPattern));
+            }
+            if (!labelled) {
+                QFont font = painter.font();
+                font.setPixelSize(std::max(9, cell.height() / 3));
+                font.setBold(true);
+                painter.setFont(font);
+                painter.setPen(side);
+                painter.drawText(cell.adjusted(2, 1, -2, -1), Qt::AlignLeft | Qt::AlignBottom,
+                                 movesText(region));
+                labelled = true;
+            }
+        }
+    }
+    painter.restore();
+}
+
+QString regionSummary(const std::vector<RegionCount>& regions, Side toMove,
+                      const PositionAnalysis* analysis) {
+    int redMoves = 0;
+    int blueMoves = 0;
+    int redRegions = 0;
+    int blueRegions = 0;
+    int shared = 0;
+    int sharedSquares = 0;
+    int defective = 0;
+    bool allSolved = true;
+    for (const RegionCount& region : regions) {
+        switch (region.owner) {
+            case RegionOwner::kRed:
+                redMoves += region.lowerBound;
+                ++redRegions;
+                break;
+            case RegionOwner::kBlue:
+                blueMoves += region.lowerBound;
+                ++blueRegions;
+                break;
+            case RegionOwner::kBoth:
+                // Amazons walled in together with no empty square between them are out of play.
+                shared += region.emptySquares > 0 ? 1 : 0;
+                sharedSquares += region.emptySquares;
+                break;
+            case RegionOwner::kNone:
+                break;
+        }
+        allSolved = allSolved && (!oneSide(region) || region.solved);
+        defective += region.defective() ? 1 : 0;
+    }
+    QString text = redRegions + blueRegions == 0
+                       ? QStringLiteral("No closed region yet")
+                       : QStringLiteral("Closed regions: Red %1 moves in %2, Blue %3 in %4")
+                             .arg(redMoves)
+                             .arg(redRegions)
+                             .arg(blueMoves)
+                             .arg(blueRegions);
+    if (defective > 0) {
+        text += QStringLiteral(" (%1 defective)").arg(defective);
+    }
+    if (shared > 0) {
+        text +=
+            QStringLiteral("; %1 open with both sides (%2 squares)").arg(shared).arg(sharedSquares);
+    }
+    if (analysis && analysis->decided) {
+        const Side winner = analysis->chance >= 0.5 ? analysis->side : otherSide(analysis->side);
+        text +=
+            QStringLiteral(". ") + QString::fromLatin1(sideName(winner)) + QStringLiteral(" wins");
+    } else if (shared == 0 && allSolved) {
+        // The side to move runs out first when the counts are equal.
+        const int mover = toMove == Side::kRed ? redMoves : blueMoves;
+        const int other = toMove == Side::kRed ? blueMoves : redMoves;
+        const Side winner = mover > other ? toMove : otherSide(toMove);
+        text +=
+            QStringLiteral(". ") + QString::fromLatin1(sideName(winner)) + QStringLiteral(" wins");
+    }
+    return text;
 }
 
 QStringList analysisLines(const PositionAnalysis* analysis, const MoveReview* reviewedMove,

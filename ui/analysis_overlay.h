@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/position_analysis.h"
+#include "endgame/region_count.h"
 #include "model/move_review.h"
 #include "ui/board_geometry.h"
 
@@ -33,6 +34,16 @@ void paintAnalysisArrows(QPainter& painter, const BoardGeometry& geometry,
 // moves; a marked move of the review adds what it lost.
 QStringList analysisLines(const PositionAnalysis* analysis, const MoveReview* reviewedMove,
                           int movesPerLine);
+
+// Each closed region's move count on its first empty square, in its side's colour, and the
+// empty squares of a defective region hatched.
+void paintRegionMarks(QPainter& painter, const BoardGeometry& geometry,
+                      const std::vector<RegionCount>& regions);
+
+// "Red 12 moves in 2 regions, Blue 9 in 1; 1 region with both sides (24 squares)", and the
+// winner once every region is closed and counted or the position is proven.
+QString regionSummary(const std::vector<RegionCount>& regions, Side toMove,
+                      const PositionAnalysis* analysis);
 
 // 12345 as "12.3k", 1234567 as "1.2M".
 QString shortCount(int64_t count);

@@ -9,6 +9,7 @@
 
 #include "app/amazon_doc.h"
 #include "formats/review_text.h"
+#include "ui/analysis_overlay.h"
 #include "ui/evaluation_graph.h"
 
 namespace taravin {
@@ -58,6 +59,7 @@ AnalysisPanel::AnalysisPanel(QWidget* parent)
       graph_(new EvaluationGraph(this)),
       moves_(new QListWidget(this)),
       summary_(new QLabel(this)),
+      regions_(new QLabel(this)),
       progress_(new QProgressBar(this)),
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)),
       report_(new QPushButton(QStringLiteral("Review Report..."), this)) {
@@ -74,8 +76,10 @@ AnalysisPanel::AnalysisPanel(QWidget* parent)
     status->addWidget(progress_, 1);
     status->addWidget(cancel_);
     status->addWidget(report_);
+    regions_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* left = new QVBoxLayout;
     left->addWidget(graph_, 1);
+    left->addWidget(regions_);
     left->addLayout(status);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -89,7 +93,7 @@ AnalysisPanel::AnalysisPanel(QWidget* parent)
     connect(report_, &QPushButton::clicked, this, &AnalysisPanel::reportRequested);
 }
 
-void AnalysisPanel::refresh(const CAmazonDoc& document) {
+void AnalysisPanel::refresh(CAmazonDoc& document) {
     const GameAnalysis& analysis = document.gameAnalysis();
     std::vector<EvaluationGraph::Point> points;
     int moves = 0;
@@ -121,6 +125,10 @@ void AnalysisPanel::refresh(const CAmazonDoc& document) {
     }
     summary_->setText(summary);
     summary_->setToolTip(summary);
+    regions_->setVisible(document.analysisEnabled());
+    if (document.analysisEnabled()) {
+        regions_->setText(regionSummary(document.currentRegions(), document.sideToMove(), here));
+    }
 }
 
 void AnalysisPanel::refreshMoveList(const CAmazonDoc& document) {

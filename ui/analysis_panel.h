@@ -23,7 +23,7 @@ class AnalysisPanel final : public QWidget {
     explicit AnalysisPanel(QWidget* parent = nullptr);
 
     // Shows the document's record, analysis and review as they are now.
-    void refresh(const CAmazonDoc& document);
+    void refresh(CAmazonDoc& document);
     const EvaluationGraph& graph() const { return *graph_; }
     const QListWidget& moveList() const { return *moves_; }
 
@@ -38,6 +38,7 @@ class AnalysisPanel final : public QWidget {
     EvaluationGraph* graph_;
     QListWidget* moves_;
     QLabel* summary_;
+    QLabel* regions_;
     QProgressBar* progress_;
     QPushButton* cancel_;
     QPushButton* report_;

@@ -191,6 +191,26 @@ class ScreenshotsTest : public QObject {
         setScreenSizeClassOverride(2);
     }
 
+    // Analysis on late in a game: closed regions with their counts, defective ones hatched.
+    void analysisInTheEndgame() {
+        setScreenSizeClassOverride(2);
+        PictureFolder folder;
+        WindowFixture fixture;
+        fixture.profile.writeInt("Settings", "AnalysisMode", 1);
+        fixture.open(QSize(1000, 760));
+        fixture.frame().runCommand(kNewGameCommand);
+        CAmazonDoc& document = fixture.document();
+        for (int round = 0; round < 72 && !document.board()->noMoveLeft(document.sideToMove());
+             ++round) {
+            const testing::LegalMove move =
+                someMove(*document.board(), document.sideToMove(), round);
+            document.applyMove(move.from, move.to, move.arrow);
+        }
+        QTest::qWait(1500);
+        fixture.settle();
+        QVERIFY(fixture.frame().grab().toImage().save(folder.file("analysis-endgame.png")));
+    }
+
     void informationWindowDuringASearch() {
         setScreenSizeClassOverride(2);
         PictureFolder folder;
