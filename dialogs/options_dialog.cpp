@@ -29,10 +29,9 @@ OptionsDialog::OptionsDialog(Profile& profile, QWidget* parent)
     fixedSizePieces_ = build.checkBox(QStringLiteral("&Draw the pieces at a fixed size"),
                                       {16, 90, 125, kCheckHeight});
     build.groupBox(QStringLiteral("Analysis"), {7, 111, 175, 67});
-    build.label(QStringLiteral("Best moves shown on the board (1 to 5):"),
-                {16, 126, 130, kTextHeight});
+    build.label(QStringLiteral("Best moves on the board (1 to 5):"), {16, 126, 130, kTextHeight});
     analysisMoves_ = build.numberEdit({150, 124, 24, 12});
-    build.label(QStringLiteral("Chance to win lost (%) by an inaccuracy:"),
+    build.label(QStringLiteral("Chance lost (%) by an inaccuracy:"),
                 {16, 142, 130, kTextHeight});
     inaccuracy_ = build.numberEdit({150, 140, 24, 12});
     build.label(QStringLiteral("a mistake:"), {16, 158, 40, kTextHeight});
@@ -76,13 +75,13 @@ void OptionsDialog::confirm() {
     if (!blunder) {
         return;
     }
-    writeSetting(profile_, kAnalysisMovesSetting, *moves);
-    writeReviewThresholds(profile_, {*inaccuracy, *mistake, *blunder});
     writeSetting(profile_, kSoundSetting, sound_->isChecked() ? 1 : 0);
     writeSetting(profile_, kAutoGameStartSetting, autoGameStart_->isChecked() ? 1 : 0);
     writeSetting(profile_, kLastMoveOptionSetting,
                  blackSquare_->isChecked() ? kBlackSquareOption : kWhiteCellBorderOption);
     writeSetting(profile_, kFixedSizePiecesSetting, fixedSizePieces_->isChecked() ? 1 : 0);
+    writeSetting(profile_, kAnalysisMovesSetting, *moves);
+    writeReviewThresholds(profile_, {*inaccuracy, *mistake, *blunder});
     accept();
 }
 

@@ -56,18 +56,21 @@ class MainFrameTest : public QObject {
                  (QStringList{"&New Game\tCtrl+N", "&Pause Game\t", "&Stop Game\tCtrl+X", "-",
                               "&Open...\tCtrl+O", "Sa&ve...\tCtrl+S", "-", "P&rint...\tCtrl+P", "-",
                               "E&xit\tCtrl+Q"}));
-        QCOMPARE(menuEntries(menus[1]->menu()),
-                 (QStringList{"&Backward\tLeft Arrow", "&Forward\tRight Arrow",
-                              "Bac&k Five Moves\tPage Up", "Fo&rward Five Moves\tPage Down",
-                              "Ba&ck To Start\tHome", "Forwar&d To End\tEnd", "-", "&Suggest...\t",
-                              "Make A Mo&ve\t", "Stop Computing && &Move\t", "-", "S&witch Sides\t",
-                              "Man&ual Entry...\t", "-", "Move &History...\t"}));
+        QCOMPARE(
+            menuEntries(menus[1]->menu()),
+            (QStringList{"&Backward\tLeft Arrow", "&Forward\tRight Arrow",
+                         "Bac&k Five Moves\tPage Up", "Fo&rward Five Moves\tPage Down",
+                         "Ba&ck To Start\tHome", "Forwar&d To End\tEnd", "-", "&Suggest...\t",
+                         "Make A Mo&ve\t", "Stop Computing && &Move\t", "-", "S&witch Sides\t",
+                         "Man&ual Entry...\t", "-", "Move &History...\t", "-", "Re&view Game\t",
+                         "Ne&xt Mistake\tCtrl+Right", "Pre&vious Mistake\tCtrl+Left"}));
         QCOMPARE(menuEntries(menus[2]->menu()),
                  (QStringList{"&Colors...\t", "&Options...\t", "&Board Configuration...\t",
                               "&Player Configuration...\t"}));
-        QCOMPARE(menuEntries(menus[3]->menu()),
-                 (QStringList{"&Mark Last Move\t", "&Information Window\t", "-",
-                              "Show &Legal Moves\t", "Show &Territory\t"}));
+        QCOMPARE(
+            menuEntries(menus[3]->menu()),
+            (QStringList{"&Mark Last Move\t", "&Information Window\t", "-", "Show &Legal Moves\t",
+                         "Show &Territory\t", "-", "&Analysis Mode\tCtrl+A"}));
         QCOMPARE(menuEntries(menus[4]->menu()),
                  (QStringList{"&Online Help...\tF1", "-", "&About Taravin...\t"}));
 
@@ -97,7 +100,7 @@ class MainFrameTest : public QObject {
             tips << entry->toolTip();
             QVERIFY2(!entry->icon().isNull(), qPrintable(entry->toolTip()));
         }
-        QCOMPARE(buttons, 22);
+        QCOMPARE(buttons, 23);
         QCOMPARE(tips, (QStringList{"New Game",
                                     "Pause Game",
                                     "Stop Game",
@@ -125,6 +128,7 @@ class MainFrameTest : public QObject {
                                     "|",
                                     "Mark Last Move",
                                     "Information window",
+                                    "Analysis Mode",
                                     "Sound"}));
         // Every icon is drawn: some pixels are opaque, and no two buttons look the same.
         QList<QImage> images;

@@ -67,10 +67,11 @@ class OptionsDialogTest : public QObject {
         QVERIFY2(!controls.whiteCellBorder->isChecked(), "the two marks are one radio group");
         click(dialog, "OK");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const std::vector<ProfileWrite> expected{{"Settings", "Sound", "0"},
-                                                 {"Settings", "AutoGameStart", "1"},
-                                                 {"Settings", "LastMoveOption", "1"},
-                                                 {"Settings", "FixedSizePieces", "0"}};
+        const std::vector<ProfileWrite> expected{
+            {"Settings", "Sound", "0"},           {"Settings", "AutoGameStart", "1"},
+            {"Settings", "LastMoveOption", "1"},  {"Settings", "FixedSizePieces", "0"},
+            {"Settings", "AnalysisMoves", "3"},   {"Settings", "InaccuracyPercent", "5"},
+            {"Settings", "MistakePercent", "10"}, {"Settings", "BlunderPercent", "20"}};
         QCOMPARE(profile.writes(), expected);
     }
 
@@ -81,10 +82,11 @@ class OptionsDialogTest : public QObject {
         profile.clearWrites();
         OptionsDialog dialog(profile);
         click(dialog, "OK");
-        const std::vector<ProfileWrite> expected{{"Settings", "Sound", "1"},
-                                                 {"Settings", "AutoGameStart", "0"},
-                                                 {"Settings", "LastMoveOption", "0"},
-                                                 {"Settings", "FixedSizePieces", "0"}};
+        const std::vector<ProfileWrite> expected{
+            {"Settings", "Sound", "1"},           {"Settings", "AutoGameStart", "0"},
+            {"Settings", "LastMoveOption", "0"},  {"Settings", "FixedSizePieces", "0"},
+            {"Settings", "AnalysisMoves", "3"},   {"Settings", "InaccuracyPercent", "5"},
+            {"Settings", "MistakePercent", "10"}, {"Settings", "BlunderPercent", "20"}};
         QCOMPARE(profile.writes(), expected);
     }
 
