@@ -31,8 +31,7 @@ OptionsDialog::OptionsDialog(Profile& profile, QWidget* parent)
     build.groupBox(QStringLiteral("Analysis"), {7, 111, 175, 67});
     build.label(QStringLiteral("Best moves on the board (1 to 5):"), {16, 126, 130, kTextHeight});
     analysisMoves_ = build.numberEdit({150, 124, 24, 12});
-    build.label(QStringLiteral("Chance lost (%) by an inaccuracy:"),
-                {16, 142, 130, kTextHeight});
+    build.label(QStringLiteral("Chance lost (%) by an inaccuracy:"), {16, 142, 130, kTextHeight});
     inaccuracy_ = build.numberEdit({150, 140, 24, 12});
     build.label(QStringLiteral("a mistake:"), {16, 158, 40, kTextHeight});
     mistake_ = build.numberEdit({58, 156, 24, 12});
