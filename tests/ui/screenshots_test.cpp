@@ -35,6 +35,24 @@ testing::LegalMove someMove(const Board& board, Side side, int round) {
     return moves[static_cast<std::size_t>(round * 7919 + 13) % moves.size()];
 }
 
+// Opens the window, maximised or at the size, and plays that many of the chosen moves of a
+// new game, fewer when a side runs out of moves.
+void openAndPlay(WindowFixture& fixture, QSize size, bool maximised, int moves) {
+    fixture.open(size);
+    CMainFrame& frame = fixture.frame();
+    if (maximised) {
+        frame.showMaximized();
+        QTest::qWait(200);
+    }
+    frame.runCommand(kNewGameCommand);
+    CAmazonDoc& document = fixture.document();
+    for (int round = 0; round < moves && !document.board()->noMoveLeft(document.sideToMove());
+         ++round) {
+        const testing::LegalMove move = someMove(*document.board(), document.sideToMove(), round);
+        document.applyMove(move.from, move.to, move.arrow);
+    }
+}
+
 }  // namespace
 
 class ScreenshotsTest : public QObject {
@@ -107,19 +125,9 @@ class ScreenshotsTest : public QObject {
             fixture.profile.writeInt("Settings", "MarkLastMove", 1);
             fixture.profile.writeInt("Settings", "ShowLegalMoves", 1);
             fixture.profile.writeInt("Settings", "ShowTerritory", 1);
-            fixture.open(QSize(600, 420));
+            openAndPlay(fixture, QSize(600, 420), maximised, 12);
             CMainFrame& frame = fixture.frame();
-            if (maximised) {
-                frame.showMaximized();
-                QTest::qWait(200);
-            }
-            frame.runCommand(kNewGameCommand);
             CAmazonDoc& document = fixture.document();
-            for (int round = 0; round < 12; ++round) {
-                const testing::LegalMove move =
-                    someMove(*document.board(), document.sideToMove(), round);
-                document.applyMove(move.from, move.to, move.arrow);
-            }
             fixture.settle();
             CAmazonView& view = fixture.view();
             const PositionNode* amazon = document.board()->amazons(Side::kRed).head();
@@ -153,19 +161,8 @@ class ScreenshotsTest : public QObject {
             WindowFixture fixture;
             fixture.profile.writeInt("Settings", "MarkLastMove", 1);
             fixture.profile.writeInt("Settings", "AnalysisMode", 1);
-            fixture.open(QSize(700, 520));
+            openAndPlay(fixture, QSize(700, 520), maximised, 20);
             CMainFrame& frame = fixture.frame();
-            if (maximised) {
-                frame.showMaximized();
-                QTest::qWait(200);
-            }
-            frame.runCommand(kNewGameCommand);
-            CAmazonDoc& document = fixture.document();
-            for (int round = 0; round < 20; ++round) {
-                const testing::LegalMove move =
-                    someMove(*document.board(), document.sideToMove(), round);
-                document.applyMove(move.from, move.to, move.arrow);
-            }
             QTest::qWait(2500);
             fixture.settle();
             const QString name =
@@ -197,15 +194,7 @@ class ScreenshotsTest : public QObject {
         PictureFolder folder;
         WindowFixture fixture;
         fixture.profile.writeInt("Settings", "AnalysisMode", 1);
-        fixture.open(QSize(1000, 760));
-        fixture.frame().runCommand(kNewGameCommand);
-        CAmazonDoc& document = fixture.document();
-        for (int round = 0; round < 72 && !document.board()->noMoveLeft(document.sideToMove());
-             ++round) {
-            const testing::LegalMove move =
-                someMove(*document.board(), document.sideToMove(), round);
-            document.applyMove(move.from, move.to, move.arrow);
-        }
+        openAndPlay(fixture, QSize(1000, 760), false, 72);
         QTest::qWait(1500);
         fixture.settle();
         QVERIFY(fixture.frame().grab().toImage().save(folder.file("analysis-endgame.png")));
