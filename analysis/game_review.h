@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/position_analysis.h"
+#include "model/analysis_settings.h"
 #include "model/board_move.h"
 #include "model/move_review.h"
 
@@ -11,7 +12,7 @@ namespace taravin {
 
 // The playouts a review gives each position by default: an 85-move game in well under a
 // minute on two cores.
-inline constexpr int64_t kDefaultReviewPlayouts = 40'000;
+inline constexpr int64_t kDefaultReviewPlayouts = kReviewPlayoutsSetting.defaultValue;
 
 // The review of a played line. `positions` holds the analysis before each move and after the
 // last one (one more than `played`). A move's chance before is the best move's, its chance

@@ -199,7 +199,7 @@ void CAmazonDoc::haltAnalysis() {
 }
 
 void CAmazonDoc::startReview() {
-    analysis_.startReview(recordMoves() + 1, kDefaultReviewPlayouts);
+    analysis_.startReview(recordMoves() + 1, readReviewPlayouts(profile_));
     ++recordGeneration_;
     scheduleWorker();
 }

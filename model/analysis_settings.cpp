@@ -9,6 +9,13 @@ int32_t readAnalysisMoves(const Profile& profile) {
                : kAnalysisMovesSetting.defaultValue;
 }
 
+int32_t readReviewPlayouts(const Profile& profile) {
+    const int32_t playouts = readSetting(profile, kReviewPlayoutsSetting);
+    return playouts >= kMinReviewPlayouts && playouts <= kMaxReviewPlayouts
+               ? playouts
+               : kReviewPlayoutsSetting.defaultValue;
+}
+
 bool validThresholds(const ReviewThresholds& thresholds) {
     return thresholds.inaccuracyPercent >= 1 &&
            thresholds.inaccuracyPercent <= thresholds.mistakePercent &&

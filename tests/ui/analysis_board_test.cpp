@@ -88,6 +88,8 @@ class AnalysisBoardTest : public QObject {
     void aReviewedGameKeepsItsReviewThroughSgf() {
         WindowFixture fixture;
         fixture.writeSmallBoard();
+        // Few playouts, so that the test also runs in time under valgrind.
+        fixture.profile.writeInt("Settings", "ReviewPlayouts", 2000);
         fixture.open();
         CAmazonDoc& document = fixture.document();
         fixture.frame().runCommand(kNewGameCommand);
