@@ -175,10 +175,12 @@ void WorkerPool::work(int participant) {
     uint64_t seen = 0;
     for (;;) {
         waitForBatch(seen);
+        // The generation first: read after the stop, it would be the stop's own, and the
+        // next wait would never end.
+        seen = generation_.load();
         if (stopping_.load()) {
             return;
         }
-        seen = generation_.load();
         Batch* batch = batch_.load();
         const int count = count_.load();
         Stamp* stamps = stamps_.load();
