@@ -161,6 +161,7 @@ class ScreenshotsTest : public QObject {
             WindowFixture fixture;
             fixture.profile.writeInt("Settings", "MarkLastMove", 1);
             fixture.profile.writeInt("Settings", "AnalysisMode", 1);
+            fixture.profile.writeInt("Settings", "ReviewPlayouts", 5000);
             openAndPlay(fixture, QSize(700, 520), maximised, 20);
             CMainFrame& frame = fixture.frame();
             QTest::qWait(2500);
