@@ -140,7 +140,8 @@ class AnalysisBoardTest : public QObject {
             fixture.frame().runCommand(step % 2 == 0 ? kBackwardCommand : kForwardCommand);
         }
         heartbeat.stop();
-        QVERIFY(playoutsAt(document, document.currentPly()) > 0);
+        QVERIFY(testing::waitFor([&] { return playoutsAt(document, document.currentPly()) > 0; },
+                                 20000));
         QVERIFY2(beats > 100, qPrintable(QString::number(beats)));
         QCOMPARE(lateBeats, 0);
     }
